@@ -1,0 +1,7 @@
+#include "app/settings.h"
+
+namespace app {
+
+SettingsRecord Settings;
+
+}  // namespace app

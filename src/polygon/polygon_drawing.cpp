@@ -1,0 +1,121 @@
+#include "polygon/polygon_drawing.h"
+
+#include "app/settings.h"
+#include "polygon/vertex_model.h"
+#include "runtime/files/error_number.h"
+
+namespace polygon {
+
+using namespace runtime;
+
+TargetHandle CanvasHandle = 0;
+WindowHandle CanvasWindow = 0;
+std::array<OutlineList, 33> OutlinePoints{};
+
+namespace {
+
+constexpr int kPlainCopy = 0x00CC0020;  // outside the table of copy modes: a plain copy
+
+bool DrawableSides(int n) { return n >= kMinSides && n <= kMaxSides; }
+
+void DrawMeshOutline(int n) {
+    DrawPolygon(OutlinePoints[n].View(), kBlack, NoColor, 0, 0);
+}
+
+void CopyCanvasToControl() {
+    AttachTarget(CanvasWindow, kCanvasControlId, 0);
+    CopyBitmap(CanvasHandle, 0, kPlainCopy);
+}
+
+void ClearTo(TargetHandle target, COLORREF color) {
+    AttachTarget(target, 0, 0);
+    ClearTarget(color, 0);
+    SetPenWidth(1);
+}
+
+}  // namespace
+
+void DrawVertexMarker(TargetHandle target, int x, int y, int width, int height, COLORREF color) {
+    ProcedureError error;
+    AttachTarget(target, 0, 0);
+    SetForeColor(DefaultColor);
+    SetBackColor(NoColor);
+    // Coordinates are 32-bit; their sums are formed wide so a far-dragged vertex cannot wrap.
+    DrawBox(static_cast<float>(x), static_cast<float>(y),
+            static_cast<float>(std::int64_t{x} + width), static_cast<float>(std::int64_t{y} + height),
+            0, kBlack, color, 0);
+}
+
+void ClearCanvas(TargetHandle target) {
+    ProcedureError error;
+    ClearTo(target, app::Settings.Papel);
+}
+
+void ClearToWhite(TargetHandle target) {
+    ProcedureError error;
+    ClearTo(target, kWhite);
+}
+
+void RedrawPolygon() {
+    const int n = SideCount;
+    if (!DrawableSides(n)) return;
+    for (int k = 1; k <= n; ++k) {
+        const VertexRecord& v = VertexTable[k];
+        DrawVertexMarker(CanvasHandle, v.x, v.y, v.markerWidth, v.markerHeight, v.markerColor);
+    }
+    OutlineList& list = OutlinePoints[n];
+    list.count = n;
+    for (int k = 1; k <= n; ++k)
+        list.points[k - 1] = {static_cast<float>(VertexTable[k].x), static_cast<float>(VertexTable[k].y)};
+    DrawMeshOutline(n);
+}
+
+void ShowCanvas() {
+    ProcedureError error;
+    CopyCanvasToControl();
+    RedrawTarget();
+}
+
+void LoadTemplate(int sides) {
+    ProcedureError error;
+    if (!DrawableSides(sides)) return;
+    if (CanvasHandle > 0) {
+        AttachTarget(CanvasHandle, 0, 0);
+        EndBitmap();
+    }
+    CanvasHandle = NewBitmap(kCanvasSize, kCanvasSize);
+    ClearCanvas(CanvasHandle);
+    OutlineList& list = OutlinePoints[sides];
+    list.count = sides;
+    for (int k = 1; k <= sides; ++k) {
+        const TemplatePoint p = TemplatePointAt(k);
+        list.points[k - 1] = {static_cast<float>(p.x), static_cast<float>(p.y)};
+    }
+    DrawMeshOutline(sides);
+    for (int k = 1; k <= sides; ++k) {
+        WriteTemplateRecord(k);
+        const TemplatePoint p = TemplatePointAt(k);
+        DrawVertexMarker(CanvasHandle, p.x, p.y, kMarkerSize, kMarkerSize, kBlack);
+    }
+    ShowCanvas();
+}
+
+void PaintPolygon() {
+    ProcedureError error;
+    const int n = SideCount;
+    if (!DrawableSides(n)) return;
+    ClearCanvas(CanvasHandle);
+    SetPenWidth(app::Settings.Grosor);
+    DrawPolygon(OutlinePoints[n].View(), app::Settings.Borde, app::Settings.Relleno, 0, 0);
+    CopyCanvasToControl();
+}
+
+void ReleaseCanvas() {
+    ProcedureError error;
+    if (CanvasHandle <= 0) return;
+    AttachTarget(CanvasHandle, 0, 0);
+    EndBitmap();
+    CanvasHandle = 0;
+}
+
+}  // namespace polygon

@@ -1,0 +1,69 @@
+#pragma once
+// Drawing targets and the primitives that draw on them. A target is an off-screen bitmap,
+// named by a handle, or a canvas control, named by its dialog window and control id, whose
+// presenter shows its raster on screen. Every primitive works on the calling thread's current
+// target and does nothing while there is none.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "runtime/canvas/colors.h"
+#include "runtime/canvas/raster.h"
+
+namespace runtime {
+
+using TargetHandle = std::int32_t;  // a bitmap; > 0 while it lives, never reused meanwhile
+using WindowHandle = std::intptr_t;  // the dialog that holds a canvas control
+
+struct PointF {
+    float x = 0, y = 0;
+};
+
+// A count and the points it counts; the points belong to whoever keeps the list.
+struct PointList {
+    std::int32_t count = 0;
+    std::span<const PointF> points;
+};
+
+constexpr int kMaxPolygonPointCount = 1024;
+
+// Shows an area of a canvas control's raster on screen; the Win32 control supplies one.
+class ControlPresenter {
+public:
+    virtual ~ControlPresenter() = default;
+    virtual void Present(const PixelRect& area) = 0;
+};
+
+// Canvas controls come and go with their windows. The presenter must outlive the control's
+// registration. False when the pixels cannot be had or the control is registered already.
+bool RegisterCanvasControl(WindowHandle owner, int controlId, int width, int height,
+                           ControlPresenter* presenter);
+void UnregisterCanvasControl(WindowHandle owner, int controlId);
+
+// The operations the program draws with. Coordinates are pixels, rounded halves to even.
+void AttachTarget(std::intptr_t owner, int controlId, int bufferedFlag);
+void DetachTarget();
+TargetHandle NewBitmap(int width, int height);
+void EndBitmap();
+void ClearTarget(COLORREF color, int fillStyle);
+void SetPenWidth(int width);
+void SetForeColor(COLORREF color);
+void SetBackColor(COLORREF color);
+void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF borderColor,
+             COLORREF fillColor, int fillStyle);
+void DrawPolygon(const PointList& points, COLORREF borderColor, COLORREF fillColor, int fillStyle,
+                 int fillMode);
+void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int copyMode);
+void RedrawTarget();
+COLORREF ReadPixel(float x, float y);
+void ResetScale();
+
+// For the services built on the targets (image writer, text, control painting): the pixels
+// of the current target, or of a canvas control, read under the drawing lock. False when
+// there is no such target.
+bool WithCurrentRaster(const std::function<void(const Raster&, void* drawingContext)>& use);
+bool WithCanvasControlRaster(WindowHandle owner, int controlId,
+                             const std::function<void(const Raster&)>& use);
+
+}  // namespace runtime

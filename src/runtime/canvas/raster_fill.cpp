@@ -1,0 +1,155 @@
+#include "runtime/canvas/raster_fill.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace runtime {
+
+namespace {
+
+using i64 = std::int64_t;
+
+// An edge from its upper end to its lower end, covering rows top .. bottom-1. Its crossing
+// of the current row is kept exactly as x - remainder/height, 0 <= remainder < height, and
+// stepped from row to row without division.
+struct Edge {
+    int top, bottom;
+    int winding;  // +1 going down in polygon order, -1 going up
+    i64 x;        // ceil of the crossing on the current row
+    i64 remainder;
+    i64 height;
+    i64 stepWhole, stepRemainder;  // dx = stepWhole * height + stepRemainder
+
+    void StartAt(int y, int xTop, i64 dx) {
+        // crossing = xTop + (y - top) * dx / height; ceil via floor of the negation.
+        i64 num = (i64{y} - top) * dx;
+        i64 q = num / height, rem = num % height;
+        if (rem > 0) {
+            q += 1;
+            rem -= height;
+        }
+        x = xTop + q;
+        remainder = -rem;  // num = q*height - remainder
+        stepWhole = dx / height;
+        stepRemainder = dx % height;
+        if (stepRemainder < 0) {
+            stepWhole -= 1;
+            stepRemainder += height;
+        }
+    }
+
+    void Step() {
+        i64 t = stepRemainder - remainder;
+        if (t > 0) {
+            x += stepWhole + 1;
+            remainder = height - t;
+        } else {
+            x += stepWhole;
+            remainder = -t;
+        }
+    }
+};
+
+struct Crossing {
+    i64 x;
+    int winding;
+};
+
+}  // namespace
+
+void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule rule, Pixel p) {
+    count = std::min(count, kMaxPolygonPoints);
+    if (count < 3 || r.height <= 0 || r.width <= 0) return;
+
+    std::array<Edge, kMaxPolygonPoints> edges;
+    std::array<int, kMaxPolygonPoints> xTop;
+    std::array<i64, kMaxPolygonPoints> deltaX;
+    int n = 0;
+    int yMin = r.height, yMax = 0;
+    for (int i = 0; i < count; ++i) {
+        PixelPoint a = points[i], b = points[(i + 1) % count];
+        if (a.y == b.y) continue;
+        int winding = 1;
+        if (a.y > b.y) {
+            std::swap(a, b);
+            winding = -1;
+        }
+        if (b.y <= 0 || a.y >= r.height) continue;  // no visible row
+        Edge& e = edges[n];
+        e.top = a.y;
+        e.bottom = b.y;
+        e.winding = winding;
+        e.height = i64{b.y} - a.y;
+        xTop[n] = a.x;
+        deltaX[n] = i64{b.x} - a.x;
+        yMin = std::min(yMin, std::max(a.y, 0));
+        yMax = std::max(yMax, std::min(b.y, r.height));
+        ++n;
+    }
+    if (n == 0) return;
+
+    // Edges enter the active list in order of their first visible row.
+    std::array<int, kMaxPolygonPoints> order;
+    for (int i = 0; i < n; ++i) order[i] = i;
+    auto firstRow = [&](int i) { return std::max(edges[i].top, 0); };
+    std::sort(order.begin(), order.begin() + n,
+              [&](int a, int b) { return firstRow(a) < firstRow(b); });
+
+    std::array<int, kMaxPolygonPoints> active;
+    std::array<Crossing, kMaxPolygonPoints> crossings;
+    int activeCount = 0, next = 0;
+    for (int y = yMin; y < yMax; ++y) {
+        int kept = 0;
+        for (int k = 0; k < activeCount; ++k) {
+            Edge& e = edges[active[k]];
+            if (e.bottom <= y) continue;
+            e.Step();
+            active[kept++] = active[k];
+        }
+        activeCount = kept;
+        while (next < n && firstRow(order[next]) <= y) {
+            int i = order[next++];
+            edges[i].StartAt(y, xTop[i], deltaX[i]);
+            active[activeCount++] = i;
+        }
+        if (activeCount == 0) {
+            if (next >= n) break;
+            continue;
+        }
+
+        // Crossings in x order; from one row to the next the order barely changes, so an
+        // insertion sort over the active list keeps it sorted in near-linear time.
+        for (int k = 1; k < activeCount; ++k) {
+            int v = active[k];
+            int j = k - 1;
+            while (j >= 0 && edges[active[j]].x > edges[v].x) {
+                active[j + 1] = active[j];
+                --j;
+            }
+            active[j + 1] = v;
+        }
+        for (int k = 0; k < activeCount; ++k)
+            crossings[k] = {edges[active[k]].x, edges[active[k]].winding};
+
+        auto fill = [&](i64 from, i64 to) {
+            from = std::max<i64>(from, 0);
+            to = std::min<i64>(to, r.width);
+            if (from < to) FillSpan(r, y, static_cast<int>(from), static_cast<int>(to), p);
+        };
+        if (rule == FillRule::Alternate) {
+            for (int k = 0; k + 1 < activeCount; k += 2) fill(crossings[k].x, crossings[k + 1].x);
+        } else {
+            int winding = 0;
+            i64 start = 0;
+            for (int k = 0; k < activeCount; ++k) {
+                int before = winding;
+                winding += crossings[k].winding;
+                if (before == 0 && winding != 0) start = crossings[k].x;
+                if (before != 0 && winding == 0) fill(start, crossings[k].x);
+            }
+        }
+    }
+}
+
+}  // namespace runtime

@@ -1,0 +1,102 @@
+#include "runtime/canvas/raster_fill.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "runtime/canvas/raster_test_support.h"
+
+namespace runtime {
+namespace {
+
+using test::OwnedRaster;
+
+constexpr Pixel kInk = 0xABCDEF;
+
+// The slow reference: the winding number at each integer point, from every edge's exact
+// crossing of that row. An edge from (xt, yt) down to (xb, yb) covers rows yt <= y < yb and
+// counts for the point (x, y) when its crossing X is at or left of x.
+int WindingAt(const std::vector<PixelPoint>& poly, int x, int y, bool alternate) {
+    int winding = 0, crossings = 0;
+    for (std::size_t i = 0; i < poly.size(); ++i) {
+        PixelPoint a = poly[i], b = poly[(i + 1) % poly.size()];
+        if (a.y == b.y) continue;
+        int dir = 1;
+        if (a.y > b.y) {
+            std::swap(a, b);
+            dir = -1;
+        }
+        if (y < a.y || y >= b.y) continue;
+        // X <= x  <=>  xt*(yb-yt) + (y-yt)*(xb-xt) <= x*(yb-yt)
+        const long long h = b.y - a.y;
+        if (1LL * a.x * h + 1LL * (y - a.y) * (b.x - a.x) <= 1LL * x * h) {
+            winding += dir;
+            ++crossings;
+        }
+    }
+    return alternate ? crossings % 2 : winding;
+}
+
+OwnedRaster ReferenceFill(const std::vector<PixelPoint>& poly, int w, int h, bool alternate) {
+    OwnedRaster r(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (WindingAt(poly, x, y, alternate) != 0) r.raster.At(x, y) = kInk;
+    return r;
+}
+
+TEST(FillPolygon, SquareCoversItsLeftAndTopEdgesOnly) {
+    OwnedRaster r(16, 16);
+    const PixelPoint square[4] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    FillPolygon(r.raster, square, 4, FillRule::Winding, kInk);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            ASSERT_EQ(r.At(x, y) == kInk, x < 10 && y < 10) << x << "," << y;
+}
+
+TEST(FillPolygon, SelfCrossingStarFillsItsCentreOnlyByWinding) {
+    // A five-pointed star drawn in one stroke: its centre pentagon has winding number 2.
+    const std::vector<PixelPoint> star{{20, 2}, {32, 38}, {2, 15}, {38, 15}, {8, 38}};
+    OwnedRaster winding(40, 40), alternate(40, 40);
+    FillPolygon(winding.raster, star.data(), 5, FillRule::Winding, kInk);
+    FillPolygon(alternate.raster, star.data(), 5, FillRule::Alternate, kInk);
+    EXPECT_EQ(winding.At(20, 22), kInk);
+    EXPECT_EQ(alternate.At(20, 22), 0u);
+    EXPECT_TRUE(winding == ReferenceFill(star, 40, 40, false));
+    EXPECT_TRUE(alternate == ReferenceFill(star, 40, 40, true));
+}
+
+TEST(FillPolygon, MatchesTheWindingReferenceOnRandomPolygons) {
+    std::mt19937 rng(1208);
+    std::uniform_int_distribution<int> coord(-25, 90), size(3, 32);
+    for (int trial = 0; trial < 600; ++trial) {
+        std::vector<PixelPoint> poly(size(rng));
+        for (auto& p : poly) p = {coord(rng), coord(rng)};
+        if (trial % 5 == 0) poly[1].y = poly[0].y;  // horizontal edges
+        const bool alternate = trial % 3 == 0;
+        OwnedRaster got(64, 48);
+        FillPolygon(got.raster, poly.data(), static_cast<int>(poly.size()),
+                    alternate ? FillRule::Alternate : FillRule::Winding, kInk);
+        ASSERT_TRUE(got == ReferenceFill(poly, 64, 48, alternate)) << "trial " << trial;
+    }
+}
+
+TEST(FillPolygon, DegenerateAndFarPolygonsStayInBounds) {
+    OwnedRaster r(30, 30);
+    const PixelPoint line[3] = {{1, 1}, {20, 20}, {1, 1}};
+    FillPolygon(r.raster, line, 3, FillRule::Winding, kInk);
+    EXPECT_EQ(r.Count(kInk), 0) << "a polygon of no area fills nothing";
+
+    const PixelPoint flat[4] = {{0, 5}, {29, 5}, {20, 5}, {3, 5}};
+    FillPolygon(r.raster, flat, 4, FillRule::Winding, kInk);
+    EXPECT_EQ(r.Count(kInk), 0) << "only horizontal edges: nothing";
+
+    const int L = kCoordinateLimit;
+    const PixelPoint huge[3] = {{-L, -L}, {L, -L}, {0, L}};
+    FillPolygon(r.raster, huge, 3, FillRule::Winding, kInk);
+    EXPECT_EQ(r.Count(kInk), 30 * 30) << "a triangle far around the raster covers all of it";
+}
+
+}  // namespace
+}  // namespace runtime

@@ -1,0 +1,99 @@
+#include "runtime/canvas/raster_lines.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace runtime {
+
+namespace {
+
+using i64 = std::int64_t;
+
+i64 FloorDiv(i64 a, i64 b) {  // b > 0
+    i64 q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+// GDI breaks Bresenham ties towards the minor axis in octants 3, 5, 6 and 8 (clockwise from
+// +x with y down).
+int OctantBias(i64 dx, i64 dy) {
+    if (dy > 0) {
+        if (dx > 0) return 0;           // octants 1, 2
+        return (-dx <= dy) ? 1 : 0;     // 3 : 4
+    }
+    if (dx < 0) return 1;               // octants 5, 6
+    return (dx > -dy) ? 1 : 0;          // 8 : 7
+}
+
+// The inclusive range [lo, hi] of i for which origin + step * i lies in [0, size).
+void AxisRange(i64 origin, int step, i64 size, i64& lo, i64& hi) {
+    if (step > 0) {
+        lo = -origin;
+        hi = size - 1 - origin;
+    } else {
+        lo = origin - (size - 1);
+        hi = origin;
+    }
+}
+
+}  // namespace
+
+void DrawLine(const Raster& r, PixelPoint from, PixelPoint to, Pixel p) {
+    const i64 dx = i64{to.x} - from.x, dy = i64{to.y} - from.y;
+    if (dx == 0 && dy == 0) return;
+
+    // The line has M pixels along its major axis; pixel i sits at minor offset
+    // ceil((2m*i - M + bias) / 2M), which is exactly where the step-by-step Bresenham of GDI
+    // puts it. That closed form lets us clip to the raster first and then step only over
+    // the visible part, so a line of any length costs at most the raster's size.
+    const bool xMajor = std::llabs(dx) > std::llabs(dy);
+    const i64 major = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const i64 minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const i64 bias = OctantBias(dx, dy);
+    const int sMajor = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int sMinor = (xMajor ? dy : dx) > 0 ? 1 : -1;
+    const i64 major0 = xMajor ? from.x : from.y;
+    const i64 minor0 = xMajor ? from.y : from.x;
+    const i64 majorSize = xMajor ? r.width : r.height;
+    const i64 minorSize = xMajor ? r.height : r.width;
+
+    i64 lo = 0, hi = major - 1;
+    i64 a, b;
+    AxisRange(major0, sMajor, majorSize, a, b);
+    lo = std::max(lo, a);
+    hi = std::min(hi, b);
+    AxisRange(minor0, sMinor, minorSize, a, b);  // the minor offset must lie in [a, b]
+    if (b < 0) return;
+    if (minor == 0) {
+        if (a > 0) return;
+    } else {
+        if (a > 0) lo = std::max(lo, FloorDiv(2 * major * (a - 1) + major - bias, 2 * minor) + 1);
+        hi = std::min(hi, FloorDiv(2 * major * b + major - bias, 2 * minor));
+    }
+    if (lo > hi) return;
+
+    i64 offset = FloorDiv(2 * minor * lo - major + bias + 2 * major - 1, 2 * major);  // ceil
+    i64 err = 2 * minor - major + 2 * minor * lo - 2 * major * offset;
+    int mj = static_cast<int>(major0 + sMajor * lo);
+    int mn = static_cast<int>(minor0 + sMinor * offset);
+    for (i64 i = lo; i <= hi; ++i) {
+        if (xMajor)
+            r.At(mj, mn) = p;
+        else
+            r.At(mn, mj) = p;
+        if (err + bias > 0) {
+            mn += sMinor;
+            err += 2 * minor - 2 * major;
+        } else {
+            err += 2 * minor;
+        }
+        mj += sMajor;
+    }
+}
+
+void DrawClosedOutline(const Raster& r, const PixelPoint* points, int count, Pixel p) {
+    if (count < 2) return;
+    for (int i = 0; i < count; ++i) DrawLine(r, points[i], points[(i + 1) % count], p);
+}
+
+}  // namespace runtime

@@ -1,0 +1,33 @@
+#pragma once
+// Error numbers: every procedure owns one for its duration, and a failing runtime operation
+// stores its number in the innermost one. Numbers, not exceptions, cross module boundaries.
+
+namespace runtime {
+
+// Put one of these at the top of a procedure that calls runtime operations. While it lives
+// it is the innermost error number of its thread; it starts at 0.
+class ProcedureError {
+public:
+    ProcedureError();
+    ~ProcedureError();
+    ProcedureError(const ProcedureError&) = delete;
+    ProcedureError& operator=(const ProcedureError&) = delete;
+
+    int Number() const { return number_; }
+    int Clear();
+
+private:
+    friend void RecordError(int number);
+    ProcedureError* outer_;
+    int number_ = 0;
+};
+
+// Stores `number` in the innermost error number of the calling thread (dropped when the
+// thread has none). Numbers of 241 and above end the process with exit code 255.
+void RecordError(int number);
+
+// The innermost error number, and the same returned and reset to 0.
+int ErrorNumber();
+int ClearError();
+
+}  // namespace runtime

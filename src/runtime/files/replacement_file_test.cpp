@@ -1,0 +1,66 @@
+#include "runtime/files/replacement_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "support/temp_folder.h"
+
+namespace runtime {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(ReplacementFile, OnlyACommittedFileTakesTheTargetsPlace) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("data.bin");
+    std::ofstream(target) << "old";
+    {
+        ReplacementFile file(target);
+        ASSERT_TRUE(file.Open());
+        ASSERT_TRUE(file.Write("new content", 11));
+        EXPECT_EQ(Read(target), "old") << "not before the commit";
+    }
+    EXPECT_EQ(Read(target), "old") << "an abandoned replacement changes nothing";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
+
+    ReplacementFile file(target);
+    ASSERT_TRUE(file.Open());
+    ASSERT_TRUE(file.Write("new", 3));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(Read(target), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
+    EXPECT_FALSE(file.Write("more", 4)) << "a committed file takes no more bytes";
+}
+
+TEST(ReplacementFile, RefusesReadOnlyTargetsFoldersAndMissingFolders) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("locked.bin");
+    std::ofstream(target) << "keep";
+    fs::permissions(target, fs::perms::owner_read);
+    EXPECT_FALSE(ReplacementFile(target).Open());
+    fs::permissions(target, fs::perms::owner_all);
+
+    ReplacementFile late(target);
+    ASSERT_TRUE(late.Open());
+    ASSERT_TRUE(late.Write("x", 1));
+    fs::permissions(target, fs::perms::owner_read);  // made read-only while we wrote
+    EXPECT_FALSE(late.Commit());
+    fs::permissions(target, fs::perms::owner_all);
+    EXPECT_EQ(Read(target), "keep");
+
+    EXPECT_FALSE(ReplacementFile(folder.Path().string()).Open()) << "a folder";
+    EXPECT_FALSE(ReplacementFile(folder.File("no/such/file")).Open());
+    EXPECT_FALSE(ReplacementFile("").Open());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace runtime
