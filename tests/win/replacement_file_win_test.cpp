@@ -1,0 +1,97 @@
+// The Win32 side of replacing a file whole: what Windows refuses, the program refuses too,
+// even where Wine would let it through.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "runtime/bmp/bmp_writer.h"
+#include "runtime/canvas/drawing_targets.h"
+#include "runtime/files/replacement_file.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using runtime::ReplacementFile;
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+int FileCount(const fs::path& folder) {
+    return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+// An owned HANDLE of a file opened by "another program": no sharing at all.
+struct HeldOpen {
+    HANDLE h;
+    explicit HeldOpen(const std::string& path)
+        : h(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldOpen() {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+};
+
+TEST(ReplacementFileWin, ReadOnlyAttributeRefusesTheReplacement) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("old.bmp");
+    std::ofstream(target) << "old picture";
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(ReplacementFile(target).Open());
+    EXPECT_EQ(FileCount(folder.Path()), 1);
+
+    ReplacementFile late(target);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(late.Open());
+    ASSERT_TRUE(late.Write("new", 3));
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(late.Commit()) << "made read-only while the new file was written";
+    EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Read(target), "old picture");
+    EXPECT_EQ(FileCount(folder.Path()), 1) << "nothing left behind";
+}
+
+TEST(ReplacementFileWin, AFileHeldOpenElsewhereKeepsItsContent) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("busy.bmp");
+    std::ofstream(target) << "busy";
+    HeldOpen other(target);
+    ASSERT_NE(other.h, INVALID_HANDLE_VALUE);
+
+    const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
+    runtime::AttachTarget(b, 0, 0);
+    runtime::ClearTarget(0, 0);
+    EXPECT_FALSE(runtime::SaveBmp(target));
+    runtime::EndBitmap();
+    EXPECT_EQ(FileCount(folder.Path()), 1) << "the new picture was removed";
+    CloseHandle(other.h);
+    other.h = INVALID_HANDLE_VALUE;
+    EXPECT_EQ(Read(target), "busy");
+}
+
+TEST(ReplacementFileWin, BadNamesAndMissingFoldersCreateNothing) {
+    testing_support::TempFolder folder;
+    EXPECT_FALSE(ReplacementFile(folder.File("no such folder\\p.bmp")).Open());
+    EXPECT_FALSE(ReplacementFile(folder.File("what?.bmp")).Open());
+    EXPECT_FALSE(ReplacementFile(folder.File("star*.bmp")).Open());
+    EXPECT_EQ(FileCount(folder.Path()), 0);
+}
+
+TEST(ReplacementFileWin, AccentedNamesGoThroughTheAnsiCodePage) {
+    testing_support::TempFolder folder;
+    const std::string name = folder.File("pol\xEDgono \xBA.bmp");  // "polígono º.bmp" in Windows-1252
+    ReplacementFile file(name);
+    ASSERT_TRUE(file.Open());
+    ASSERT_TRUE(file.Write("x", 1));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_TRUE(fs::exists(folder.Path() / L"pol\u00EDgono \u00BA.bmp"));
+}
+
+}  // namespace
