@@ -54,7 +54,11 @@ void DrawRoundedBox(const Raster& r, PixelRect box, int ew, int eh, const BoxSty
         if (style.fill) FillSpan(r, y, box.left + in, last - in + 1, *style.fill);
         if (!style.border) continue;
         const int towardsEdge = row < height / 2 ? inset(row - 1) : inset(row + 1);
-        const int runEnd = towardsEdge < 0 ? (last - box.left) / 2 + 1 : std::max(in, towardsEdge - 1);
+        if (towardsEdge < 0) {  // the top and bottom rows are outline from end to end
+            FillSpan(r, y, box.left + in, last - in + 1, *style.border);
+            continue;
+        }
+        const int runEnd = std::max(in, towardsEdge - 1);
         FillSpan(r, y, box.left + in, box.left + runEnd + 1, *style.border);
         FillSpan(r, y, last - runEnd, last - in + 1, *style.border);
     }

@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <optional>
+
+#include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/canvas/surface.h"
 #include "runtime/canvas/surface_limits.h"
 
@@ -7,26 +10,21 @@ namespace runtime {
 
 namespace {
 
+// The DIB section stays selected into its own memory context for its whole life, so GDI
+// can show it and draw text into it.
 class DibSurface final : public Surface {
 public:
-    DibSurface(HDC dc, HBITMAP bitmap, HGDIOBJ previous, void* bits, int width, int height)
-        : dc_(dc), bitmap_(bitmap), previous_(previous) {
+    DibSurface(Bitmap bitmap, void* bits, int width, int height) : bitmap_(std::move(bitmap)) {
         raster_ = {static_cast<Pixel*>(bits), width, height};
+        selection_.emplace(dc_.Get(), bitmap_.Get());
     }
-    ~DibSurface() override {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    DibSurface(const DibSurface&) = delete;
-    DibSurface& operator=(const DibSurface&) = delete;
-
-    void* DrawingContext() const override { return dc_; }
+    bool Ready() const { return dc_ && bitmap_; }
+    void* DrawingContext() const override { return dc_.Get(); }
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    Bitmap bitmap_;
+    MemoryDc dc_;
+    std::optional<Selection> selection_;  // released first: the bitmap leaves the context
 };
 
 }  // namespace
@@ -41,18 +39,11 @@ std::unique_ptr<Surface> CreateSurface(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap) DeleteObject(bitmap);
-        return nullptr;
-    }
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    return std::make_unique<DibSurface>(dc, bitmap, previous, bits, width, height);
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return nullptr;
+    auto surface = std::make_unique<DibSurface>(std::move(bitmap), bits, width, height);
+    if (!surface->Ready()) return nullptr;
+    return surface;
 }
 
 }  // namespace runtime
