@@ -43,7 +43,8 @@ test: test-host test-win64
 
 bench: deps $(BENCH)/build.ninja
 	@cmake --build $(BENCH) -j $(JOBS)
-	@$(BENCH)/bench/poligonos_bench --benchmark_min_time=0.5 --benchmark_counters_tabular=true
+	@cd $(BENCH) && bench/poligonos_bench --benchmark_min_time=0.3 --benchmark_repetitions=7 \
+	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
 
 run:
 	@echo "make run: the main window is not built yet; 'make test' builds and tests what there is."

@@ -152,4 +152,37 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     }
 }
 
+void FillConvexPolygon(const Raster& r, const PixelPoint* points, int count, Pixel p) {
+    if (count < 3 || count > kMaxConvexPoints || r.height <= 0 || r.width <= 0) return;
+    std::array<Edge, kMaxConvexPoints> edges;
+    int n = 0;
+    int yMin = r.height, yMax = 0;
+    for (int i = 0; i < count; ++i) {
+        PixelPoint a = points[i], b = points[(i + 1) % count];
+        if (a.y == b.y) continue;
+        if (a.y > b.y) std::swap(a, b);
+        if (b.y <= 0 || a.y >= r.height) continue;
+        Edge& e = edges[n++];
+        e.top = a.y;
+        e.bottom = b.y;
+        e.height = i64{b.y} - a.y;
+        const int first = std::max(a.y, 0);
+        e.StartAt(first, a.x, i64{b.x} - a.x);
+        yMin = std::min(yMin, first);
+        yMax = std::max(yMax, std::min(b.y, r.height));
+    }
+    for (int y = yMin; y < yMax; ++y) {
+        i64 left = INT64_MAX, right = INT64_MIN;
+        for (int k = 0; k < n; ++k) {
+            Edge& e = edges[k];
+            if (y < e.top || y >= e.bottom) continue;
+            if (y > std::max(e.top, 0)) e.Step();
+            left = std::min(left, e.x);
+            right = std::max(right, e.x);
+        }
+        if (left < right)
+            FillSpan(r, y, static_cast<int>(std::max<i64>(left, 0)), static_cast<int>(std::min<i64>(right, r.width)), p);
+    }
+}
+
 }  // namespace runtime

@@ -19,4 +19,9 @@ constexpr int kMaxPolygonPoints = 1024;
 // more are ignored). No heap allocation.
 void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule rule, Pixel p);
 
+// The same pixels as FillPolygon for a convex polygon of at most kMaxConvexPoints points,
+// without its general machinery: every row crosses the outline twice at most.
+constexpr int kMaxConvexPoints = 8;
+void FillConvexPolygon(const Raster& r, const PixelPoint* points, int count, Pixel p);
+
 }  // namespace runtime

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -79,6 +80,30 @@ TEST(FillPolygon, MatchesTheWindingReferenceOnRandomPolygons) {
         FillPolygon(got.raster, poly.data(), static_cast<int>(poly.size()),
                     alternate ? FillRule::Alternate : FillRule::Winding, kInk);
         ASSERT_TRUE(got == ReferenceFill(poly, 64, 48, alternate)) << "trial " << trial;
+    }
+}
+
+TEST(FillConvexPolygon, MatchesTheGeneralFillOnParallelogramsAndConvexShapes) {
+    std::mt19937 rng(42);
+    std::uniform_int_distribution<int> coord(-20, 80), offset(-9, 9);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::vector<PixelPoint> poly;
+        if (trial % 2 == 0) {  // a pen body: one offset pair at both ends of a segment
+            const PixelPoint a{coord(rng), coord(rng)}, b{coord(rng), coord(rng)};
+            const PixelPoint n{offset(rng), offset(rng)}, w{offset(rng), offset(rng)};
+            poly = {{a.x - n.x, a.y + n.y}, {a.x + w.x, a.y - w.y}, {b.x + w.x, b.y - w.y}, {b.x - n.x, b.y + n.y}};
+        } else {  // a convex polygon: points on an ellipse, in angle order
+            const int k = 3 + trial % 6;
+            const double cx = coord(rng), cy = coord(rng), rx = 1 + rng() % 40, ry = 1 + rng() % 40;
+            for (int i = 0; i < k; ++i) {
+                const double t = 6.283185307179586 * (i + (rng() % 100) / 200.0) / k;
+                poly.push_back({int(std::lround(cx + rx * std::cos(t))), int(std::lround(cy + ry * std::sin(t)))});
+            }
+        }
+        OwnedRaster general(64, 48), convex(64, 48);
+        FillPolygon(general.raster, poly.data(), static_cast<int>(poly.size()), FillRule::Winding, kInk);
+        FillConvexPolygon(convex.raster, poly.data(), static_cast<int>(poly.size()), kInk);
+        ASSERT_TRUE(general == convex) << "trial " << trial;
     }
 }
 

@@ -45,7 +45,7 @@ void DrawSegmentBody(const Raster& r, PixelPoint a, PixelPoint b, int width, Pix
         {b.x + wide.x, b.y - wide.y},
         {b.x - narrow.x, b.y + narrow.y},
     };
-    FillPolygon(r, quad, 4, FillRule::Winding, p);
+    FillConvexPolygon(r, quad, 4, p);  // a parallelogram
 }
 
 }  // namespace

@@ -1,0 +1,273 @@
+// What one pointer move during a drag costs, and one "Pinta": measured against the floor
+// (clearing 800 x 800 pixels and copying them once, which any drag step must do) and against
+// cairo drawing the same scenes. Prints the ratios at the end.
+#include <benchmark/benchmark.h>
+#include <cairo.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "polygon/polygon_drawing.h"
+#include "polygon/vertex_model.h"
+#include "runtime/bmp/bmp_writer.h"
+
+// The counting allocator pairs malloc with free on purpose.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+// Every heap allocation of the process is counted, so a step can show it makes none.
+static std::atomic<long> allocations{0};
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using namespace runtime;
+
+constexpr int kSize = 800;
+constexpr COLORREF kPaper = 0x00FF00FF;
+constexpr WindowHandle kWindow = 1;
+
+struct NoScreen : ControlPresenter {
+    void Present(const PixelRect&) override {}
+};
+
+// The program's state after choosing 32 sides, with a canvas control to show it in.
+void PrepareProgram() {
+    static NoScreen screen;
+    static bool ready = false;
+    if (ready) return;
+    ready = true;
+    app::Settings = {0, 0x00FFFFFF, kPaper, 10};
+    polygon::CreateVertexTable();
+    polygon::CanvasWindow = kWindow;
+    RegisterCanvasControl(kWindow, polygon::kCanvasControlId, kSize, kSize, &screen);
+    polygon::SideCount = 32;
+    polygon::LoadTemplate(32);
+}
+
+void Floor(benchmark::State& state) {
+    std::vector<Pixel> canvas(kSize * kSize), control(kSize * kSize);
+    for (auto _ : state) {
+        std::fill(canvas.begin(), canvas.end(), PixelFromColor(kPaper));
+        std::memcpy(control.data(), canvas.data(), canvas.size() * sizeof(Pixel));
+        benchmark::DoNotOptimize(control.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void DragStep(benchmark::State& state) {
+    PrepareProgram();
+    const long before = allocations.load();
+    for (auto _ : state) {
+        polygon::ClearCanvas(polygon::CanvasHandle);
+        polygon::RedrawPolygon();
+        polygon::ShowCanvas();
+        benchmark::ClobberMemory();
+    }
+    state.counters["allocs/step"] =
+        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
+}
+
+void PaintStep(benchmark::State& state) {
+    PrepareProgram();
+    const long before = allocations.load();
+    for (auto _ : state) {
+        polygon::PaintPolygon();
+        benchmark::ClobberMemory();
+    }
+    state.counters["allocs/step"] =
+        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
+}
+
+// The drawing alone, without the clear and the copy that dominate a step: where the two
+// libraries really differ.
+void DragDrawingOnly(benchmark::State& state) {
+    PrepareProgram();
+    polygon::ClearCanvas(polygon::CanvasHandle);
+    for (auto _ : state) {
+        polygon::RedrawPolygon();
+        benchmark::ClobberMemory();
+    }
+}
+
+void PaintDrawingOnly(benchmark::State& state) {
+    PrepareProgram();
+    polygon::ClearCanvas(polygon::CanvasHandle);
+    SetPenWidth(10);
+    for (auto _ : state) {
+        DrawPolygon(polygon::OutlinePoints[32].View(), 0, 0x00FFFFFF, 0, 0);
+        benchmark::ClobberMemory();
+    }
+}
+
+// The same scenes with cairo: no anti-aliasing, the same paper and points, then one plain
+// copy into a second surface.
+struct CairoScene {
+    cairo_surface_t* canvas = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSize, kSize);
+    cairo_surface_t* control = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSize, kSize);
+    cairo_t* cr = cairo_create(canvas);
+    cairo_t* copy = cairo_create(control);
+    CairoScene() {
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
+    }
+    ~CairoScene() {
+        cairo_destroy(copy);
+        cairo_destroy(cr);
+        cairo_surface_destroy(control);
+        cairo_surface_destroy(canvas);
+    }
+    void Paper() {
+        cairo_set_source_rgb(cr, 1, 0, 1);
+        cairo_paint(cr);
+    }
+    void Outline() {
+        for (int k = 1; k <= 32; ++k) {
+            const auto p = polygon::TemplatePointAt(k);
+            if (k == 1)
+                cairo_move_to(cr, p.x + 0.5, p.y + 0.5);
+            else
+                cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
+        }
+        cairo_close_path(cr);
+    }
+    void CopyOut() {
+        cairo_surface_flush(canvas);
+        cairo_set_source_surface(copy, canvas, 0, 0);
+        cairo_paint(copy);
+        cairo_surface_flush(control);
+    }
+};
+
+void CairoMesh(CairoScene& s) {
+    cairo_set_source_rgb(s.cr, 0, 0, 0);
+        for (int k = 1; k <= 32; ++k) {
+            const auto p = polygon::TemplatePointAt(k);
+            cairo_rectangle(s.cr, p.x, p.y, 8, 8);
+        }
+    cairo_fill(s.cr);
+    s.Outline();
+    cairo_set_line_width(s.cr, 1);
+    cairo_stroke(s.cr);
+}
+
+void CairoPainted(CairoScene& s) {
+    s.Outline();
+    cairo_set_source_rgb(s.cr, 1, 1, 1);
+    cairo_fill_preserve(s.cr);
+    cairo_set_source_rgb(s.cr, 0, 0, 0);
+    cairo_set_line_width(s.cr, 10);
+    cairo_set_line_join(s.cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(s.cr);
+}
+
+void CairoDragStep(benchmark::State& state) {
+    CairoScene s;
+    for (auto _ : state) {
+        s.Paper();
+        CairoMesh(s);
+        s.CopyOut();
+    }
+}
+
+void CairoDragDrawingOnly(benchmark::State& state) {
+    CairoScene s;
+    s.Paper();
+    for (auto _ : state) {
+        CairoMesh(s);
+        cairo_surface_flush(s.canvas);
+    }
+}
+
+void CairoPaintDrawingOnly(benchmark::State& state) {
+    CairoScene s;
+    s.Paper();
+    for (auto _ : state) {
+        CairoPainted(s);
+        cairo_surface_flush(s.canvas);
+    }
+}
+
+void CairoPaintStep(benchmark::State& state) {
+    CairoScene s;
+    for (auto _ : state) {
+        s.Paper();
+        CairoPainted(s);
+        s.CopyOut();
+    }
+}
+
+void SaveCanvas(benchmark::State& state) {
+    PrepareProgram();
+    const std::string file = (std::filesystem::current_path() / "bench-canvas.bmp").string();
+    for (auto _ : state) {
+        AttachTarget(polygon::CanvasHandle, 0, 0);
+        if (!SaveBmp(file)) state.SkipWithError("SaveBmp failed");
+    }
+    std::filesystem::remove(file);
+}
+
+BENCHMARK(Floor);
+BENCHMARK(DragStep);
+BENCHMARK(PaintStep);
+BENCHMARK(CairoDragStep);
+BENCHMARK(CairoPaintStep);
+BENCHMARK(DragDrawingOnly);
+BENCHMARK(CairoDragDrawingOnly);
+BENCHMARK(PaintDrawingOnly);
+BENCHMARK(CairoPaintDrawingOnly);
+BENCHMARK(SaveCanvas)->Unit(benchmark::kMillisecond);
+
+// Keeps each benchmark's time per step so the ratios can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        // With repetitions the median is what counts; a single run stands for itself.
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
+                seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    auto& t = reporter.seconds;
+    if (t.count("Floor") && t.count("DragStep") && t.count("PaintStep")) {
+        auto ratio = [&](const char* a, const char* b) { return t[a] / t[b]; };
+        std::printf("\ndrag step  / floor: %.3f  (target at most 1.2)\n", ratio("DragStep", "Floor"));
+        std::printf("paint step / floor: %.3f  (target at most 1.5)\n", ratio("PaintStep", "Floor"));
+        if (t.count("CairoDragStep") && t.count("CairoPaintStep")) {
+            std::printf("cairo drag / floor: %.3f, drag step / cairo drag: %.3f  (target below 1)\n",
+                        ratio("CairoDragStep", "Floor"), ratio("DragStep", "CairoDragStep"));
+            std::printf("cairo paint / floor: %.3f, paint step / cairo paint: %.3f  (target below 1)\n",
+                        ratio("CairoPaintStep", "Floor"), ratio("PaintStep", "CairoPaintStep"));
+            std::printf("drawing alone, ours / cairo: mesh %.3f, painted %.3f\n",
+                        ratio("DragDrawingOnly", "CairoDragDrawingOnly"),
+                        ratio("PaintDrawingOnly", "CairoPaintDrawingOnly"));
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}
