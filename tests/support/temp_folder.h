@@ -14,8 +14,11 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // A path inside the folder, as the program's single-byte text.
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // A path inside the folder, as the program's single-byte text; `name` is taken byte for
+    // byte, so Windows-1252 names stay as they are.
+    std::string File(const std::string& name) const {
+        return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+    }
 
 private:
     std::filesystem::path path_;
