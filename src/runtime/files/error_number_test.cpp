@@ -93,8 +93,9 @@ TEST(ErrorText, PlatformCodesTranslate) {
             listed[code] = true;
         }
     }
-    for (std::uint32_t code = 0; code < listed.size(); ++code)
+    for (std::uint32_t code = 0; code < listed.size(); ++code) {
         if (!listed[code]) EXPECT_EQ(ErrorFromPlatform(code), 75) << "code " << code;
+    }
     EXPECT_EQ(ErrorFromPlatform(0xFFFFFFFFu), 75);
 
     ProcedureError error;
