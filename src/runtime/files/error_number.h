@@ -2,6 +2,9 @@
 // Error numbers: every procedure owns one for its duration, and a failing runtime operation
 // stores its number in the innermost one. Numbers, not exceptions, cross module boundaries.
 
+#include <cstdint>
+#include <string>
+
 namespace runtime {
 
 // Put one of these at the top of a procedure that calls runtime operations. While it lives
@@ -29,5 +32,15 @@ void RecordError(int number);
 // The innermost error number, and the same returned and reset to 0.
 int ErrorNumber();
 int ClearError();
+
+// The message of an error number: "" for a number without one; above 255 reads as 0.
+std::string ErrorText(int number);
+
+// The error number of a failed platform file operation, from its Win32 error code (the POSIX
+// backends speak those codes too).
+int ErrorFromPlatform(std::uint32_t code);
+
+// RecordError(ErrorFromPlatform(code)).
+void RecordPlatformError(std::uint32_t code);
 
 }  // namespace runtime

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace runtime {
 namespace {
 
@@ -36,6 +39,69 @@ TEST(ErrorNumberDeathTest, FatalNumbersEndTheProcessWith255) {
             RecordError(241);
         },
         testing::ExitedWithCode(255), "");
+}
+
+}  // namespace
+}  // namespace runtime
+
+namespace runtime {
+namespace {
+
+TEST(ErrorText, TextsOfTheTable) {
+    EXPECT_EQ(ErrorText(0), "No Error");
+    EXPECT_EQ(ErrorText(5), "Illegal function call");
+    EXPECT_EQ(ErrorText(9), "Subscript/Pointer out of range");
+    EXPECT_EQ(ErrorText(52), "Bad file name or number");
+    EXPECT_EQ(ErrorText(70), "Permission denied");
+    EXPECT_EQ(ErrorText(75), "Path/file access error");
+    EXPECT_EQ(ErrorText(98), "XPrint Preview error");
+    EXPECT_EQ(ErrorText(242), "String space corrupt");
+    EXPECT_EQ(ErrorText(10), "");
+    EXPECT_EQ(ErrorText(255), "");
+    EXPECT_EQ(ErrorText(-1), "");
+    EXPECT_EQ(ErrorText(256), "No Error") << "above 255 reads as 0";
+    EXPECT_EQ(ErrorText(100000), "No Error");
+
+    int withText = 0;
+    for (int n = 0; n <= 255; ++n) withText += !ErrorText(n).empty();
+    EXPECT_EQ(withText, 31);
+}
+
+TEST(ErrorText, PlatformCodesTranslate) {
+    // Each error number with the Win32 codes that give it.
+    const std::pair<int, std::vector<std::uint32_t>> rows[] = {
+        {5, {87}},
+        {7, {8, 14}},
+        {51, {11, 12, 13, 22, 24}},
+        {53, {2, 18}},
+        {57, {6}},
+        {61, {39, 112}},
+        {62, {38}},
+        {67, {4}},
+        {68, {15, 20}},
+        {70, {5, 19, 32, 33, 36}},
+        {71, {21}},
+        {72, {23, 25, 26, 27, 28, 29, 30, 31, 34, 35}},
+        {74, {17}},
+        {76, {3}},
+        {241, {7, 9, 10}},
+    };
+    std::vector<bool> listed(200, false);
+    for (const auto& [number, codes] : rows) {
+        for (std::uint32_t code : codes) {
+            EXPECT_EQ(ErrorFromPlatform(code), number) << "code " << code;
+            listed[code] = true;
+        }
+    }
+    for (std::uint32_t code = 0; code < listed.size(); ++code) {
+        if (listed[code]) continue;
+        EXPECT_EQ(ErrorFromPlatform(code), 75) << "code " << code;
+    }
+    EXPECT_EQ(ErrorFromPlatform(0xFFFFFFFFu), 75);
+
+    ProcedureError error;
+    RecordPlatformError(32);
+    EXPECT_EQ(ErrorNumber(), 70) << "a sharing violation";
 }
 
 }  // namespace

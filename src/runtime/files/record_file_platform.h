@@ -1,0 +1,53 @@
+#pragma once
+// What record files ask of the platform. Failures come back as Win32 error codes (the POSIX
+// backend imitates them), so that one table turns every failure into the same error number.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace runtime::platform {
+
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kPathNotFound = 3;
+constexpr std::uint32_t kAccessDenied = 5;
+constexpr std::uint32_t kSharingViolation = 32;
+
+// An open file, closed when it goes.
+class OpenFile {
+public:
+    OpenFile() = default;
+    ~OpenFile();
+    OpenFile(OpenFile&& other) noexcept;
+    OpenFile& operator=(OpenFile&& other) noexcept;
+
+    // Opens exclusively: nobody else may read or write the file until it is closed. Creates a
+    // missing file empty. A read-only file refuses writing whoever asks (5). 0 or the error.
+    std::uint32_t Open(const std::string& path, bool forWriting);
+    bool IsDisk() const { return disk_; }
+    std::uint32_t Length(std::int64_t& length) const;
+    // Reads up to bytes.size() bytes at `offset`; `got` is less at the end of the file.
+    std::uint32_t ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes, std::size_t& got) const;
+    std::uint32_t WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes, std::size_t& put) const;
+    std::uint32_t Close();
+
+private:
+    std::intptr_t handle_ = -1;  // a HANDLE or a file descriptor
+    bool disk_ = false;
+};
+
+std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes);
+std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes);
+
+struct Match {
+    std::string path;  // the folder part of the pattern followed by the entry's name
+    std::uint32_t attributes;
+};
+// Every entry of the pattern's folder whose name matches its last part; none when the folder
+// cannot be listed.
+std::vector<Match> FindMatches(const std::string& pattern);
+
+std::uint32_t RemoveFile(const std::string& path);
+
+}  // namespace runtime::platform

@@ -1,0 +1,200 @@
+// Record files on a POSIX system, for the host tests: Win32's error codes and, as far as the
+// file system can hold them, its attributes. A file without write permission is read-only;
+// a name starting with "." is hidden; system and archive bits cannot be kept.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <memory>
+
+#include "runtime/files/record_file_platform.h"
+
+namespace runtime::platform {
+
+namespace {
+
+constexpr std::uint32_t kInvalidFunction = 1;
+constexpr std::uint32_t kTooManyOpenFiles = 4;
+constexpr std::uint32_t kInvalidHandle = 6;
+constexpr std::uint32_t kNotEnoughMemory = 8;
+constexpr std::uint32_t kDiskFull = 112;
+constexpr std::uint32_t kInvalidParameter = 87;
+
+std::uint32_t CodeOf(int error) {
+    switch (error) {
+        case ENOENT: return kFileNotFound;
+        case ENOTDIR: return kPathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case EBADF:  // reading a file opened for writing, or the other way round
+            return kAccessDenied;
+        case EWOULDBLOCK: return kSharingViolation;
+        case EMFILE:
+        case ENFILE: return kTooManyOpenFiles;
+        case ENOSPC:
+        case EDQUOT: return kDiskFull;
+        case EIO: return kInvalidHandle;  // what Windows reports as a device I/O error
+        case ENOMEM: return kNotEnoughMemory;
+        case EINVAL: return kInvalidParameter;
+        default: return kInvalidFunction;
+    }
+}
+
+bool ReadOnlyMode(mode_t mode) { return (mode & 0222) == 0; }
+
+std::string NamePart(const std::string& path) {
+    const std::size_t cut = path.find_last_of('/');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// Windows matching: "*" any run, "?" one character, letters in either case; "*.*" is all.
+bool Matches(const char* pattern, const char* name) {
+    if (*pattern == '\0') return *name == '\0';
+    if (*pattern == '*') {
+        if (std::string_view(pattern) == "*.*") return true;
+        for (const char* rest = name;; ++rest) {
+            if (Matches(pattern + 1, rest)) return true;
+            if (*rest == '\0') return false;
+        }
+    }
+    if (*name == '\0') return false;
+    if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
+                               std::tolower(static_cast<unsigned char>(*name)))
+        return false;
+    return Matches(pattern + 1, name + 1);
+}
+
+struct DirCloser {
+    void operator()(DIR* d) const { closedir(d); }
+};
+
+}  // namespace
+
+OpenFile::~OpenFile() { Close(); }
+
+OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
+    other.handle_ = -1;
+}
+
+OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = other.handle_;
+        disk_ = other.disk_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
+    Close();
+    struct stat st;
+    if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kAccessDenied;
+    const int fd = ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | O_CREAT | O_CLOEXEC, 0666);
+    // With O_CREAT a missing name can only be a missing folder.
+    if (fd < 0) return errno == ENOENT ? kPathNotFound : CodeOf(errno);
+    handle_ = fd;
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        Close();
+        return kAccessDenied;
+    }
+    // One lock per open file description: a second opener, even in this process, is refused.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const std::uint32_t code = CodeOf(errno);
+        Close();
+        return code;
+    }
+    disk_ = S_ISREG(st.st_mode);
+    return 0;
+}
+
+std::uint32_t OpenFile::Length(std::int64_t& length) const {
+    length = 0;
+    if (!disk_) return 0;
+    struct stat st;
+    if (fstat(static_cast<int>(handle_), &st) != 0) return CodeOf(errno);
+    length = st.st_size;
+    return 0;
+}
+
+std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes, std::size_t& got) const {
+    got = 0;
+    while (got < bytes.size()) {
+        const ssize_t read = ::pread(static_cast<int>(handle_), bytes.data() + got, bytes.size() - got,
+                                     static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+        if (read < 0 && errno == EINTR) continue;
+        if (read < 0) return CodeOf(errno);
+        if (read == 0) break;
+        got += static_cast<std::size_t>(read);
+    }
+    return 0;
+}
+
+std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes,
+                                std::size_t& put) const {
+    put = 0;
+    while (put < bytes.size()) {
+        const ssize_t written = ::pwrite(static_cast<int>(handle_), bytes.data() + put, bytes.size() - put,
+                                         static_cast<off_t>(offset + static_cast<std::int64_t>(put)));
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return put > 0 ? 0 : CodeOf(errno);
+        if (written == 0) break;
+        put += static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+std::uint32_t OpenFile::Close() {
+    if (handle_ < 0) return 0;
+    const int result = ::close(static_cast<int>(handle_));
+    handle_ = -1;
+    return result == 0 ? 0 : CodeOf(errno);
+}
+
+std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) {
+    attributes = 0;
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
+    attributes = S_ISDIR(st.st_mode) ? 0x10u : 0x20u;
+    if (ReadOnlyMode(st.st_mode)) attributes |= 0x01u;
+    const std::string name = NamePart(path);
+    if (name.size() > 1 && name[0] == '.' && name != "..") attributes |= 0x02u;
+    return 0;
+}
+
+std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
+    const mode_t mode = (attributes & 0x01u) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
+    if (chmod(path.c_str(), mode & 07777) != 0) return CodeOf(errno);
+    return 0;
+}
+
+std::vector<Match> FindMatches(const std::string& pattern) {
+    std::vector<Match> matches;
+    const std::size_t cut = pattern.find_last_of('/');
+    const std::string folder = cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
+    const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.empty() ? "." : folder.c_str()));
+    if (!dir) return matches;
+    while (const dirent* entry = readdir(dir.get())) {
+        const std::string found = entry->d_name;
+        if (found == "." || found == ".." || !Matches(name.c_str(), found.c_str())) continue;
+        std::uint32_t attributes = 0;
+        if (GetAttributes(folder + found, attributes) == 0) matches.push_back({folder + found, attributes});
+    }
+    return matches;
+}
+
+std::uint32_t RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) return CodeOf(errno);
+    return 0;
+}
+
+}  // namespace runtime::platform
