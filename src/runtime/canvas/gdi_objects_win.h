@@ -37,6 +37,28 @@ using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
 
+// An icon, destroyed with DestroyIcon.
+class Icon {
+public:
+    Icon() = default;
+    explicit Icon(HICON h) : handle_(h) {}
+    ~Icon() {
+        if (handle_) DestroyIcon(handle_);
+    }
+    Icon(Icon&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Icon& operator=(Icon&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+
+    HICON Get() const { return handle_; }
+
+private:
+    HICON handle_ = nullptr;
+};
+
 // A memory device context, deleted with DeleteDC.
 class MemoryDc {
 public:

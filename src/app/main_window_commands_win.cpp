@@ -1,0 +1,127 @@
+// What the main window does: fills its lists when it opens, and carries out the commands of
+// its menu, buttons and lists.
+#include <string>
+
+#include "app/main_window_texts.h"
+#include "app/main_window_win.h"
+#include "app/settings.h"
+#include "favorites/selected_color.h"
+#include "polygon/polygon_drawing.h"
+#include "polygon/vertex_model.h"
+#include "runtime/bmp/bmp_writer.h"
+#include "runtime/canvas/drawing_targets.h"
+#include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/error_number.h"
+#include "runtime/files/program_folder.h"
+
+namespace app {
+
+using namespace runtime;
+
+// 1 while the author box or a secondary dialog opened from here is open.
+int SubDialogOpen = 0;
+// The control that had the focus when the main window was last deactivated.
+HWND SavedFocus = nullptr;
+// The executable's folder with its trailing "\".
+std::string ProgramFolder;
+
+namespace {
+
+void Initialise(HWND window) {
+    SetMenuItemState(MainMenu, kVertexProperties, MFS_GRAYED);
+    polygon::SideCount = 3;
+    SendToControl(window, kSideList, LB_RESETCONTENT);
+    SendToControl(window, kWidthList, LB_RESETCONTENT);
+    for (int n = polygon::kMinSides; n <= polygon::kMaxSides; ++n) ListAdd(window, kSideList, SideItemText(n));
+    for (int n = 1; n <= 10; ++n) ListAdd(window, kWidthList, WidthItemText(n));
+    ListSelect(window, kWidthList, Settings.Grosor);  // a width outside 1 .. 10 selects nothing
+    ProgramFolder = KeptProgramFolder(ExecutableFolder());
+    polygon::CreateVertexTable();
+}
+
+void ShowMesh() {
+    polygon::ClearCanvas(polygon::CanvasHandle);
+    polygon::RedrawPolygon();
+    polygon::ShowCanvas();
+}
+
+void ApplySelectedColor(COLORREF& setting) {
+    setting = favorites::SelectedColor;
+    BuildMainMenu(MainWindow);
+    ShowMesh();
+}
+
+void SavePicture() {
+    ProcedureError error;
+    AttachTarget(polygon::CanvasHandle, 0, 0);
+    const bool attached = error.Number() == 0;
+    const bool saved = attached && SaveBmp(PictureFileName(polygon::SideCount));
+    MessagePrompt(saved ? "Poligono Grabado ..." : "NO he podido grabar ...", MB_OK, kMessageTitle);
+}
+
+void ShowAuthor() {
+    if (SubDialogOpen) return;
+    SubDialogOpen = 1;
+    MessagePrompt(AuthorText(), MB_OK, kMessageTitle);
+    SubDialogOpen = 0;
+}
+
+void ChooseSides(HWND window) {
+    polygon::SideCount = static_cast<std::uint8_t>(ItemNumber(ListGetText(window, kSideList)));
+    SetMenuItemState(MainMenu, kVertexProperties, 0);
+    polygon::LoadTemplate(polygon::SideCount);
+}
+
+void Command(HWND window, int id, int notification) {
+    switch (id) {
+    case kSavePicture: SavePicture(); break;
+    case kAuthor: ShowAuthor(); break;
+    case kQuit: FinishDialog(MainWindow, 0); break;
+    case kBorderColor: ApplySelectedColor(Settings.Borde); break;
+    case kFillColor: ApplySelectedColor(Settings.Relleno); break;
+    case kPaperColor: ApplySelectedColor(Settings.Papel); break;
+    case kFavoriteColors:    // the favourite colours dialog plugs in here
+    case kVertexProperties:  // and the vertex coordinates dialog here
+        break;
+    case kPaintButton: polygon::PaintPolygon(); break;
+    case kMeshButton: ShowMesh(); break;
+    case kSideList:
+        if (notification == LBN_SELCHANGE) ChooseSides(window);
+        break;
+    case kWidthList:
+        if (notification == LBN_SELCHANGE)
+            Settings.Grosor = static_cast<std::int16_t>(ItemNumber(ListGetText(window, kWidthList)));
+        break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+INT_PTR MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    switch (message) {
+    case WM_INITDIALOG:
+        Initialise(window);
+        break;
+    case WM_NCACTIVATE:
+        if (wParam == 0) {
+            SavedFocus = GetFocus();
+        } else if (SavedFocus) {
+            SetFocus(SavedFocus);
+            SavedFocus = nullptr;
+        }
+        break;
+    case WM_COMMAND:
+        Command(window, LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_DESTROY:
+        polygon::ReleaseCanvas();
+        ReleaseMenuPictures();
+        break;
+    default:
+        break;
+    }
+    return 0;  // the services' default handling follows every message
+}
+
+}  // namespace app

@@ -1,0 +1,161 @@
+#include "app/main_window_win.h"
+
+#include <cstring>
+#include <vector>
+
+#include "app/settings.h"
+#include "polygon/polygon_drawing.h"
+#include "runtime/canvas/drawing_targets.h"
+#include "runtime/canvas/gdi_objects_win.h"
+#include "runtime/dialogs/dialog_services_win.h"
+
+namespace app {
+
+using namespace runtime;
+
+HWND MainWindow = nullptr;
+HMENU MainMenu = nullptr;
+
+namespace {
+
+constexpr std::uint32_t kWindowStyle = 0x94C608D4;  // popup, caption, sizing frame, minimise box, centred
+constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
+constexpr int kClientWidth = 810, kClientHeight = 890;
+constexpr int kSwatchSize = 16;
+
+// The pictures shown in the current menu bar; released with the bar they belong to.
+std::vector<Bitmap> menuPictures;
+
+Bitmap ResourcePicture(int id) {
+    return Bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+// The 16 x 16 swatch of a colour, drawn with the program's own box and handed to the menu as
+// a bitmap in memory: white ground, a rounded box with a black outline filled in the colour.
+Bitmap MakeColorSwatch(COLORREF color) {
+    const TargetHandle swatch = NewBitmap(kSwatchSize, kSwatchSize);
+    if (swatch == 0) return Bitmap();
+    polygon::ClearToWhite(swatch);
+    DrawBox(0, 0, 15, 15, 15, kBlack, color, 0);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kSwatchSize;
+    info.bmiHeader.biHeight = -kSwatchSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (picture && bits)
+        WithCurrentRaster([&](const Raster& r, void*) {
+            std::memcpy(bits, r.pixels, sizeof(Pixel) * kSwatchSize * kSwatchSize);
+        });
+    EndBitmap();
+    return picture;
+}
+
+void AttachPicture(HMENU menu, int position, Bitmap picture, std::vector<Bitmap>& keep) {
+    if (!picture) return;  // the item works without its picture
+    SetMenuItemBitmaps(menu, static_cast<UINT>(position), MF_BYPOSITION, picture.Get(), picture.Get());
+    keep.push_back(std::move(picture));
+}
+
+HMENU AddPopup(HMENU bar, const char* title) {
+    HMENU popup = NewMenu(MenuKind::Popup);
+    AddMenuItem(bar, title, 0, 0, popup);
+    return popup;
+}
+
+// The list font: bold "MS Sans Serif" of 10 points at the screen's resolution.
+HFONT CreateListFont() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    LOGFONTA description{};
+    description.lfHeight = -(dpi * 10) / 72;
+    description.lfWeight = FW_BOLD;
+    description.lfCharSet = ANSI_CHARSET;
+    lstrcpynA(description.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    return CreateFontIndirectA(&description);
+}
+
+}  // namespace
+
+HMENU BuildMainMenu(HWND window) {
+    HMENU previous = GetMenu(window);
+    std::vector<Bitmap> pictures;
+    HMENU bar = NewMenu(MenuKind::Bar);
+
+    HMENU files = AddPopup(bar, "Archivos");
+    AddMenuItem(files, "Grabar Imagen", kSavePicture, 0, nullptr);
+    AddMenuItem(files, "-", 0, 0, nullptr);
+    AddMenuItem(files, "Autor", kAuthor, 0, nullptr);
+    AddMenuItem(files, "-", 0, 0, nullptr);
+    AddMenuItem(files, "Salir", kQuit, 0, nullptr);
+    AttachPicture(files, 0, ResourcePicture(338), pictures);
+    AttachPicture(files, 2, ResourcePicture(339), pictures);
+    AttachPicture(files, 4, ResourcePicture(340), pictures);
+
+    HMENU settings = AddPopup(bar, "Ajustes");
+    AddMenuItem(settings, "Propiedades coordenadas", kVertexProperties, 0, nullptr);
+    AttachPicture(settings, 0, ResourcePicture(341), pictures);
+
+    HMENU colors = AddPopup(bar, "Colores");
+    AddMenuItem(colors, "Colores Favoritos", kFavoriteColors, 0, nullptr);
+    AddMenuItem(colors, "-", 0, 0, nullptr);
+    AddMenuItem(colors, "Color Borde", kBorderColor, 0, nullptr);
+    AddMenuItem(colors, "Color Relleno", kFillColor, 0, nullptr);
+    AddMenuItem(colors, "Color Papel", kPaperColor, 0, nullptr);
+    AttachPicture(colors, 0, ResourcePicture(333), pictures);
+    AttachPicture(colors, 2, MakeColorSwatch(Settings.Borde), pictures);
+    AttachPicture(colors, 3, MakeColorSwatch(Settings.Relleno), pictures);
+    AttachPicture(colors, 4, MakeColorSwatch(Settings.Papel), pictures);
+
+    if (previous) {
+        // A rebuild keeps what the user could and could not do.
+        for (int id : {kSavePicture, kVertexProperties}) {
+            const int state = MenuItemState(previous, id);
+            if (state >= 0) SetMenuItemState(bar, id, (state & MFS_GRAYED) ? MFS_GRAYED : 0);
+        }
+    }
+    AttachMenu(window, bar);
+    MainMenu = bar;
+    if (previous) DestroyMenu(previous);
+    menuPictures = std::move(pictures);  // the old bar's pictures go with it
+    return bar;
+}
+
+void ReleaseMenuPictures() { menuPictures.clear(); }
+
+INT_PTR CreateMainWindow(HWND owner) {
+    MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
+                           kWindowExStyle, DialogMode::Pixels);
+    if (!MainWindow) return 0;
+    polygon::CanvasWindow = reinterpret_cast<WindowHandle>(MainWindow);
+    SetDialogIcon(MainWindow, MAKEINTRESOURCEW(200));
+    AddControl(ControlKind::PushButton, MainWindow, kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
+    AddControl(ControlKind::PushButton, MainWindow, kMeshButton, "Malla", 196, 819, 70, 19, 0, 0);
+    AddControl(ControlKind::ListBox, MainWindow, kSideList, "", 590, 819, 90, 38, 0, 0);
+    AddControl(ControlKind::ListBox, MainWindow, kWidthList, "", 300, 819, 190, 38, 0, 0);
+    AddControl(ControlKind::Canvas, MainWindow, polygon::kCanvasControlId, "", 5, 5, 800, 800,
+               WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
+
+    AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), polygon::kCanvasControlId, 0);
+    SetForeColor(DefaultColor);
+    SetBackColor(kWhite);
+    ClearTarget(DefaultColor, 0);
+
+    BuildMainMenu(MainWindow);
+
+    Font listFont(CreateListFont());
+    for (int id : {kSideList, kWidthList})
+        SendMessageW(GetDlgItem(MainWindow, id), WM_SETFONT, reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
+
+    const INT_PTR result = ShowDialogModal(MainWindow, MainWindowCallback);
+    MainWindow = nullptr;
+    polygon::CanvasWindow = 0;
+    return result;  // the list font is released now that its lists are gone
+}
+
+}  // namespace app

@@ -1,0 +1,7 @@
+#include "favorites/selected_color.h"
+
+namespace favorites {
+
+runtime::COLORREF SelectedColor = 0;
+
+}  // namespace favorites

@@ -1,0 +1,70 @@
+#include "runtime/dialogs/dialog_template.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/dialogs/control_kinds.h"
+
+namespace runtime {
+namespace {
+
+std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+
+TEST(DialogTemplate, IsAnExtendedTemplateWithTitleAndFontInPlace) {
+    const auto t = BuildDialogTemplate(0x94C608D4, 0x10000, 10, -20, 810, 890, DialogFont{});
+    // offset: field
+    EXPECT_EQ(U16(t, 0), 1u);            // dlgVer
+    EXPECT_EQ(U16(t, 2), 0xFFFFu);       // signature
+    EXPECT_EQ(U32(t, 4), 0u);            // helpID
+    EXPECT_EQ(U32(t, 8), 0x10000u);      // exStyle
+    EXPECT_EQ(U32(t, 12), 0x94C608D4u);  // style
+    EXPECT_EQ(U16(t, 16), 0u);           // cDlgItems
+    EXPECT_EQ(U16(t, 18), 10u);          // x
+    EXPECT_EQ(U16(t, 20), 0xFFECu);      // y = -20 as 16 bits
+    EXPECT_EQ(U16(t, 22), 810u);         // cx
+    EXPECT_EQ(U16(t, 24), 890u);         // cy
+    EXPECT_EQ(U16(t, 26), 0u);           // menu
+    EXPECT_EQ(U16(t, 28), 0u);           // class
+    EXPECT_EQ(U16(t, 30), u' ');         // title " "
+    EXPECT_EQ(U16(t, 32), 0u);
+    EXPECT_EQ(U16(t, 34), 8u);           // pointsize
+    EXPECT_EQ(U16(t, 36), 700u);         // weight
+    EXPECT_EQ(t[38], 0);                 // italic
+    EXPECT_EQ(t[39], 0);                 // charset
+    const std::u16string face = u"MS Sans Serif";
+    for (std::size_t i = 0; i < face.size(); ++i) EXPECT_EQ(U16(t, 40 + 2 * i), face[i]);
+    EXPECT_EQ(U16(t, 40 + 2 * face.size()), 0u);
+    EXPECT_EQ(t.size(), 42 + 2 * face.size());
+}
+
+TEST(DialogStyle, DefaultsAndAdjustments) {
+    EXPECT_EQ(AdjustDialogStyle(0, false), 0x80C000D4u);
+    EXPECT_EQ(AdjustDialogStyle(0x94C608D4, true), 0x84C608D4u) << "WS_VISIBLE taken off";
+    EXPECT_EQ(AdjustDialogStyle(0x80000002, false), 0x80000054u) << "DS_SYSMODAL off, font bits on";
+    EXPECT_EQ(AdjustDialogStyle(0x80000000, true) & 0x800u, 0x800u);
+
+    EXPECT_EQ(CentreInWorkArea(0, 0, 1280, 1000, 820, 940).x, 230);
+    EXPECT_EQ(CentreInWorkArea(0, 0, 1280, 1000, 820, 940).y, 30);
+    EXPECT_EQ(CentreInWorkArea(0, 0, 800, 600, 820, 940).x, 0) << "larger than the screen: 0";
+    EXPECT_EQ(CentreInWorkArea(0, 0, 800, 600, 820, 940).y, 0);
+}
+
+TEST(ControlKinds, DefaultedStylesAndAlwaysAddedBits) {
+    const ControlStyle list = ResolveControlStyle(ControlKind::ListBox, 0, 0);
+    EXPECT_EQ(list.style, 0x50210003u) << "the border became a client edge";
+    EXPECT_EQ(list.extendedStyle, 0x200u);
+    const ControlStyle edit = ResolveControlStyle(ControlKind::TextBox, 0x50012000, 0x200);
+    EXPECT_EQ(edit.style, 0x50012000u) << "a given style is used as given";
+    EXPECT_EQ(edit.extendedStyle, 0x200u);
+    EXPECT_EQ(ResolveControlStyle(ControlKind::Canvas, 0x50000100, 0).style, 0x5000010Du);
+    EXPECT_EQ(ResolveControlStyle(ControlKind::PushButton, 0, 0).style, 0x50010000u);
+    EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).style, 0x50010102u);
+    EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).extendedStyle, 0u) << "no border to turn";
+    EXPECT_EQ(ResolveControlStyle(ControlKind::Label, 0, 0).style, 0x50000000u);
+    EXPECT_STREQ(ControlClassName(ControlKind::Canvas), L"STATIC");
+    EXPECT_EQ(ControlClassName(static_cast<ControlKind>(3)), nullptr);
+    EXPECT_FALSE(KnownControlKind(2));
+}
+
+}  // namespace
+}  // namespace runtime
