@@ -19,6 +19,9 @@ public:
 
     void Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path) override {
+        // Windows refuses to write a read-only file; Wine run by root would write it anyway.
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
         WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
     }
 };
