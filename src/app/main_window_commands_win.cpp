@@ -45,7 +45,7 @@ void ShowMesh() {
     polygon::ShowCanvas();
 }
 
-void ApplySelectedColor(COLORREF& setting) {
+void ApplySelectedColor(runtime::COLORREF& setting) {
     setting = favorites::SelectedColor;
     BuildMainMenu(MainWindow);
     ShowMesh();

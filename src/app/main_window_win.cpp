@@ -33,7 +33,7 @@ Bitmap ResourcePicture(int id) {
 
 // The 16 x 16 swatch of a colour, drawn with the program's own box and handed to the menu as
 // a bitmap in memory: white ground, a rounded box with a black outline filled in the colour.
-Bitmap MakeColorSwatch(COLORREF color) {
+Bitmap MakeColorSwatch(runtime::COLORREF color) {
     const TargetHandle swatch = NewBitmap(kSwatchSize, kSwatchSize);
     if (swatch == 0) return Bitmap();
     polygon::ClearToWhite(swatch);

@@ -1,7 +1,50 @@
 #include "app/settings.h"
 
+#include "runtime/files/number_text.h"
+#include "runtime/files/program_folder.h"
+
 namespace app {
 
 SettingsRecord Settings;
+
+namespace {
+
+constexpr std::size_t kLongestText = 259;  // what a 260-byte buffer holds
+
+constexpr runtime::COLORREF kMagenta = 0x00FF00FF;  // red 255, green 0, blue 255
+
+std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key, const std::string& fallback,
+                       const std::string& path) {
+    return runtime::StoreInt32(runtime::TextToNumber(store.Read(section, key, fallback, path)));
+}
+
+void WriteNumber(ProfileStore& store, const char* section, const char* key, runtime::Number value,
+                 const std::string& path) {
+    // The leading blank of a positive number is dropped by the store.
+    store.Write(section, key, runtime::NumberToText(value).substr(0, kLongestText), path);
+}
+
+}  // namespace
+
+std::string SettingsPath(const std::string& programFolder) {
+    return (programFolder + "Configuracion.ini").substr(0, kLongestText);
+}
+
+void SettingsFile(const std::string& action, ProfileStore& store, const std::string& programFolder) {
+    const std::string path = SettingsPath(programFolder);
+    if (action == "get") {
+        Settings.Borde = ReadInt32(store, "Colores", "Borde", runtime::NumberToTextTrim(0), path);
+        Settings.Relleno = ReadInt32(store, "Colores", "Relleno", runtime::NumberToTextTrim(runtime::kWhite), path);
+        Settings.Papel = ReadInt32(store, "Colores", "Papel", runtime::NumberToTextTrim(kMagenta), path);
+        Settings.Grosor = runtime::StoreInt16(runtime::TextToNumber(store.Read("Punta", "Grosor", "1", path)));
+    } else if (action == "save") {
+        WriteNumber(store, "Colores", "Borde", Settings.Borde, path);
+        WriteNumber(store, "Colores", "Relleno", Settings.Relleno, path);
+        WriteNumber(store, "Colores", "Papel", Settings.Papel, path);
+        WriteNumber(store, "Punta", "Grosor", Settings.Grosor, path);
+    }
+}
+
+void SettingsFile(const std::string& action) { SettingsFile(action, PlatformProfileStore(), runtime::ExecutableFolder()); }
 
 }  // namespace app

@@ -2,7 +2,9 @@
 // The four user settings, kept in memory for the whole run and stored in the settings file.
 
 #include <cstdint>
+#include <string>
 
+#include "app/profile_store.h"
 #include "runtime/canvas/colors.h"
 
 namespace app {
@@ -16,5 +18,16 @@ struct SettingsRecord {
 
 // Zero until the first load.
 extern SettingsRecord Settings;
+
+// "get" loads Settings from "Configuracion.ini" beside the executable, "save" stores them
+// there; any other action does nothing. Nothing is ever reported: a missing file gives the
+// defaults, a file that cannot be written keeps the old values on disk.
+void SettingsFile(const std::string& action);
+
+// The same over any store, with the file in `programFolder` (which ends in its separator).
+void SettingsFile(const std::string& action, ProfileStore& store, const std::string& programFolder);
+
+// The settings file's name in `programFolder`, cut to 259 characters.
+std::string SettingsPath(const std::string& programFolder);
 
 }  // namespace app

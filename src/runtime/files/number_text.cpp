@@ -100,10 +100,12 @@ std::string SixteenDigits(Number magnitude, long& exponent) {
 }
 
 std::string Format(Number value, bool blankForPositive) {
-    const std::string positive = blankForPositive ? " " : "";
-    if (std::isnan(value)) return positive + "NAN";
-    if (std::isinf(value)) return (value < 0 ? "-" : positive) + "INF";
-    if (value == 0) return positive + "0";
+    std::string text;
+    if (std::signbit(value) && value != 0 && !std::isnan(value)) text = "-";
+    else if (blankForPositive) text = " ";
+    if (std::isnan(value)) return text.append("NAN");
+    if (std::isinf(value)) return text.append("INF");
+    if (value == 0) return text.append("0");
 
     long exponent = 0;
     const std::string sixteen = SixteenDigits(std::fabs(value), exponent);
@@ -120,23 +122,21 @@ std::string Format(Number value, bool blankForPositive) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const long p = static_cast<long>(digits.size());
 
-    std::string body;
     if (exponent >= 0 && exponent + 1 <= kShownDigits) {
+        const std::size_t whole = static_cast<std::size_t>(exponent + 1);
         if (p <= exponent + 1) {
-            body = digits + std::string(static_cast<std::size_t>(exponent + 1 - p), '0');
+            text.append(digits).append(whole - digits.size(), '0');
         } else {
-            body = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-                   digits.substr(static_cast<std::size_t>(exponent + 1));
+            text.append(digits, 0, whole).append(".").append(digits, whole);
         }
     } else if (exponent < 0 && p - exponent - 1 <= kShownDigits) {
-        body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        text.append(".").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     } else {
-        body = digits.substr(0, 1);
-        if (p > 1) body += "." + digits.substr(1);
-        body += exponent < 0 ? "E-" : "E+";
-        body += std::to_string(exponent < 0 ? -exponent : exponent);
+        text.append(digits, 0, 1);
+        if (p > 1) text.append(".").append(digits, 1);
+        text.append(exponent < 0 ? "E-" : "E+").append(std::to_string(exponent < 0 ? -exponent : exponent));
     }
-    return (value < 0 ? "-" : positive) + body;
+    return text;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }

@@ -1,0 +1,184 @@
+// The Win32 side of record files: what another program sees of a file we hold, what we see of
+// one it holds, and the attributes only Windows keeps.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+
+#include "runtime/files/error_number.h"
+#include "runtime/files/record_file.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using namespace runtime;
+
+// A HANDLE of a file opened by "another program" with no sharing at all.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::string& path)
+        : h_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldOpen() {
+        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+    }
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+    bool Ok() const { return h_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE h_;
+};
+
+std::int64_t SizeOnDisk(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (std::int64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+TEST(RecordFileWin, ExclusiveBothWays) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.File("Mis Colores.log");
+    ProcedureError error;
+    {
+        HeldOpen other(path);
+        ASSERT_TRUE(other.Ok());
+        OpenRecordFile(FreeFileNumber(), path, 24, RecordAccess::ReadOnly);
+        EXPECT_EQ(ClearError(), 70) << "held open elsewhere";
+        OpenRecordFile(FreeFileNumber(), path, 24, RecordAccess::WriteOnly);
+        EXPECT_EQ(ClearError(), 70);
+    }
+    for (const RecordAccess access : {RecordAccess::ReadOnly, RecordAccess::WriteOnly}) {
+        const int n = FreeFileNumber();
+        OpenRecordFile(n, path, 24, access);
+        ASSERT_EQ(ErrorNumber(), 0);
+        SetLastError(0xdeadbeef);
+        HeldOpen other(path);
+        EXPECT_FALSE(other.Ok()) << "another opener must be refused";
+        EXPECT_EQ(GetLastError(), DWORD{ERROR_SHARING_VIOLATION});
+        SetLastError(0xdeadbeef);
+        EXPECT_FALSE(DeleteFileA(path.c_str()));
+        EXPECT_EQ(GetLastError(), DWORD{ERROR_SHARING_VIOLATION});
+        CloseFile(n);
+    }
+}
+
+TEST(RecordFileWin, ReadOnlyAttributeRefusesWriting) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.File("ro.log");
+    std::ofstream(path) << "keep";
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    ProcedureError error;
+    OpenRecordFile(FreeFileNumber(), path, 24, RecordAccess::WriteOnly);
+    EXPECT_EQ(ClearError(), 70);
+    const int n = FreeFileNumber();
+    OpenRecordFile(n, path, 4, RecordAccess::ReadOnly);
+    EXPECT_EQ(ErrorNumber(), 0);
+    std::array<std::uint8_t, 4> got{};
+    ReadRecord(n, 1, got);
+    EXPECT_EQ(std::string(got.begin(), got.end()), "keep");
+    CloseFile(n);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
+TEST(RecordFileWin, SizesSeenFromOutside) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.File("tres.log");
+    ProcedureError error;
+    const int n = FreeFileNumber();
+    OpenRecordFile(n, path, 24, RecordAccess::WriteOnly);
+    std::array<std::uint8_t, 24> record;
+    record.fill(0xAB);
+    WriteRecord(n, 3, record);
+    CloseFile(n);
+    EXPECT_EQ(ErrorNumber(), 0);
+    EXPECT_EQ(SizeOnDisk(path), 72);
+
+    OpenRecordFile(n, folder.File("nuevo.log"), 24, RecordAccess::ReadOnly);
+    CloseFile(n);
+    EXPECT_EQ(SizeOnDisk(folder.File("nuevo.log")), 0) << "a read-only opening creates the file empty";
+}
+
+TEST(RecordFileWin, ADeviceIsNoRecordFile) {
+    ProcedureError error;
+    const int n = FreeFileNumber();
+    OpenRecordFile(n, "NUL", 24, RecordAccess::WriteOnly);
+    ASSERT_EQ(ErrorNumber(), 0);
+    EXPECT_EQ(FileLength(n), 0);
+    EXPECT_EQ(ErrorNumber(), 0);
+    std::array<std::uint8_t, 24> record{};
+    WriteRecord(n, 1, record);
+    EXPECT_EQ(ClearError(), 54);
+    ReadRecord(n, 1, record);
+    EXPECT_EQ(ClearError(), 54);
+    CloseFile(n);
+}
+
+TEST(RecordFileWin, AttributesAsWindowsKeepsThem) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.File("a.txt");
+    std::ofstream(path) << "a";
+    ProcedureError error;
+    ChangeFileAttributes(path, 0xFF);
+    EXPECT_EQ(ErrorNumber(), 0);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), DWORD{0x27});
+    EXPECT_EQ(FileAttributes(path), 0x27u);
+    // Wine reports every plain file as archived, whatever was set: the archive bit is not
+    // looked at from here on.
+    ChangeFileAttributes(path, kAttributeHidden);
+    EXPECT_EQ(FileAttributes(path) & ~kAttributeArchive, kAttributeHidden);
+    ChangeFileAttributes(path, 0);
+    EXPECT_EQ(FileAttributes(path) & 0x07u, 0u);
+    EXPECT_EQ(ErrorNumber(), 0);
+}
+
+TEST(DeleteFilesWin, LeavesHiddenAndSystemFilesAlone) {
+    testing_support::TempFolder folder;
+    for (const char* name : {"plain.log", "hidden.log", "system.log"}) std::ofstream(folder.File(name)) << name;
+    ASSERT_TRUE(SetFileAttributesA(folder.File("hidden.log").c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(SetFileAttributesA(folder.File("system.log").c_str(), FILE_ATTRIBUTE_SYSTEM));
+    ProcedureError error;
+
+    DeleteFiles(folder.File("*.log"));
+    EXPECT_EQ(ClearError(), 0);
+    EXPECT_EQ(GetFileAttributesA(folder.File("plain.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(folder.File("hidden.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(folder.File("system.log").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    DeleteFiles(folder.File("*.log"));
+    EXPECT_EQ(ClearError(), 53) << "only hidden and system files match";
+    DeleteFiles(folder.File("hidden.log"));
+    EXPECT_EQ(ClearError(), 53);
+    DeleteFiles(folder.File("nothing*.*"));
+    EXPECT_EQ(ClearError(), 53);
+
+    SetFileAttributesA(folder.File("hidden.log").c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesA(folder.File("system.log").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(DeleteFilesWin, AFailedDeletionStopsWithItsError) {
+    testing_support::TempFolder folder;
+    std::ofstream(folder.File("busy.log")) << "busy";
+    HeldOpen other(folder.File("busy.log"));
+    ASSERT_TRUE(other.Ok());
+    ProcedureError error;
+    DeleteFiles(folder.File("busy.log"));
+    EXPECT_EQ(ClearError(), 70);
+    EXPECT_NE(GetFileAttributesA(folder.File("busy.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(DeleteFilesWin, AReadOnlyFileIsNotDeleted) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.File("ro.log");
+    std::ofstream(path) << "ro";
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    ProcedureError error;
+    DeleteFiles(path);
+    EXPECT_EQ(ClearError(), 70);
+    EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace

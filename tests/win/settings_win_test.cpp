@@ -1,0 +1,201 @@
+// The settings file as Windows' own profile functions read and write it, in a real folder.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "app/settings.h"
+#include "runtime/files/error_number.h"
+#include "runtime/files/program_folder.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using app::Settings;
+using app::SettingsFile;
+using app::SettingsRecord;
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+class SettingsWin : public testing::Test {
+protected:
+    void SetUp() override { Settings = SettingsRecord{}; }
+    void Get() { SettingsFile("get", app::PlatformProfileStore(), folder_); }
+    void Save() { SettingsFile("save", app::PlatformProfileStore(), folder_); }
+    // Loads a file of the given text and gives back the settings it yields.
+    SettingsRecord Load(const std::string& text) {
+        WriteFile(path_, text);
+        Settings = SettingsRecord{};
+        Get();
+        return Settings;
+    }
+
+    testing_support::TempFolder temp_;
+    std::string folder_ = temp_.File("");
+    std::string path_ = temp_.File("Configuracion.ini");
+};
+
+TEST_F(SettingsWin, FirstRunWritesTwoSectionsAndFourKeys) {
+    Get();
+    EXPECT_EQ(Settings.Borde, 0);
+    EXPECT_EQ(Settings.Relleno, 16777215);
+    EXPECT_EQ(Settings.Papel, 16711935);
+    EXPECT_EQ(Settings.Grosor, 1);
+    EXPECT_FALSE(std::filesystem::exists(path_)) << "a load creates no file";
+    Save();
+    EXPECT_EQ(Read(path_), "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n");
+}
+
+TEST_F(SettingsWin, ValuesByTheNumberRules) {
+    EXPECT_EQ(Load("[Colores]\r\nBorde=\r\n").Borde, 0) << "empty, not the default";
+    EXPECT_EQ(Load("[Colores]\r\nBorde=255\r\n").Borde, 255);
+    EXPECT_EQ(Load("[Punta]\r\nGrosor=2.5\r\n").Grosor, 2);
+    EXPECT_EQ(Load("[Punta]\r\nGrosor=3.5\r\n").Grosor, 4);
+    EXPECT_EQ(Load("[Punta]\r\nGrosor=70000\r\n").Grosor, -32768);
+    EXPECT_EQ(Load("[Colores]\r\nPapel=4294967295\r\n").Papel, INT32_MIN);
+    EXPECT_EQ(Load("[Colores]\r\nPapel=12abc\r\n").Papel, 12);
+    EXPECT_EQ(Load("[Colores]\r\nPapel=  \"77\"  \r\n").Papel, 77) << "blanks and quotes go";
+
+    const SettingsRecord s = Load("[Colores]\r\nGrosor=9\r\n[Punta]\r\nBorde=5\r\n");
+    EXPECT_EQ(s.Grosor, 1) << "Grosor is read from Punta only";
+    EXPECT_EQ(s.Borde, 0) << "Borde from Colores only";
+    EXPECT_EQ(s.Relleno, 16777215);
+}
+
+TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
+    WriteFile(path_,
+              "; hecho a mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]\r\nGrosor=2\r\n");
+    Get();
+    EXPECT_EQ(Settings.Borde, 3);
+    Settings.Borde = 255;
+    Settings.Grosor = 7;
+    Save();
+    const std::string text = Read(path_);
+    EXPECT_NE(text.find("; hecho a mano"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Otra]\r\nclave=valor\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Extra=1\r\nBorde=255\r\n"), std::string::npos) << "replaced in place: " << text;
+    EXPECT_NE(text.find("[Punta]\r\nGrosor=7\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Borde=3"), std::string::npos) << text;
+}
+
+TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {
+    const std::string before = "[Colores]\r\nBorde=3\r\n";
+    WriteFile(path_, before);
+    HANDLE other = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    Settings = SettingsRecord{11, 12, 13, 4};
+    runtime::ProcedureError error;
+    Get();
+    EXPECT_EQ(Settings.Borde, 0) << "unreadable: the defaults, as for a missing file";
+    Settings = SettingsRecord{11, 12, 13, 4};
+    Save();
+    EXPECT_EQ(runtime::ErrorNumber(), 0);
+    EXPECT_EQ(Settings.Borde, 11) << "memory keeps the values";
+    CloseHandle(other);
+    EXPECT_EQ(Read(path_), before);
+}
+
+TEST_F(SettingsWin, AReadOnlyFileIsLeftAsItWas) {
+    const std::string before = "[Colores]\r\nBorde=3\r\n";
+    WriteFile(path_, before);
+    ASSERT_TRUE(SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY));
+    Get();
+    EXPECT_EQ(Settings.Borde, 3) << "still readable";
+    Settings = SettingsRecord{11, 12, 13, 4};
+    runtime::ProcedureError error;
+    Save();
+    EXPECT_EQ(runtime::ErrorNumber(), 0);
+    EXPECT_EQ(Settings.Borde, 11);
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Read(path_), before);
+}
+
+TEST_F(SettingsWin, BadFilesLoadWithoutHarm) {
+    // Binary garbage without a section header: every key has its default.
+    std::mt19937 random(3);
+    std::string garbage(20000, '\0');
+    for (char& c : garbage) {
+        c = static_cast<char>(random() % 256);
+        if (c == '[') c = ']';
+    }
+    SettingsRecord s = Load(garbage);
+    EXPECT_EQ(s.Borde, 0);
+    EXPECT_EQ(s.Relleno, 16777215);
+    EXPECT_EQ(s.Papel, 16711935);
+    EXPECT_EQ(s.Grosor, 1);
+
+    // Lines of 100 000 characters: a value is read as its first 259.
+    s = Load(std::string(100000, 'x') + "\r\n[Colores]\r\nBorde=" + std::string(100000, '1') + "\r\nRelleno=5" +
+             std::string(100000, ' ') + "\r\nPapel=" + std::string(100000, '0') + "\r\n");
+    EXPECT_EQ(s.Borde, INT32_MIN) << "259 ones are far out of range";
+    EXPECT_EQ(s.Relleno, 5);
+    EXPECT_EQ(s.Papel, 0);
+
+    s = Load("[Colores]\r\nBorde=1e999\r\nRelleno=-\r\nPapel=&HFFFFFFFFFFFFFFFFF\r\n[Punta]\r\nGrosor=-1e999\r\n");
+    EXPECT_EQ(s.Borde, INT32_MIN);
+    EXPECT_EQ(s.Relleno, 0);
+    EXPECT_EQ(s.Papel, 0);
+    EXPECT_EQ(s.Grosor, -32768);
+
+    s = Load("[Colores]\r\nBorde=1\r\nBorde=2\r\n[Punta]\r\nGrosor=3\r\n[Punta]\r\nGrosor=4\r\n");
+    EXPECT_EQ(s.Borde, 1) << "the first of repeated keys";
+    EXPECT_TRUE(s.Grosor == 3 || s.Grosor == 4) << s.Grosor;
+
+    // Saving over such a file still leaves a file that loads what was saved.
+    Settings = SettingsRecord{21, 22, 23, 5};
+    Save();
+    Settings = SettingsRecord{};
+    Get();
+    EXPECT_EQ(Settings.Borde, 21);
+    EXPECT_EQ(Settings.Papel, 23);
+}
+
+TEST_F(SettingsWin, LongFolderNamesAreCutTo259) {
+    // A folder whose settings path is 5 characters too long: the file is the cut name.
+    const std::size_t room = 259 + 5 - std::string("Configuracion.ini").size();
+    std::string folder = folder_;
+    while (folder.size() + 2 < room) {
+        const std::size_t part = std::min<std::size_t>(room - folder.size() - 1, 100);
+        folder += std::string(part, 'd') + "\\";
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << folder;
+    }
+    const std::string cut = app::SettingsPath(folder);
+    ASSERT_EQ(cut.size(), 259u);
+    ASSERT_EQ(cut, (folder + "Configuracion.ini").substr(0, 259));
+    Settings = SettingsRecord{1, 2, 3, 4};
+    SettingsFile("save", app::PlatformProfileStore(), folder);
+    EXPECT_NE(Read(cut).find("Grosor=4"), std::string::npos);
+    Settings = SettingsRecord{};
+    SettingsFile("get", app::PlatformProfileStore(), folder);
+    EXPECT_EQ(Settings.Grosor, 4);
+    std::filesystem::remove(cut);
+}
+
+TEST(ExecutableFolderWin, IsTheFolderOfThisProgram) {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    std::string full(path, length);
+    const std::string folder = runtime::ExecutableFolder();
+    EXPECT_EQ(folder, full.substr(0, full.find_last_of('\\') + 1));
+    EXPECT_EQ(app::SettingsPath(folder), folder + "Configuracion.ini");
+
+    // Loading through the program's own entry point creates nothing beside it.
+    const bool existed = std::filesystem::exists(folder + "Configuracion.ini");
+    SettingsFile("get");
+    EXPECT_EQ(std::filesystem::exists(folder + "Configuracion.ini"), existed);
+}
+
+}  // namespace
