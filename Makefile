@@ -4,11 +4,14 @@ BUILD := build
 HOST  := $(BUILD)/host
 WIN   := $(BUILD)/win64
 BENCH := $(BUILD)/bench
+FUZZ  := $(BUILD)/fuzz
+FUZZERS := text_to_number record_reader
+FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc)
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps host win64 test test-host test-win64 bench run clean
+.PHONY: all deps host win64 test test-host test-win64 test-fuzz fuzz fuzz-build bench run clean
 
 all: host win64
 
@@ -22,6 +25,10 @@ $(HOST)/build.ninja: | deps
 $(WIN)/build.ninja: | deps
 	@cmake -S . -B $(WIN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+
+$(FUZZ)/build.ninja: | deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPOLIGONOS_FUZZ=ON >/dev/null
 
 $(BENCH)/build.ninja: | deps
 	@cmake -S . -B $(BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
@@ -40,7 +47,24 @@ test-win64: win64
 	@scripts/with-wine ctest --test-dir $(WIN) --output-on-failure
 	@grep -h '^\[ GDI' $(WIN)/Testing/Temporary/LastTest.log || true
 
-test: test-host test-win64
+test: test-host test-win64 test-fuzz
+
+fuzz-build: deps $(FUZZ)/build.ninja
+	@cmake --build $(FUZZ) -j $(JOBS) --target poligonos_fuzzers
+
+# Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the seeds in fuzz/.
+fuzz: fuzz-build
+	@for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ)/corpus/$$f && \
+	  $(FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
+	    $(FUZZ)/corpus/$$f fuzz/seeds/$$f || exit 1; \
+	done
+
+# A bounded run for every test.
+test-fuzz: fuzz-build
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3 >$(FUZZ)/last-run.log 2>&1 || \
+	  { tail -40 $(FUZZ)/last-run.log; exit 1; }
+	@grep -oE 'Done [0-9]+ runs in [0-9]+ second' $(FUZZ)/last-run.log | sed 's/^/fuzz: /'
 
 bench: deps $(BENCH)/build.ninja
 	@cmake --build $(BENCH) -j $(JOBS)
