@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "editing/canvas_pointer_win.h"
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
@@ -145,6 +146,7 @@ INT_PTR CreateMainWindow(HWND owner) {
     SetForeColor(DefaultColor);
     SetBackColor(kWhite);
     ClearTarget(DefaultColor, 0);
+    editing::TrackPointerOn(GetDlgItem(MainWindow, polygon::kCanvasControlId));
 
     BuildMainMenu(MainWindow);
 
