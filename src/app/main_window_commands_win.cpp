@@ -112,12 +112,7 @@ INT_PTR MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM /*lP
         Initialise(window);
         break;
     case WM_NCACTIVATE:
-        if (wParam == 0) {
-            SavedFocus = GetFocus();
-        } else if (SavedFocus) {
-            SetFocus(SavedFocus);
-            SavedFocus = nullptr;
-        }
+        KeepFocusAcrossActivation(wParam, SavedFocus);
         break;
     case WM_COMMAND:
         Command(window, LOWORD(wParam), HIWORD(wParam));

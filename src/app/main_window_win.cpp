@@ -39,13 +39,7 @@ Bitmap MakeColorSwatch(runtime::COLORREF color) {
     if (swatch == 0) return Bitmap();
     polygon::ClearToWhite(swatch);
     DrawBox(0, 0, 15, 15, 15, kBlack, color, 0);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kSwatchSize;
-    info.bmiHeader.biHeight = -kSwatchSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
     void* bits = nullptr;
     Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (picture && bits)

@@ -66,12 +66,7 @@ INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         Initialise(dialog);
         break;
     case WM_NCACTIVATE:
-        if (wParam == 0) {
-            savedFocus = GetFocus();
-        } else if (savedFocus) {
-            SetFocus(savedFocus);
-            savedFocus = nullptr;
-        }
+        KeepFocusAcrossActivation(wParam, savedFocus);
         break;
     case WM_COMMAND:
         Command(dialog, LOWORD(wParam), HIWORD(wParam));

@@ -76,6 +76,18 @@ private:
     HDC dc_;
 };
 
+// The description of a 32-bit top-down DIB of w x h pixels: the layout of our raster.
+inline BITMAPINFO TopDownDibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // Selects an object into a device context for one scope and puts the previous one back.
 class Selection {
 public:

@@ -111,13 +111,7 @@ LRESULT CALLBACK CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 void PaintCanvas(HWND dialog, const DRAWITEMSTRUCT& item) {
     WithCanvasControlRaster(reinterpret_cast<WindowHandle>(dialog), static_cast<int>(item.CtlID),
                             [&](const Raster& r) {
-                                BITMAPINFO info{};
-                                info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-                                info.bmiHeader.biWidth = r.width;
-                                info.bmiHeader.biHeight = -r.height;
-                                info.bmiHeader.biPlanes = 1;
-                                info.bmiHeader.biBitCount = 32;
-                                info.bmiHeader.biCompression = BI_RGB;
+                                const BITMAPINFO info = TopDownDibInfo(r.width, r.height);
                                 SetDIBitsToDevice(item.hDC, 0, 0, r.width, r.height, 0, 0, 0, r.height,
                                                   r.pixels, &info, DIB_RGB_COLORS);
                             });
@@ -486,6 +480,15 @@ int MenuItemState(HMENU menu, int commandId) {
     item.fMask = MIIM_STATE;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) return -1;
     return static_cast<int>(item.fState);
+}
+
+void KeepFocusAcrossActivation(WPARAM activating, HWND& saved) {
+    if (activating == 0) {
+        saved = GetFocus();
+    } else if (saved) {
+        SetFocus(saved);
+        saved = nullptr;
+    }
 }
 
 // ---- message boxes and the colour chooser ------------------------------------------------------

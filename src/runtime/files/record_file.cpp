@@ -9,6 +9,28 @@
 
 namespace runtime {
 
+// Ownership of an open file is the same on every platform; only Open and Close differ.
+namespace platform {
+
+OpenFile::~OpenFile() { Close(); }
+
+OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
+    other.handle_ = -1;
+}
+
+OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = other.handle_;
+        disk_ = other.disk_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+}  // namespace platform
+
+
 namespace {
 
 constexpr int kLastFileNumber = 32767;

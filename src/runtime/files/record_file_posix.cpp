@@ -76,22 +76,6 @@ struct DirCloser {
 
 }  // namespace
 
-OpenFile::~OpenFile() { Close(); }
-
-OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
-    other.handle_ = -1;
-}
-
-OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        disk_ = other.disk_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
     Close();
     struct stat st;

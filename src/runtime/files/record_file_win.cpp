@@ -29,22 +29,6 @@ bool Seek(HANDLE h, std::int64_t offset) {
 
 }  // namespace
 
-OpenFile::~OpenFile() { Close(); }
-
-OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
-    other.handle_ = -1;
-}
-
-OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        disk_ = other.disk_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
     Close();
     const std::wstring wide = WideFromAnsi(path);
