@@ -71,8 +71,8 @@ bench: deps $(BENCH)/build.ninja
 	@cd $(BENCH) && bench/poligonos_bench --benchmark_min_time=0.3 --benchmark_repetitions=7 \
 	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
 
-run:
-	@echo "make run: the main window is not built yet; 'make test' builds and tests what there is."
+run: win64
+	@scripts/run
 
 clean:
 	rm -rf $(BUILD) compile_commands.json
