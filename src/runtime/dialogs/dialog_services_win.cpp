@@ -243,10 +243,13 @@ void SetDialogIcon(HWND dialog, const wchar_t* iconResource) {
     DialogRecord* d = FindDialog(dialog);
     if (!d) return;
     HINSTANCE self = GetModuleHandleW(nullptr);
-    d->bigIcon = Icon(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 32, 32, 0)));
-    d->smallIcon = Icon(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 16, 16, 0)));
-    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(d->bigIcon.Get()));
-    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(d->smallIcon.Get()));
+    Icon big(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 32, 32, 0)));
+    Icon small(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 16, 16, 0)));
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    // The window shows the new icons now; the ones it showed before can go.
+    d->bigIcon = std::move(big);
+    d->smallIcon = std::move(small);
 }
 
 void AddControl(ControlKind kind, HWND dialog, int id, const std::string& text, int x, int y,
