@@ -45,7 +45,7 @@ test-host: host
 
 test-win64: win64
 	@scripts/with-wine ctest --test-dir $(WIN) --output-on-failure
-	@grep -h '^\[ GDI' $(WIN)/Testing/Temporary/LastTest.log || true
+	@grep -h -E '^\[ (GDI|E2E)' $(WIN)/Testing/Temporary/LastTest.log || true
 
 test: test-host test-win64 test-fuzz
 
