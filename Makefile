@@ -11,7 +11,7 @@ JOBS  ?= $(shell nproc)
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps host win64 test test-host test-win64 test-fuzz fuzz fuzz-build bench run clean
+.PHONY: package all deps host win64 test test-host test-win64 test-fuzz fuzz fuzz-build bench run clean
 
 all: host win64
 
@@ -73,6 +73,15 @@ bench: deps $(BENCH)/build.ninja
 
 run: win64
 	@scripts/run
+
+# The static program and a Spanish read-me for Windows users, as one zip.
+VERSION = $(shell grep -m1 -oE 'VERSION [0-9.]+' CMakeLists.txt | cut -d' ' -f2)
+package: win64
+	@rm -rf $(BUILD)/dist/stage && mkdir -p $(BUILD)/dist/stage/poligonos
+	@cp $(WIN)/src/poligonos.exe resources/LEEME.txt $(BUILD)/dist/stage/poligonos/
+	@rm -f $(BUILD)/dist/poligonos-$(VERSION)-win64.zip
+	@cd $(BUILD)/dist/stage && zip -qr ../poligonos-$(VERSION)-win64.zip poligonos
+	@echo "package: $(BUILD)/dist/poligonos-$(VERSION)-win64.zip"
 
 clean:
 	rm -rf $(BUILD) compile_commands.json
