@@ -75,7 +75,7 @@ run: win64
 	@scripts/run
 
 # The static program and a Spanish read-me for Windows users, as one zip.
-VERSION = $(shell grep -m1 -oE 'VERSION [0-9.]+' CMakeLists.txt | cut -d' ' -f2)
+VERSION = $(shell grep -m1 -oE 'Poligonos VERSION [0-9.]+' CMakeLists.txt | cut -d' ' -f3)
 package: win64
 	@rm -rf $(BUILD)/dist/stage && mkdir -p $(BUILD)/dist/stage/poligonos
 	@cp $(WIN)/src/poligonos.exe resources/LEEME.txt $(BUILD)/dist/stage/poligonos/
