@@ -125,6 +125,15 @@ TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
     EXPECT_NE(std::string(ini.begin(), ini.end()).find("Grosor=3"), std::string::npos);
 }
 
+TEST(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.Send(kQuit);  // handled while the modal loop is between messages
+    DWORD code = 99;
+    ASSERT_TRUE(p.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+}
+
 TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
     std::string garbage = "[Colores]\r\nBorde=12abc\r\nPapel=&HFF\r\n[Punta]\r\nGrosor=1e999\r\n";
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 7919) % 256);

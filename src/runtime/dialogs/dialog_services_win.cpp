@@ -309,6 +309,9 @@ INT_PTR ShowDialogModal(HWND dialog, DialogCallback callback) {
     MSG message;
     while (IsWindow(dialog)) {
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            // A message sent from another thread is handled inside PeekMessageW and may have
+            // ended the dialog: waiting now would wait for ever.
+            if (!IsWindow(dialog)) break;
             if (owner && !(GetWindowLongW(dialog, GWL_STYLE) & DS_NOIDLEMSG))
                 SendMessageW(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog));
             WaitMessage();
