@@ -84,11 +84,19 @@ Program::Program(const std::string& settings) {
     fs::create_directories(workFolder_);
     fs::copy_file(ProgramPath, programFolder_ / "poligonos.exe");
     if (!settings.empty()) std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << settings;
+    Start(programFolder_ / "poligonos.exe");
+}
 
+Program::Program(const fs::path& program, const fs::path& workFolder)
+    : programFolder_(program.parent_path()), workFolder_(workFolder) {
+    Start(program);
+}
+
+void Program::Start(const fs::path& program) {
     // The real pointer would send the canvas moves of its own: park it in a corner of the
     // desktop, away from where the window opens.
     SetCursorPos(0, 0);
-    std::wstring command = L"\"" + Wide(programFolder_ / "poligonos.exe") + L"\"";
+    std::wstring command = L"\"" + Wide(program) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -113,7 +121,7 @@ Program::~Program() {
         CloseHandle(process_.hProcess);
     }
     std::error_code ignored;
-    fs::remove_all(root_, ignored);
+    if (!root_.empty()) fs::remove_all(root_, ignored);
 }
 
 HWND Program::WaitForWindow(const std::wstring& title, DWORD milliseconds) const {

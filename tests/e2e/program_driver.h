@@ -24,6 +24,8 @@ class Program {
 public:
     // `settings`, when not empty, is written as "Configuracion.ini" beside the copy first.
     explicit Program(const std::string& settings = "");
+    // Starts `program` where it stands, in `workFolder`; nothing is copied or removed.
+    Program(const fs::path& program, const fs::path& workFolder);
     ~Program();  // ends the program if it is still running and removes its folders
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -51,6 +53,8 @@ public:
     SIZE_T PrivateBytes() const;
 
 private:
+    void Start(const fs::path& program);
+
     fs::path root_, programFolder_, workFolder_;
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
