@@ -165,6 +165,10 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     if (code != 0) RecordPlatformError(code);
 }
 
+void ReplaceFile(const std::string& from, const std::string& to) {
+    if (const std::uint32_t code = platform::MoveReplacing(from, to)) RecordPlatformError(code);
+}
+
 void DeleteFiles(const std::string& pattern) {
     std::string wanted = pattern;
     if (!wanted.empty() && (wanted.back() == '\\' || wanted.back() == '/' || wanted.back() == ':'))

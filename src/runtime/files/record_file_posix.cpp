@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 
 #include "runtime/files/record_file_platform.h"
@@ -178,6 +179,13 @@ std::vector<Match> FindMatches(const std::string& pattern) {
 
 std::uint32_t RemoveFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) return CodeOf(errno);
+    return 0;
+}
+
+std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+    struct stat st;
+    if (stat(to.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kAccessDenied;
+    if (std::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
     return 0;
 }
 

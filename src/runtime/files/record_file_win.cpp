@@ -122,4 +122,13 @@ std::uint32_t RemoveFile(const std::string& path) {
     return 0;
 }
 
+std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+    const std::wstring target = WideFromAnsi(to);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return kAccessDenied;
+    if (!MoveFileExW(WideFromAnsi(from).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return GetLastError();
+    return 0;
+}
+
 }  // namespace runtime::platform
