@@ -6,6 +6,7 @@
 #include "app/main_window_win.h"
 #include "app/settings.h"
 #include "editing/vertex_dialog_win.h"
+#include "favorites/favorites_dialog_win.h"
 #include "favorites/selected_color.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
@@ -74,6 +75,14 @@ void OpenVertexDialog() {
     SubDialogOpen = 0;
 }
 
+void OpenFavoritesDialog() {
+    if (SubDialogOpen) return;
+    SubDialogOpen = 1;
+    favorites::ShowFavoritesDialog(nullptr);
+    SubDialogOpen = 0;
+    SettingsFile("save");  // the settings are stored each time the palette closes
+}
+
 void ChooseSides(HWND window) {
     polygon::SideCount = static_cast<std::uint8_t>(ItemNumber(ListGetText(window, kSideList)));
     SetMenuItemState(MainMenu, kVertexProperties, 0);
@@ -88,8 +97,7 @@ void Command(HWND window, int id, int notification) {
     case kBorderColor: ApplySelectedColor(Settings.Borde); break;
     case kFillColor: ApplySelectedColor(Settings.Relleno); break;
     case kPaperColor: ApplySelectedColor(Settings.Papel); break;
-    case kFavoriteColors:  // the favourite colours dialog plugs in here
-        break;
+    case kFavoriteColors: OpenFavoritesDialog(); break;
     case kVertexProperties: OpenVertexDialog(); break;
     case kPaintButton: polygon::PaintPolygon(); break;
     case kMeshButton: ShowMesh(); break;

@@ -24,6 +24,8 @@ constexpr int kVertexProperties = 1017;
 
 extern HWND MainWindow;
 extern HMENU MainMenu;
+// The executable's folder with its trailing "\".
+extern std::string ProgramFolder;
 
 // Builds the window, runs it until it is closed and returns the result it ended with.
 INT_PTR CreateMainWindow(HWND owner);

@@ -1,6 +1,8 @@
 #include "favorites/favorites_store.h"
 
-#include <cstring>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "runtime/files/error_number.h"
 #include "runtime/files/number_text.h"
@@ -10,56 +12,94 @@ namespace favorites {
 
 using namespace runtime;
 
+// The platform's message box (favorites_prompt_*.cpp).
+int PlatformPrompt(const std::string& text, int style, const std::string& title);
+
 FavoriteTable FavoriteColors{};
-int FavoriteColumns = 13, FavoriteRows = 10, CellWidth = 25, CellHeight = 25, SwatchInset = 3,
-    SwatchPenWidth = 1;
+
+int FavoriteColumns = 13;
+int FavoriteRows = 10;
+int CellWidth = 25;
+int CellHeight = 25;
+int SwatchInset = 3;
+int SwatchPenWidth = 1;
+
 int FavoritesModified = 0;
 std::string FavoritesFolder;
 
+const char* const kFavoritesTitle = "Programador";
+
 namespace {
 
-constexpr int kRecordLength = sizeof(FavoriteColorRecord);
-constexpr int kYes = 6;
-MessageFunction showMessage = nullptr;
+PromptFunction prompt = PlatformPrompt;
 
-int Show(const std::string& text, int style) { return showMessage ? showMessage(text, style) : 0; }
+constexpr std::uint32_t kArchiveOnly = 0x20;
+// Records read at a time: a palette file is read in a handful of calls however long it is.
+constexpr int kRecordsPerBlock = 1024;
+static_assert(kRecordsPerBlock * kRecordLength <= kLongestRecord);
 
-void ShowError(int number) { Show("Err: " + NumberToText(number) + " " + ErrorText(number), 0); }
-
-// The record as its 24 bytes, little-endian whatever the machine.
-std::array<std::uint8_t, kRecordLength> Bytes(const FavoriteColorRecord& r) {
-    std::array<std::uint8_t, kRecordLength> b{};
-    auto put = [&](int at, std::uint32_t v, int size) {
-        for (int i = 0; i < size; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    put(0, static_cast<std::uint32_t>(r.left), 4);
-    put(4, static_cast<std::uint32_t>(r.right), 4);
-    put(8, static_cast<std::uint32_t>(r.top), 4);
-    put(12, static_cast<std::uint32_t>(r.bottom), 4);
-    put(16, static_cast<std::uint16_t>(r.column), 2);
-    put(18, static_cast<std::uint16_t>(r.row), 2);
-    put(20, static_cast<std::uint32_t>(r.color), 4);
-    return b;
+void Put32(std::uint8_t* at, std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+void Put16(std::uint8_t* at, std::int16_t v) {
+    const auto u = static_cast<std::uint16_t>(v);
+    at[0] = static_cast<std::uint8_t>(u);
+    at[1] = static_cast<std::uint8_t>(u >> 8);
+}
+std::int32_t Get32(const std::uint8_t* at) {
+    std::uint32_t u = 0;
+    for (int i = 0; i < 4; ++i) u |= std::uint32_t{at[i]} << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+std::int16_t Get16(const std::uint8_t* at) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(at[0] | (at[1] << 8)));
 }
 
-FavoriteColorRecord Record(const std::array<std::uint8_t, kRecordLength>& b) {
-    auto get = [&](int at, int size) {
-        std::uint32_t v = 0;
-        for (int i = size - 1; i >= 0; --i) v = (v << 8) | b[at + i];
-        return v;
-    };
-    FavoriteColorRecord r;
-    r.left = static_cast<std::int32_t>(get(0, 4));
-    r.right = static_cast<std::int32_t>(get(4, 4));
-    r.top = static_cast<std::int32_t>(get(8, 4));
-    r.bottom = static_cast<std::int32_t>(get(12, 4));
-    r.column = static_cast<std::int16_t>(get(16, 2));
-    r.row = static_cast<std::int16_t>(get(18, 2));
-    r.color = static_cast<COLORREF>(get(20, 4));
-    return r;
+bool InTable(int row, int column) { return row >= 0 && row < kTableSize && column >= 0 && column < kTableSize; }
+
+// The palette's extent, kept inside the table whatever the geometry variables hold.
+int PaletteRows() { return std::clamp(FavoriteRows, 0, kTableSize); }
+int PaletteColumns() { return std::clamp(FavoriteColumns, 0, kTableSize); }
+
+void ShowError(int e) {
+    prompt("Err: " + NumberToText(e) + " " + ErrorText(e), kPromptOk, kFavoritesTitle);
+}
+
+// Removing ignores every error: a missing file, or one that cannot be changed.
+void RemoveQuietly(const std::string& path) {
+    ProcedureError error;
+    ChangeFileAttributes(path, kArchiveOnly);
+    error.Clear();
+    DeleteFiles(path);
+    error.Clear();
 }
 
 }  // namespace
+
+RecordBytes EncodeRecord(const FavoriteColorRecord& r) {
+    RecordBytes b{};
+    Put32(&b[0], r.left);
+    Put32(&b[4], r.right);
+    Put32(&b[8], r.top);
+    Put32(&b[12], r.bottom);
+    Put16(&b[16], r.column);
+    Put16(&b[18], r.row);
+    Put32(&b[20], r.color);
+    return b;
+}
+
+FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> b) {
+    FavoriteColorRecord r;
+    r.left = Get32(&b[0]);
+    r.right = Get32(&b[4]);
+    r.top = Get32(&b[8]);
+    r.bottom = Get32(&b[12]);
+    r.column = Get16(&b[16]);
+    r.row = Get16(&b[18]);
+    r.color = Get32(&b[20]);
+    return r;
+}
 
 void SetDefaultGeometry() {
     FavoriteColumns = 13;
@@ -70,105 +110,126 @@ void SetDefaultGeometry() {
     SwatchPenWidth = 1;
 }
 
-std::string FavoritesPath() { return FavoritesFolder + "Mis Colores.log"; }
+std::string FavoritesFilePath() { return FavoritesFolder + "Mis Colores.log"; }
+std::string FavoritesTemporaryPath() { return FavoritesFolder + "Mis Colores.nuevo"; }
 
-void SetMessageFunction(MessageFunction show) { showMessage = show; }
+PromptFunction SetFavoritesPrompt(PromptFunction p) {
+    return std::exchange(prompt, p ? p : PlatformPrompt);
+}
 
 bool FileExists(const std::string& path) {
-    ProcedureError error;
+    ProcedureError error;  // ours, so nothing reaches the caller
     FileAttributes(path);
-    return error.Clear() == 0;
+    return error.Number() == 0;
 }
 
 void ResetFavorites() {
     FavoriteColors = {};
-    for (int r = 0; r < FavoriteRows && r < kTableSize; ++r)
-        for (int c = 0; c < FavoriteColumns && c < kTableSize; ++c) {
+    for (int r = 0; r < 10; ++r) {
+        for (int c = 0; c < 13; ++c) {
             FavoriteColorRecord& cell = FavoriteColors[r][c];
-            cell.left = CellWidth * c + 1;
-            cell.right = CellWidth * (c + 1) + 1;
-            cell.top = CellHeight * r + 1;
-            cell.bottom = CellHeight * (r + 1) + 1;
+            cell.left = 25 * c + 1;
+            cell.right = 25 * (c + 1) + 1;
+            cell.top = 25 * r + 1;
+            cell.bottom = 25 * (r + 1) + 1;
             cell.column = static_cast<std::int16_t>(c);
             cell.row = static_cast<std::int16_t>(r);
             cell.color = kWhite;
         }
+    }
 }
 
 void LoadFavorites() {
     ProcedureError error;
     FavoriteColors = {};
-    const int file = FreeFileNumber();
-    OpenRecordFile(file, FavoritesPath(), kRecordLength, RecordAccess::ReadOnly);
-    const std::int64_t records = FileLength(file) / kRecordLength;
-    std::array<std::uint8_t, kRecordLength> bytes{};
-    for (std::int64_t k = 1; k <= records; ++k) {
-        ReadRecord(file, k, bytes);
-        const FavoriteColorRecord r = Record(bytes);
-        if (r.row < 0 || r.row >= kTableSize || r.column < 0 || r.column >= kTableSize) continue;
-        FavoriteColors[r.row][r.column] = r;
+    const int n = FreeFileNumber();
+    OpenRecordFile(n, FavoritesFilePath(), kRecordsPerBlock * kRecordLength, RecordAccess::ReadOnly);
+    if (error.Number() != 0) return;  // an unopenable file leaves the table empty
+    const std::int64_t records = FileLength(n) / kRecordLength;  // a partial last record is ignored
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(kRecordsPerBlock) * kRecordLength);
+    for (std::int64_t first = 0; first < records && error.Number() == 0; first += kRecordsPerBlock) {
+        ReadRecord(n, first / kRecordsPerBlock + 1, block);
+        const std::int64_t inBlock = std::min<std::int64_t>(kRecordsPerBlock, records - first);
+        for (std::int64_t k = 0; k < inBlock; ++k) {
+            const FavoriteColorRecord r =
+                DecodeRecord(std::span<const std::uint8_t, kRecordLength>(block.data() + k * kRecordLength, kRecordLength));
+            if (InTable(r.row, r.column)) FavoriteColors[r.row][r.column] = r;
+        }
     }
-    CloseFile(file);
+    CloseFile(n);
 }
 
-void RemoveFavoritesFile() {
-    ProcedureError error;
-    ChangeFileAttributes(FavoritesPath(), kAttributeArchive);
-    ClearError();
-    DeleteFiles(FavoritesPath());
-    ClearError();
-}
+void RemoveFavoritesFile() { RemoveQuietly(FavoritesFilePath()); }
 
-bool AppendFavoriteRecord(const FavoriteColorRecord& record, const std::string& path) {
+bool AppendFavoriteRecord(const std::string& path, const FavoriteColorRecord& record) {
     ProcedureError error;
-    const auto bytes = Bytes(record);
-    const int file = FreeFileNumber();
-    OpenRecordFile(file, path, kRecordLength, RecordAccess::WriteOnly);
-    const std::int64_t next = FileLength(file) / kRecordLength + 1;
-    WriteRecord(file, next, bytes);
-    const bool failed = error.Number() != 0;
-    CloseFile(file);
-    if (failed) ShowError(error.Number());
-    return !failed;
-}
-
-bool SaveFavorites() {
-    // The palette goes to a file of its own first: a failure half-way must not cost the user
-    // the palette stored before.
-    const std::string path = FavoritesPath(), fresh = path + ".nuevo";
-    {
-        ProcedureError error;
-        DeleteFiles(fresh);  // a leftover of an interrupted save
-    }
-    bool complete = true;
-    for (int r = 0; r < FavoriteRows && r < kTableSize; ++r)
-        for (int c = 0; c < FavoriteColumns && c < kTableSize; ++c)
-            complete = AppendFavoriteRecord(FavoriteColors[r][c], fresh) && complete;
-    ProcedureError error;
-    if (complete) {
-        ReplaceFile(fresh, path);
-        if (error.Number() == 0) return true;
-        ShowError(error.Number());
-    }
-    ChangeFileAttributes(fresh, kAttributeArchive);
-    DeleteFiles(fresh);
+    const RecordBytes bytes = EncodeRecord(record);
+    const int n = FreeFileNumber();
+    OpenRecordFile(n, path, kRecordLength, RecordAccess::WriteOnly);
+    const std::int64_t records = FileLength(n) / kRecordLength;
+    WriteRecord(n, records + 1, bytes);
+    CloseFile(n);
+    // The number shown is the last one set: when the file would not open, the length and the
+    // write fail in turn with 52.
+    if (error.Number() == 0) return true;
+    ShowError(error.Number());
     return false;
 }
 
-bool ResetOnRequest() {
-    if (Show("Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos", 4) != kYes) return false;
+bool SaveFavorites() {
+    // The records go to a file of their own first, so that a failure half way leaves the
+    // palette on disk as it was.
+    const std::string temporary = FavoritesTemporaryPath();
+    RemoveQuietly(temporary);
+    bool written = true;
+    for (int r = 0; r < PaletteRows(); ++r)
+        for (int c = 0; c < PaletteColumns(); ++c) written = AppendFavoriteRecord(temporary, FavoriteColors[r][c]) && written;
+    if (!written) {
+        RemoveQuietly(temporary);
+        return false;
+    }
+    ProcedureError error;
+    const int n = FreeFileNumber();
+    OpenRecordFile(n, temporary, kRecordLength, RecordAccess::WriteOnly);
+    FlushFile(n);
+    CloseFile(n);
+    if (error.Number() == 0) MoveReplacing(temporary, FavoritesFilePath());
+    if (error.Number() == 0) return true;
+    ShowError(error.Number());
+    RemoveQuietly(temporary);
+    return false;
+}
+
+bool ArchiveFavorites() {
+    if (!SaveFavorites()) return false;  // the user has seen why; the changes are still unsaved
+    FavoritesModified = 0;
+    prompt("Mis Colores Favoritos han sido Archivados", kPromptOk, kFavoritesTitle);
+    return true;
+}
+
+bool AskAndResetFavorites() {
+    const int answer = prompt("Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
+                              kPromptYesNo, kFavoritesTitle);
+    if (answer != kAnswerYes) return false;
     RemoveFavoritesFile();
     SetDefaultGeometry();
     ResetFavorites();
     return true;
 }
 
-bool ArchiveFavorites() {
-    // The old file is not deleted first: it stays until the new palette takes its place.
-    if (!SaveFavorites()) return false;
+void OfferToSaveFavorites() {
+    if (FavoritesModified != 1) return;
+    if (prompt("Desea guardar los cambios antes de Salir ?", kPromptYesNo, kFavoritesTitle) == kAnswerYes)
+        SaveFavorites();
+}
+
+void OpenFavorites() {
+    SetDefaultGeometry();
     FavoritesModified = 0;
-    Show("Mis Colores Favoritos han sido Archivados", 0);
-    return true;
+    if (FileExists(FavoritesFilePath()))
+        LoadFavorites();
+    else
+        ResetFavorites();
 }
 
 }  // namespace favorites

@@ -1,58 +1,100 @@
 #pragma once
-// The palette of 130 favourite colours, 10 rows of 13: in memory as a table of cells, on disk
-// as "Mis Colores.log", 24-byte records beside the program.
+// The palette of favourite colours: 10 rows of 13 cells kept in a 51 x 51 table, its file
+// "Mis Colores.log" of 24-byte records beside the executable, and the archive and reset the
+// dialog offers. Nothing here draws; messages go through a prompt the dialog supplies.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "runtime/canvas/colors.h"
 
 namespace favorites {
 
-// One cell; the same 24 bytes, little-endian, in memory and in the file.
+// One cell, in memory and in the file alike: little-endian, no padding.
 struct FavoriteColorRecord {
-    std::int32_t left = 0, right = 0, top = 0, bottom = 0;
-    std::int16_t column = 0, row = 0;
+    std::int32_t left = 0;    // the cell's rectangle in the palette picture, pixels
+    std::int32_t right = 0;
+    std::int32_t top = 0;
+    std::int32_t bottom = 0;
+    std::int16_t column = 0;  // 0 .. 12 for a palette cell
+    std::int16_t row = 0;     // 0 .. 9 for a palette cell
     runtime::COLORREF color = 0;
+
+    friend bool operator==(const FavoriteColorRecord&, const FavoriteColorRecord&) = default;
 };
-static_assert(sizeof(FavoriteColorRecord) == 24, "the record is stored as it is");
+static_assert(sizeof(FavoriteColorRecord) == 24);
+static_assert(offsetof(FavoriteColorRecord, left) == 0 && offsetof(FavoriteColorRecord, right) == 4 &&
+              offsetof(FavoriteColorRecord, top) == 8 && offsetof(FavoriteColorRecord, bottom) == 12 &&
+              offsetof(FavoriteColorRecord, column) == 16 && offsetof(FavoriteColorRecord, row) == 18 &&
+              offsetof(FavoriteColorRecord, color) == 20);
 
-constexpr int kTableSize = 51;
+constexpr int kRecordLength = 24;
+constexpr int kTableSize = 51;  // rows and columns 0 .. 50 can be held
+
+using RecordBytes = std::array<std::uint8_t, kRecordLength>;
+RecordBytes EncodeRecord(const FavoriteColorRecord& record);
+FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> bytes);
+
+// Indexed [row][column].
 using FavoriteTable = std::array<std::array<FavoriteColorRecord, kTableSize>, kTableSize>;
-extern FavoriteTable FavoriteColors;  // [row][column]
+extern FavoriteTable FavoriteColors;
 
-// The palette's geometry, set when its dialog opens and on a reset.
-extern int FavoriteColumns, FavoriteRows, CellWidth, CellHeight, SwatchInset, SwatchPenWidth;
+// The palette's geometry, set when the dialog opens and again on reset.
+extern int FavoriteColumns;
+extern int FavoriteRows;
+extern int CellWidth;
+extern int CellHeight;
+extern int SwatchInset;
+extern int SwatchPenWidth;
 void SetDefaultGeometry();
 
+// 1 once a colour was changed and not yet archived.
 extern int FavoritesModified;
 
-// The folder of the palette file, with its trailing separator; the dialog sets it.
+// The folder the file lives in, with its trailing separator; the dialog sets it.
 extern std::string FavoritesFolder;
-std::string FavoritesPath();
+std::string FavoritesFilePath();  // FavoritesFolder + "Mis Colores.log"
+// Where an archive is written before it takes the place of the file.
+std::string FavoritesTemporaryPath();
 
-// How the store speaks to the user: a message box with the title "Programador" and `style`
-// (0 OK, 4 Yes/No); the answer comes back (6 is Yes). Nothing is shown until one is set.
-using MessageFunction = int (*)(const std::string& text, int style);
-void SetMessageFunction(MessageFunction show);
+// How the store talks to the user: a message box with a text, buttons and title, giving the
+// button pressed. The platform's box by default; tests put their own in.
+using PromptFunction = int (*)(const std::string& text, int style, const std::string& title);
+PromptFunction SetFavoritesPrompt(PromptFunction prompt);  // gives back the one it replaces
+constexpr int kPromptOk = 0;     // MB_OK
+constexpr int kPromptYesNo = 4;  // MB_YESNO
+constexpr int kAnswerYes = 6;    // IDYES
+extern const char* const kFavoritesTitle;  // "Programador"
 
+// True when the file or folder exists; never leaves an error behind.
 bool FileExists(const std::string& path);
-void ResetFavorites();       // the white default palette
-void LoadFavorites();        // whatever the file holds; an unreadable file gives all zeros
-void RemoveFavoritesFile();  // ignores every error
 
-// Writes the 130 cells to a new file beside the palette file, telling the user of each
-// record that fails, and puts it in the palette file's place only when all were written.
-// True when the palette file now holds the palette.
+// The table all zero, then the 10 x 13 white default palette with its origin at (1, 1).
+void ResetFavorites();
+// The table all zero, then every whole record of the file stored in the cell it names
+// (records naming a row or column outside 0 .. 50 are skipped). Reports nothing.
+void LoadFavorites();
+// Clears the file's attributes and deletes it, ignoring every error.
+void RemoveFavoritesFile();
+// Adds the record at the end of the file at `path`; a failure is shown as "Err: " with the
+// error number and its text. False on a failure.
+bool AppendFavoriteRecord(const std::string& path, const FavoriteColorRecord& record);
+// Writes the palette cells row by row to a new file and puts it in the place of the old
+// one only when every record was written; the old file stays otherwise. False on a failure,
+// which has been shown.
 bool SaveFavorites();
-// Adds one record at the end of `path`; a failure is shown as "Err: " and its number.
-bool AppendFavoriteRecord(const FavoriteColorRecord& record, const std::string& path);
 
-// "Reseteo": asks, and on Yes deletes the file and restores the default palette. True on Yes.
-bool ResetOnRequest();
-// "Archivar": saves, clears FavoritesModified and says so. True when the palette is stored;
-// after a failure the changes still count as not stored.
+// "Archivar": saves, and on success clears FavoritesModified and says so. True on success.
 bool ArchiveFavorites();
+// "Reseteo": asks, and on Yes deletes the file and rebuilds the default palette. True on Yes.
+bool AskAndResetFavorites();
+// "Salir": when there are unarchived changes, offers to save them.
+void OfferToSaveFavorites();
+// The dialog's opening: geometry, FavoritesModified 0, and the table from the file or the
+// defaults.
+void OpenFavorites();
 
 }  // namespace favorites

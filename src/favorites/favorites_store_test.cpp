@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <vector>
 
+#include "runtime/files/error_number.h"
 #include "support/temp_folder.h"
 
 namespace favorites {
@@ -16,139 +15,325 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> shown;
-int answer = 0;
-int Record(const std::string& text, int) {
-    shown.push_back(text);
-    return answer;
-}
-
-std::vector<std::uint8_t> Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Write(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                             static_cast<std::streamsize>(bytes.size()));
-}
-
-std::int32_t I32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24);
-}
-
-struct Store : ::testing::Test {
-    testing_support::TempFolder folder;
-    void SetUp() override {
-        FavoritesFolder = folder.Path().string() + static_cast<char>(fs::path::preferred_separator);
-        SetMessageFunction(Record);
-        shown.clear();
-        answer = 0;
-        SetDefaultGeometry();
-        ResetFavorites();
-        FavoritesModified = 0;
-    }
-    void TearDown() override { SetMessageFunction(nullptr); }
-    fs::path File() const { return folder.Path() / "Mis Colores.log"; }
-    int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(folder.Path()), {})); }
+struct Message {
+    std::string text;
+    int style;
+    std::string title;
 };
 
-TEST_F(Store, TheDefaultPaletteArchivesAs3120BytesInRowMajorOrder) {
-    EXPECT_FALSE(FileExists(FavoritesPath()));
+std::vector<Message> messages;
+int nextAnswer = 7;  // IDNO
+
+int RecordingPrompt(const std::string& text, int style, const std::string& title) {
+    messages.push_back({text, style, title});
+    return style == kPromptYesNo ? nextAnswer : 1;
+}
+
+// A palette folder of its own for each test, with the messages collected instead of shown.
+class FavoritesStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = SetFavoritesPrompt(RecordingPrompt);
+        messages.clear();
+        nextAnswer = 7;
+        FavoritesFolder = folder_.File("");
+        SetDefaultGeometry();
+        FavoritesModified = 0;
+    }
+    void TearDown() override {
+        SetFavoritesPrompt(previous_);
+        FavoritesFolder.clear();
+    }
+
+    fs::path File() const { return folder_.Path() / "Mis Colores.log"; }
+
+    std::vector<std::uint8_t> FileBytes() const {
+        std::ifstream in(File(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    void WriteFile(const std::vector<FavoriteColorRecord>& records, std::size_t extraBytes = 0) const {
+        std::ofstream out(File(), std::ios::binary);
+        for (const FavoriteColorRecord& r : records) {
+            const RecordBytes b = EncodeRecord(r);
+            out.write(reinterpret_cast<const char*>(b.data()), b.size());
+        }
+        for (std::size_t i = 0; i < extraBytes; ++i) out.put('\x7F');
+    }
+
+    static std::vector<FavoriteColorRecord> PaletteRecords() {
+        std::vector<FavoriteColorRecord> records;
+        for (int r = 0; r < 10; ++r)
+            for (int c = 0; c < 13; ++c) records.push_back(FavoriteColors[r][c]);
+        return records;
+    }
+
+    testing_support::TempFolder folder_;
+    PromptFunction previous_ = nullptr;
+};
+
+FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color) {
+    FavoriteColorRecord r;
+    r.left = 25 * column + 1;
+    r.right = 25 * (column + 1) + 1;
+    r.top = 25 * row + 1;
+    r.bottom = 25 * (row + 1) + 1;
+    r.column = static_cast<std::int16_t>(column);
+    r.row = static_cast<std::int16_t>(row);
+    r.color = color;
+    return r;
+}
+
+TEST(FavoriteRecord, BytesAreLittleEndianInFieldOrder) {
+    FavoriteColorRecord r{-2, 0x01020304, 26, 51, 12, -1, 0x00ABCDEF};
+    const RecordBytes b = EncodeRecord(r);
+    const RecordBytes expected{0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 26, 0, 0, 0,
+                               51,   0,    0,    0,    12,   0,    0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0};
+    EXPECT_EQ(b, expected);
+    EXPECT_EQ(DecodeRecord(b), r);
+}
+
+TEST_F(FavoritesStore, DefaultPaletteGeometryAndColours) {
+    FavoriteColors[40][40].color = 5;  // left from an earlier file
+    ResetFavorites();
+    EXPECT_EQ(FavoriteColors[0][0], Cell(0, 0, runtime::kWhite));
     EXPECT_EQ(FavoriteColors[9][12].left, 301);
+    EXPECT_EQ(FavoriteColors[9][12].top, 226);
+    EXPECT_EQ(FavoriteColors[9][12].right, 326);
     EXPECT_EQ(FavoriteColors[9][12].bottom, 251);
+    EXPECT_EQ(FavoriteColors[40][40], FavoriteColorRecord{});
+    EXPECT_EQ(FavoriteColors[10][0], FavoriteColorRecord{});
+    EXPECT_EQ(FavoriteColors[0][13], FavoriteColorRecord{});
+}
+
+TEST_F(FavoritesStore, ArchiveWritesThePaletteRowByRowAndSaysSo) {
+    OpenFavorites();  // no file: the defaults
+    EXPECT_FALSE(FileExists(FavoritesFilePath()));
+    FavoriteColors[20][20] = Cell(20, 20, 0x123456);  // held, but not part of the palette
     FavoritesModified = 1;
     ASSERT_TRUE(ArchiveFavorites());
     EXPECT_EQ(FavoritesModified, 0);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
-    const auto b = Read(File());
-    ASSERT_EQ(b.size(), 3120u);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Mis Colores Favoritos han sido Archivados");
+    EXPECT_EQ(messages[0].style, kPromptOk);
+    EXPECT_EQ(messages[0].title, "Programador");
+
+    const std::vector<std::uint8_t> bytes = FileBytes();
+    ASSERT_EQ(bytes.size(), 3120u);
     // Record 14 is cell (1, 0).
-    EXPECT_EQ(I32(b, 312), 1);
-    EXPECT_EQ(I32(b, 316), 26);
-    EXPECT_EQ(I32(b, 320), 26);
-    EXPECT_EQ(I32(b, 324), 51);
-    EXPECT_EQ(b[328] | b[329] << 8, 0);
-    EXPECT_EQ(b[330] | b[331] << 8, 1);
-    EXPECT_EQ(I32(b, 332), 0x00FFFFFF);
-    EXPECT_EQ(Entries(), 1) << "nothing left beside it";
-    EXPECT_TRUE(FileExists(FavoritesPath()));
+    const auto record14 = DecodeRecord(std::span<const std::uint8_t, 24>(bytes.data() + 312, 24));
+    EXPECT_EQ(record14, Cell(1, 0, runtime::kWhite));
+    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath())) << "the new file took the old one's place";
 }
 
-TEST_F(Store, LoadingTakesRecordsInAnyOrderAndIgnoresTheRest) {
-    FavoriteColors[3][4].color = 0x00123456;
-    ASSERT_TRUE(SaveFavorites());
-    auto b = Read(File());
-    const FavoriteTable written = FavoriteColors;
+TEST_F(FavoritesStore, LoadingFollowsWhatEachRecordSays) {
+    ResetFavorites();
+    FavoriteColors[2][5].color = 0x00808080;
+    std::vector<FavoriteColorRecord> palette = PaletteRecords();
 
-    std::vector<std::uint8_t> reversed;
-    for (int k = 129; k >= 0; --k) reversed.insert(reversed.end(), b.begin() + 24 * k, b.begin() + 24 * (k + 1));
-    reversed.push_back(0x7F);  // a partial record at the end
-    Write(File(), reversed);
-    LoadFavorites();
-    EXPECT_EQ(std::memcmp(&FavoriteColors, &written, sizeof written), 0);
+    // Reversed, with a record at (20, 20), one outside the table and a few stray bytes.
+    std::vector<FavoriteColorRecord> file(palette.rbegin(), palette.rend());
+    file.push_back(Cell(20, 20, 0x0000FF));
+    FavoriteColorRecord outside = Cell(3, 3, 0x00FF00);
+    outside.row = 51;
+    file.push_back(outside);
+    outside.row = 3;
+    outside.column = -1;
+    file.push_back(outside);
+    WriteFile(file, 23);
 
-    b.resize(24 * 129);  // one record short: the last cell is all zero, black
-    std::vector<std::uint8_t> far = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, 0, 20, 0, 9, 9, 9, 0};
-    b.insert(b.end(), far.begin(), far.end());
-    Write(File(), b);
+    FavoriteColors = {};
+    OpenFavorites();
+    EXPECT_EQ(PaletteRecords(), palette);
+    EXPECT_EQ(FavoriteColors[20][20].color, 0x0000FF);
+    EXPECT_EQ(FavoriteColors[3][3], Cell(3, 3, runtime::kWhite)) << "records outside 0 .. 50 are skipped";
+
+    // The next archive writes the 130 palette cells only; the stray bytes and (20, 20) go.
+    ASSERT_TRUE(ArchiveFavorites());
+    EXPECT_EQ(FileBytes().size(), 3120u);
     LoadFavorites();
-    EXPECT_EQ(FavoriteColors[9][12].color, 0);
-    EXPECT_EQ(FavoriteColors[9][12].right, 0);
-    EXPECT_EQ(FavoriteColors[20][20].color, 0x00090909) << "kept in the table";
-    ASSERT_TRUE(SaveFavorites());
-    EXPECT_EQ(Read(File()).size(), 3120u) << "but not written back";
+    EXPECT_EQ(FavoriteColors[20][20], FavoriteColorRecord{});
+    EXPECT_EQ(PaletteRecords(), palette);
 }
 
-TEST_F(Store, DamagedFilesLoadWithoutHarm) {
-    std::mt19937 rng(4);
-    std::vector<std::uint8_t> junk(100000);
-    for (auto& byte : junk) byte = static_cast<std::uint8_t>(rng());
-    Write(File(), junk);
+TEST_F(FavoritesStore, MissingAndRepeatedRecords) {
+    ResetFavorites();
+    std::vector<FavoriteColorRecord> file = PaletteRecords();
+    file.erase(file.begin() + 14);            // cell (1, 1) missing
+    file.push_back(Cell(0, 0, 0x00010203));  // a later record replaces an earlier one
+    WriteFile(file);
     LoadFavorites();
-    Write(File(), {});
+    EXPECT_EQ(FavoriteColors[1][1], FavoriteColorRecord{}) << "black, with an empty rectangle";
+    EXPECT_EQ(FavoriteColors[0][0].color, 0x00010203);
+    EXPECT_EQ(FavoriteColors[1][2], Cell(1, 2, runtime::kWhite));
+
+    WriteFile({}, 23);  // not even one whole record
     LoadFavorites();
-    for (const auto& row : FavoriteColors)
-        for (const auto& cell : row) ASSERT_EQ(cell.color, 0) << "an empty file gives an all-zero table";
-    EXPECT_TRUE(shown.empty()) << "loading never reports";
+    EXPECT_EQ(FavoriteColors[0][0], FavoriteColorRecord{});
+    EXPECT_TRUE(messages.empty()) << "loading reports nothing";
 }
 
-TEST_F(Store, AFolderThatCannotBeWrittenGivesOneMessagePerRecordAndNoSuccess) {
-    FavoritesFolder = (folder.Path() / "missing").string() + static_cast<char>(fs::path::preferred_separator);
+TEST_F(FavoritesStore, AFileThatCannotBeOpenedGivesAnEmptyTable) {
+    fs::create_directory(File());  // a folder where the file should be
+    ResetFavorites();
+    OpenFavorites();
+    EXPECT_EQ(FavoriteColors[0][0], FavoriteColorRecord{});
+    EXPECT_EQ(runtime::ErrorNumber(), 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FavoritesStore, FileExistsLeavesNoErrorBehind) {
+    runtime::ProcedureError error;
+    EXPECT_FALSE(FileExists(FavoritesFilePath()));
+    EXPECT_EQ(error.Number(), 0);
+    WriteFile({});
+    EXPECT_TRUE(FileExists(FavoritesFilePath()));
+    EXPECT_FALSE(FileExists(folder_.File("*.log")));
+    EXPECT_EQ(error.Number(), 0);
+}
+
+TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
+    ResetFavorites();
+    FavoriteColors[0][0].color = 0;
+    WriteFile(PaletteRecords());
     FavoritesModified = 1;
-    EXPECT_FALSE(ArchiveFavorites());
-    ASSERT_EQ(shown.size(), 130u);
-    EXPECT_EQ(shown.front(), "Err:  52 Bad file name or number");
-    EXPECT_EQ(shown.back(), "Err:  52 Bad file name or number");
-    EXPECT_EQ(FavoritesModified, 1) << "the changes are still not archived";
-}
+    CellWidth = 40;
 
-TEST_F(Store, AFileThatCannotBeReplacedKeepsTheOldPalette) {
-    Write(File(), std::vector<std::uint8_t>(48, 7));
-    fs::permissions(File(), fs::perms::owner_read);
-    EXPECT_FALSE(ArchiveFavorites());
-    fs::permissions(File(), fs::perms::owner_all);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Err:  70 Permission denied");
-    EXPECT_EQ(Read(File()), std::vector<std::uint8_t>(48, 7));
-    EXPECT_EQ(Entries(), 1) << "the new file is removed";
-}
-
-TEST_F(Store, ResetAsksAndOnYesDeletesTheFile) {
-    ASSERT_TRUE(SaveFavorites());
-    FavoriteColors[0][0].color = 5;
-    answer = 7;  // No
-    EXPECT_FALSE(ResetOnRequest());
-    EXPECT_EQ(shown.back(), "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos");
+    nextAnswer = 7;  // No: nothing happens
+    EXPECT_FALSE(AskAndResetFavorites());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos");
+    EXPECT_EQ(messages[0].style, kPromptYesNo);
+    EXPECT_EQ(messages[0].title, "Programador");
     EXPECT_TRUE(fs::exists(File()));
-    EXPECT_EQ(FavoriteColors[0][0].color, 5);
-    answer = 6;  // Yes
-    CellWidth = 99;
-    EXPECT_TRUE(ResetOnRequest());
+    EXPECT_EQ(FavoriteColors[0][0].color, 0);
+    EXPECT_EQ(CellWidth, 40);
+
+    nextAnswer = 6;
+    EXPECT_TRUE(AskAndResetFavorites());
     EXPECT_FALSE(fs::exists(File()));
-    EXPECT_EQ(FavoriteColors[0][0].color, 0x00FFFFFF);
-    EXPECT_EQ(FavoriteColors[0][1].left, 26) << "the geometry is back to its defaults";
+    EXPECT_EQ(FavoriteColors[0][0].color, runtime::kWhite);
+    EXPECT_EQ(CellWidth, 25);
+    EXPECT_EQ(FavoritesModified, 1) << "a reset leaves the flag as it was";
+    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath()));
+}
+
+TEST_F(FavoritesStore, LeavingOffersToSaveOnlyChanges) {
+    ResetFavorites();
+    OfferToSaveFavorites();
+    EXPECT_TRUE(messages.empty());
+
+    FavoritesModified = 1;
+    nextAnswer = 7;
+    OfferToSaveFavorites();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Desea guardar los cambios antes de Salir ?");
+    EXPECT_FALSE(fs::exists(File()));
+
+    nextAnswer = 6;
+    OfferToSaveFavorites();
+    EXPECT_EQ(messages.size(), 2u) << "saving on the way out says nothing more";
+    EXPECT_EQ(FileBytes().size(), 3120u);
+}
+
+TEST_F(FavoritesStore, AFailedArchiveKeepsTheOldFileAndSaysNoSuccess) {
+    ResetFavorites();
+    FavoriteColors[0][0].color = 0x00111111;
+    WriteFile(PaletteRecords());
+    const std::vector<std::uint8_t> old = FileBytes();
+    FavoriteColors[0][0].color = 0x00222222;
+    FavoritesModified = 1;
+
+    // The new records cannot be written: the place of the temporary file is taken by a folder.
+    fs::create_directory(FavoritesTemporaryPath());
+    fs::create_directory(fs::path(FavoritesTemporaryPath()) / "x");
+    EXPECT_FALSE(ArchiveFavorites());
+    ASSERT_EQ(messages.size(), 130u) << "one message per record";
+    EXPECT_EQ(messages[0].text.rfind("Err:  ", 0), 0u) << messages[0].text;
+    EXPECT_EQ(messages.back().text, messages[0].text);
+    EXPECT_EQ(FileBytes(), old);
+    EXPECT_EQ(FavoritesModified, 1);
+    fs::remove_all(FavoritesTemporaryPath());
+
+    // The records are written but cannot take the old file's place: one message, and the
+    // temporary file goes.
+    messages.clear();
+    fs::remove(File());
+    fs::create_directory(File());
+    EXPECT_FALSE(ArchiveFavorites());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Err:  70 Permission denied");
+    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath()));
+    EXPECT_EQ(FavoritesModified, 1);
+}
+
+TEST_F(FavoritesStore, AFolderThatIsNotThereGivesBadFileNameMessages) {
+    FavoritesFolder = folder_.File("missing") + static_cast<char>(fs::path::preferred_separator);
+    ResetFavorites();
+    EXPECT_FALSE(ArchiveFavorites());
+    ASSERT_EQ(messages.size(), 130u);
+    // Opening fails, and then the length and the write fail in turn with 52.
+    for (const Message& m : messages) EXPECT_EQ(m.text, "Err:  52 Bad file name or number");
+}
+
+TEST_F(FavoritesStore, RemovingIgnoresEveryError) {
+    runtime::ProcedureError error;
+    RemoveFavoritesFile();  // no file
+    EXPECT_EQ(error.Number(), 0);
+    WriteFile({});
+    RemoveFavoritesFile();
+    EXPECT_FALSE(fs::exists(File()));
+}
+
+TEST_F(FavoritesStore, BadFilesLoadWithoutTrouble) {
+    // Random bytes: whatever whole records name cells inside the table.
+    std::vector<std::uint8_t> random(3000);
+    std::uint32_t state = 12345;
+    for (auto& b : random) {
+        state = state * 1103515245u + 12345u;
+        b = static_cast<std::uint8_t>(state >> 16);
+    }
+    {
+        std::ofstream out(File(), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(random.data()), random.size());
+    }
+    LoadFavorites();
+    int expectedCells = 0;
+    FavoriteTable expected{};
+    for (std::size_t k = 0; k + 24 <= random.size(); k += 24) {
+        const auto r = DecodeRecord(std::span<const std::uint8_t, 24>(random.data() + k, 24));
+        if (r.row >= 0 && r.row <= 50 && r.column >= 0 && r.column <= 50) {
+            expected[r.row][r.column] = r;
+            ++expectedCells;
+        }
+    }
+    EXPECT_EQ(FavoriteColors, expected) << expectedCells << " records in range";
+
+    // Empty.
+    { std::ofstream out(File(), std::ios::binary | std::ios::trunc); }
+    ResetFavorites();
+    LoadFavorites();
+    EXPECT_EQ(FavoriteColors[0][0], FavoriteColorRecord{});
+
+    // 10 MB: the palette repeated, then a record for (7, 7) as the very last one.
+    ResetFavorites();
+    const std::vector<FavoriteColorRecord> palette = PaletteRecords();
+    {
+        std::ofstream out(File(), std::ios::binary | std::ios::trunc);
+        const std::size_t total = 10u << 20;
+        std::size_t written = 0;
+        for (std::size_t i = 0; written + 48 <= total; ++i, written += 24) {
+            const RecordBytes b = EncodeRecord(palette[i % palette.size()]);
+            out.write(reinterpret_cast<const char*>(b.data()), b.size());
+        }
+        const RecordBytes last = EncodeRecord(Cell(7, 7, 0x00ABCDEF));
+        out.write(reinterpret_cast<const char*>(last.data()), last.size());
+    }
+    FavoriteColors = {};
+    LoadFavorites();
+    EXPECT_EQ(FavoriteColors[7][7].color, 0x00ABCDEF);
+    EXPECT_EQ(FavoriteColors[9][12], Cell(9, 12, runtime::kWhite));
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

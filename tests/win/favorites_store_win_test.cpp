@@ -1,9 +1,10 @@
-// The palette file on the real platform: held open by another program it keeps its content,
-// and the user is told once.
+// The favourite colours' file on Windows: a palette file that another program holds open or
+// that is read-only keeps its content, and the user hears of it once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -13,31 +14,92 @@
 
 namespace {
 
+using namespace favorites;
+namespace fs = std::filesystem;
+
 std::vector<std::string> shown;
-int Record(const std::string& text, int) {
+
+int Collect(const std::string& text, int /*style*/, const std::string& /*title*/) {
     shown.push_back(text);
-    return 0;
+    return IDNO;
 }
 
-TEST(FavoritesStoreWin, AFileHeldOpenElsewhereKeepsItsOldPalette) {
-    testing_support::TempFolder folder;
-    favorites::FavoritesFolder = folder.Path().string() + "\\";
-    favorites::SetMessageFunction(Record);
-    shown.clear();
-    const std::string path = favorites::FavoritesPath();
-    std::ofstream(path, std::ios::binary) << std::string(72, 'x');
+std::vector<char> Bytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class FavoritesStoreWin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = SetFavoritesPrompt(Collect);
+        shown.clear();
+        FavoritesFolder = folder_.File("");
+        SetDefaultGeometry();
+        ResetFavorites();
+        FavoriteColors[0][0].color = 0x00010101;
+        ASSERT_TRUE(SaveFavorites());
+        old_ = Bytes(folder_.Path() / "Mis Colores.log");
+        ASSERT_EQ(old_.size(), 3120u);
+        FavoriteColors[0][0].color = 0x00020202;
+        FavoritesModified = 1;
+    }
+    void TearDown() override {
+        SetFavoritesPrompt(previous_);
+        FavoritesFolder.clear();
+    }
+
+    testing_support::TempFolder folder_;
+    std::vector<char> old_;
+    PromptFunction previous_ = nullptr;
+};
+
+TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
+    const std::string path = FavoritesFilePath();
     HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    favorites::SetDefaultGeometry();
-    favorites::ResetFavorites();
-    EXPECT_FALSE(favorites::ArchiveFavorites());
+    const bool archived = ArchiveFavorites();
     CloseHandle(other);
-    favorites::SetMessageFunction(nullptr);
-    ASSERT_EQ(shown.size(), 1u) << "one message, and no success message";
+    EXPECT_FALSE(archived);
+    ASSERT_EQ(shown.size(), 1u) << "one message, and no word of success";
     EXPECT_EQ(shown[0], "Err:  70 Permission denied");
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), std::string(72, 'x'));
-    EXPECT_FALSE(favorites::FileExists(path + ".nuevo")) << "the new file is gone";
+    EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
+    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath())) << "nothing is left behind";
+    EXPECT_EQ(FavoritesModified, 1);
+
+    // Once the other program lets go, the archive goes through.
+    shown.clear();
+    EXPECT_TRUE(ArchiveFavorites());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
+    LoadFavorites();
+    EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
+}
+
+TEST_F(FavoritesStoreWin, ReadOnlyFileIsNotReplaced) {
+    const std::wstring wide = (folder_.Path() / "Mis Colores.log").wstring();
+    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(ArchiveFavorites());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "Err:  70 Permission denied");
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
+    EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
+
+    // A reset clears the attribute and deletes the file all the same.
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    RemoveFavoritesFile();
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(FavoritesStoreWin, TemporaryFileHeldOpenGivesOneMessagePerRecord) {
+    HANDLE other = CreateFileA(FavoritesTemporaryPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(ArchiveFavorites());
+    CloseHandle(other);
+    ASSERT_EQ(shown.size(), 130u);
+    for (const std::string& text : shown) EXPECT_EQ(text, "Err:  52 Bad file name or number");
+    EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "app/main_window_win.h"
 #include "app/settings.h"
+#include "favorites/selected_color.h"
 #include "editing/vertex_dialog_win.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
@@ -35,6 +36,7 @@ void CALLBACK LookAndLeave(HWND, UINT, UINT_PTR timer, DWORD) {
 struct MainWindowCommands : ::testing::Test {
     void SetUp() override {
         app::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 4};
+        favorites::SelectedColor = 0;  // as at start; other tests in this process pick colours
         app::MainWindow = NewDialog(nullptr, "", kCentred, kCentred, 810, 890, 0x94C608D4, WS_EX_CONTROLPARENT,
                                     DialogMode::Pixels);
         ASSERT_NE(app::MainWindow, nullptr);

@@ -34,6 +34,7 @@ struct DrawingTarget {
     bool buffered = true;
     PixelRect pending;
     ControlPresenter* presenter = nullptr;
+    TextState text;
     bool alive = true;  // false once ended or unregistered; other threads may still hold it
 
     const Raster& Pixels() const { return surface->Pixels(); }
@@ -215,6 +216,7 @@ void ClearTarget(COLORREF color, int /*fillStyle: only solid is used*/) {
     if (!t) return;
     if (color == DefaultColor) color = t->backColor;
     if (color != NoColor) FillRect(t->Pixels(), t->Pixels().Bounds(), PixelFromColor(PlainColor(color)));
+    t->text.x = t->text.y = 0;  // text starts again at the top left
     MarkChanged(*t, t->Pixels().Bounds());
 }
 
@@ -327,6 +329,15 @@ bool WithCurrentRaster(const std::function<void(const Raster&, void*)>& use) {
     CurrentTarget t;
     if (!t) return false;
     use(t->Pixels(), t->surface->DrawingContext());
+    return true;
+}
+
+bool WithCurrentText(const std::function<PixelRect(TextTarget&)>& use) {
+    CurrentTarget t;
+    if (!t) return false;
+    TextTarget target{t->Pixels(), t->surface->DrawingContext(), t->foreColor, t->backColor, t->text};
+    const PixelRect changed = use(target);
+    if (!changed.Empty()) MarkChanged(*t, changed);
     return true;
 }
 

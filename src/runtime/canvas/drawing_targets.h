@@ -66,4 +66,24 @@ bool WithCurrentRaster(const std::function<void(const Raster&, void* drawingCont
 bool WithCanvasControlRaster(WindowHandle owner, int controlId,
                              const std::function<void(const Raster&)>& use);
 
+// What canvas text keeps per target: its font, where the next text goes, and the line
+// height taken when the font was selected (-1 until it has been measured).
+struct TextState {
+    int font = 1;
+    int x = 0, y = 0;
+    int lineHeight = -1;
+};
+
+struct TextTarget {
+    const Raster& raster;
+    void* drawingContext;
+    COLORREF foreColor;
+    COLORREF backColor;  // NoColor: transparent
+    TextState& text;
+};
+
+// For canvas text: the current target under the drawing lock. `use` gives back the area it
+// changed, which is shown as a primitive's would be. False when there is no current target.
+bool WithCurrentText(const std::function<PixelRect(TextTarget&)>& use);
+
 }  // namespace runtime

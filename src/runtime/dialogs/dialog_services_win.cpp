@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/canvas/canvas_text_win.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/files/platform_text.h"
@@ -418,6 +419,7 @@ int NewFont(const std::string& face, int points, int styleBits, int charset) {
     f.charset = charset;
     const int id = ++lastFontId;
     fonts.emplace(id, std::move(f));
+    SetCanvasFontSource(FontHandle);  // text on canvas controls may use it too
     return id;
 }
 

@@ -137,6 +137,19 @@ void ReadRecord(int fileNumber, std::int64_t recordNumber, std::span<std::uint8_
     if (code != 0) RecordPlatformError(code);
 }
 
+void FlushFile(int fileNumber) {
+    const auto found = openFiles.find(fileNumber);
+    if (found == openFiles.end()) return RecordError(kBadFileNumber);
+    const std::uint32_t code = found->second.file.Flush();
+    if (code != 0) RecordPlatformError(code);
+}
+
+void MoveReplacing(const std::string& from, const std::string& to) {
+    if (from.empty() || to.empty() || HasWildcard(from) || HasWildcard(to)) return RecordError(kBadFileName);
+    const std::uint32_t code = platform::MoveReplacing(from, to);
+    if (code != 0) RecordPlatformError(code);
+}
+
 void CloseFile(int fileNumber) {
     const auto found = openFiles.find(fileNumber);
     if (found == openFiles.end()) return;
@@ -163,10 +176,6 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     constexpr std::uint32_t kChangeable = kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive;
     const std::uint32_t code = platform::SetAttributes(path, attributes & kChangeable);
     if (code != 0) RecordPlatformError(code);
-}
-
-void ReplaceFile(const std::string& from, const std::string& to) {
-    if (const std::uint32_t code = platform::MoveReplacing(from, to)) RecordPlatformError(code);
 }
 
 void DeleteFiles(const std::string& pattern) {

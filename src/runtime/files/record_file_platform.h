@@ -30,6 +30,8 @@ public:
     // Reads up to bytes.size() bytes at `offset`; `got` is less at the end of the file.
     std::uint32_t ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes, std::size_t& got) const;
     std::uint32_t WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes, std::size_t& put) const;
+    // Makes what was written durable before the file is closed.
+    std::uint32_t Flush() const;
     std::uint32_t Close();
 
 private:
@@ -50,8 +52,8 @@ std::vector<Match> FindMatches(const std::string& pattern);
 
 std::uint32_t RemoveFile(const std::string& path);
 
-// Puts the file `from` in the place of `to` at once; a read-only `to` is refused, as Windows
-// refuses it (Wine run by root would not).
+// Renames `from` to `to` in one step, replacing a file of that name. A read-only or folder
+// `to` refuses (5) whoever asks, as on Windows.
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to);
 
 }  // namespace runtime::platform

@@ -135,6 +135,11 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
     return 0;
 }
 
+std::uint32_t OpenFile::Flush() const {
+    if (handle_ < 0 || !disk_) return 0;
+    return ::fsync(static_cast<int>(handle_)) == 0 ? 0 : CodeOf(errno);
+}
+
 std::uint32_t OpenFile::Close() {
     if (handle_ < 0) return 0;
     const int result = ::close(static_cast<int>(handle_));
@@ -184,8 +189,9 @@ std::uint32_t RemoveFile(const std::string& path) {
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     struct stat st;
-    if (stat(to.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kAccessDenied;
-    if (std::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
+    if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode))) return kAccessDenied;
+    if (stat(from.c_str(), &st) != 0) return CodeOf(errno);
+    if (::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
     return 0;
 }
 

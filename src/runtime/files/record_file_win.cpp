@@ -80,6 +80,11 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
     return 0;
 }
 
+std::uint32_t OpenFile::Flush() const {
+    if (handle_ == -1 || !disk_) return 0;
+    return FlushFileBuffers(AsHandle(handle_)) ? 0 : GetLastError();
+}
+
 std::uint32_t OpenFile::Close() {
     if (handle_ == -1) return 0;
     const bool closed = CloseHandle(AsHandle(handle_)) != 0;
@@ -124,9 +129,13 @@ std::uint32_t RemoveFile(const std::string& path) {
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     const std::wstring target = WideFromAnsi(to);
+    // Wine's MoveFileExW replaces a read-only file (and drops the attribute); Windows refuses.
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return kAccessDenied;
-    if (!MoveFileExW(WideFromAnsi(from).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return kAccessDenied;
+    if (!MoveFileExW(WideFromAnsi(from).c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return GetLastError();
     return 0;
 }

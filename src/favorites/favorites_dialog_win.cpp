@@ -1,0 +1,191 @@
+#include "favorites/favorites_dialog_win.h"
+
+#include <commdlg.h>
+
+#include "app/main_window_texts.h"
+#include "app/main_window_win.h"
+#include "favorites/favorites_store.h"
+#include "favorites/label_text.h"
+#include "favorites/palette_picture.h"
+#include "favorites/selected_color.h"
+#include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/program_folder.h"
+
+namespace favorites {
+
+using namespace runtime;
+using runtime::COLORREF;
+
+HWND FavoritesDialog = nullptr;
+TargetHandle PaletteBitmap = 0;
+::COLORREF CustomColors[16] = {};
+
+namespace {
+
+constexpr std::uint32_t kPaletteStyle = 0x50800100;  // WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY
+constexpr std::uint32_t kLabelStyle = 0x50800000;    // WS_CHILD | WS_VISIBLE | WS_BORDER
+constexpr COLORREF kMidGrey = 0x00808080;
+const char* const kLabel = "Color Seleccionado";
+
+WNDPROC PreviousPaletteProc = nullptr;
+HWND FavoritesSavedFocus = nullptr;
+int ChooserOpen = 0;
+
+std::intptr_t DialogHandle() { return reinterpret_cast<std::intptr_t>(FavoritesDialog); }
+
+void Justify(void* dc, int extra, int blanks) { SetTextJustification(static_cast<HDC>(dc), extra, blanks); }
+
+// The label in Tahoma 12-point bold, a font made for each drawing and ended after it.
+void DrawLabel(COLORREF textColor) {
+    const int font = NewFont("Tahoma", 12, 1, 0);
+    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font, textColor, Justify);
+    RedrawTarget();
+    EndFont(font);  // the text is in the pixels now; the font is not selected anywhere
+}
+
+void ShowSelectedColor(COLORREF textColor) {
+    AttachTarget(DialogHandle(), kSelectedColorLabel, 0);
+    SetForeColor(0);
+    SetBackColor(SelectedColor);
+    ClearTarget(DefaultColor, 0);
+    DrawLabel(textColor);
+}
+
+// A new palette picture in place of the old one, shown on the palette control.
+void RebuildPalette() {
+    if (PaletteBitmap > 0) {
+        AttachTarget(PaletteBitmap, 0, 0);
+        EndBitmap();
+    }
+    PaletteBitmap = NewBitmap(kPaletteWidth, kPaletteHeight);
+    ClearPalette(PaletteBitmap);
+    DrawPalette(PaletteBitmap);
+    AttachTarget(DialogHandle(), kPaletteControl, 0);
+    CopyBitmap(PaletteBitmap, 0, 0);
+}
+
+void Hover(unsigned x, unsigned y) {
+    const auto cell = CellAt(x, y);
+    if (!cell) return;  // the last highlight stays
+    ClearPalette(PaletteBitmap);
+    DrawPalette(PaletteBitmap);
+    AttachTarget(DialogHandle(), kPaletteControl, 0);
+    CopyBitmap(PaletteBitmap, 0, 0);
+    AttachTarget(DialogHandle(), kPaletteControl, 0);
+    SetPenWidth(SwatchPenWidth);
+    DrawCellBox(cell->row, cell->column, kWhite);  // the box under the pointer loses its ring
+}
+
+void ChangeColor(unsigned x, unsigned y) {
+    if (ChooserOpen) return;  // the chooser's own loop is running: one chooser at a time
+    ChooserOpen = 1;
+    if (const auto cell = CellAt(x, y)) {
+        const std::int32_t chosen =
+            PickColor(FavoritesDialog, kMidGrey, CustomColors, CC_FULLOPEN, kCentred, kCentred);
+        if (chosen != -1) {
+            FavoriteColors[cell->row][cell->column].color = chosen;
+            FavoritesModified = 1;
+            EnableControl(FavoritesDialog, kArchiveButton, true);
+        }
+    }
+    ChooserOpen = 0;
+}
+
+void PickSelectedColor(unsigned x, unsigned y) {
+    AttachTarget(DialogHandle(), kPaletteControl, 0);
+    ResetScale();
+    const COLORREF under = ReadPixel(static_cast<float>(x), static_cast<float>(y));
+    if (under == -1) return;  // outside the picture: nothing to pick
+    SelectedColor = under;
+    ShowSelectedColor(SelectedColor == 0 ? kWhite : kBlack);
+}
+
+LRESULT CALLBACK PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
+    switch (message) {
+    case WM_MOUSEMOVE: Hover(x, y); break;
+    case WM_LBUTTONDOWN: ChangeColor(x, y); break;
+    case WM_RBUTTONDOWN: PickSelectedColor(x, y); break;
+    default: break;
+    }
+    return CallWindowProcW(PreviousPaletteProc, window, message, wParam, lParam);
+}
+
+void Open(HWND dialog) {
+    FavoritesDialog = dialog;
+    app::ProgramFolder = app::KeptProgramFolder(ExecutableFolder());
+    FavoritesFolder = app::ProgramFolder;
+    EnableControl(dialog, kArchiveButton, false);
+    OpenFavorites();  // geometry, FavoritesModified 0, the table from the file or the defaults
+    RebuildPalette();
+    DrawLabel(kBlack);  // the label stays white whatever colour is selected
+}
+
+void Reset() {
+    if (!AskAndResetFavorites()) return;
+    RebuildPalette();
+    SelectedColor = kWhite;
+    ShowSelectedColor(kBlack);
+}
+
+void Command(HWND dialog, int id, int notification) {
+    if (notification != 0 && notification != 1) return;
+    switch (id) {
+    case kArchiveButton:
+        // After a failure the changes are still not on disk, so the button stays.
+        if (ArchiveFavorites()) EnableControl(dialog, kArchiveButton, false);
+        break;
+    case kResetButton: Reset(); break;
+    case kLeaveButton:
+        OfferToSaveFavorites();
+        FinishDialog(dialog, 0);
+        break;
+    default: break;
+    }
+}
+
+INT_PTR FavoritesDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    switch (message) {
+    case WM_INITDIALOG: Open(dialog); break;
+    case WM_NCACTIVATE: KeepFocusAcrossActivation(wParam, FavoritesSavedFocus); break;
+    case WM_COMMAND: Command(dialog, LOWORD(wParam), HIWORD(wParam)); break;
+    default: break;
+    }
+    return 0;
+}
+
+void ClearCanvas(HWND dialog, int id) {
+    AttachTarget(reinterpret_cast<std::intptr_t>(dialog), id, 0);
+    SetForeColor(0);
+    SetBackColor(kWhite);
+    ClearTarget(DefaultColor, 0);
+}
+
+}  // namespace
+
+INT_PTR ShowFavoritesDialog(HWND owner) {
+    HWND dialog = NewDialog(owner, "Tus Colores Favoritos Cargalos y Guardalos", kCentred, kCentred, 350, 357, 0,
+                            0, DialogMode::Pixels);
+    if (!dialog) return 0;
+    AddControl(ControlKind::Canvas, dialog, kPaletteControl, "", 8, 8, 336, 260, kPaletteStyle, 0);
+    ClearCanvas(dialog, kPaletteControl);
+    AddControl(ControlKind::Canvas, dialog, kSelectedColorLabel, "", 8, 270, 336, 50, kLabelStyle, 0);
+    ClearCanvas(dialog, kSelectedColorLabel);
+    AddControl(ControlKind::PushButton, dialog, kArchiveButton, "Archivar", 8, 328, 72, 24, 0, 0);
+    AddControl(ControlKind::PushButton, dialog, kLeaveButton, "Salir", 272, 328, 72, 24, 0, 0);
+    AddControl(ControlKind::PushButton, dialog, kResetButton, "Reseteo", 136, 328, 72, 24, 0, 0);
+    const int buttonFont = NewFont("MS Sans Serif", 10, 1, 0);
+    for (int id : {kArchiveButton, kLeaveButton, kResetButton}) SetControlFont(dialog, id, buttonFont);
+
+    HWND palette = GetDlgItem(dialog, kPaletteControl);
+    if (palette) {
+        PreviousPaletteProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(palette, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PaletteWindowProc)));
+    }
+    const INT_PTR result = ShowDialogModal(dialog, FavoritesDialogCallback);
+    EndFont(buttonFont);
+    FavoritesDialog = nullptr;
+    return result;
+}
+
+}  // namespace favorites

@@ -1,0 +1,39 @@
+#include "favorites/palette_picture.h"
+
+#include <algorithm>
+
+#include "favorites/favorites_store.h"
+
+namespace favorites {
+
+using namespace runtime;
+
+void ClearPalette(TargetHandle bitmap) {
+    AttachTarget(bitmap, 0, 0);
+    ClearTarget(kWhite, 0);
+}
+
+void DrawCellBox(int row, int column, COLORREF ringColor) {
+    const FavoriteColorRecord& cell = FavoriteColors[row][column];
+    DrawBox(static_cast<float>(cell.left + SwatchInset), static_cast<float>(cell.top + SwatchInset),
+            static_cast<float>(cell.right), static_cast<float>(cell.bottom), 0, ringColor, cell.color, 0);
+}
+
+void DrawPalette(TargetHandle bitmap) {
+    AttachTarget(bitmap, 0, 0);
+    SetPenWidth(SwatchPenWidth);
+    const int rows = std::clamp(FavoriteRows, 0, kTableSize), columns = std::clamp(FavoriteColumns, 0, kTableSize);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) DrawCellBox(r, c, kBlack);
+}
+
+std::optional<CellPosition> CellAt(unsigned x, unsigned y) {
+    if (CellWidth <= 0 || CellHeight <= 0) return std::nullopt;
+    const unsigned column = x / static_cast<unsigned>(CellWidth), row = y / static_cast<unsigned>(CellHeight);
+    if (column >= static_cast<unsigned>(std::clamp(FavoriteColumns, 0, kTableSize)) ||
+        row >= static_cast<unsigned>(std::clamp(FavoriteRows, 0, kTableSize)))
+        return std::nullopt;
+    return CellPosition{static_cast<int>(row), static_cast<int>(column)};
+}
+
+}  // namespace favorites

@@ -1,0 +1,138 @@
+#include "favorites/palette_picture.h"
+
+#include <gtest/gtest.h>
+
+#include "favorites/favorites_store.h"
+#include "favorites/label_text.h"
+#include "runtime/canvas/canvas_text.h"
+
+namespace favorites {
+namespace {
+
+using namespace runtime;
+
+class PalettePicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDefaultGeometry();
+        ResetFavorites();
+        bitmap_ = NewBitmap(kPaletteWidth, kPaletteHeight);
+        ASSERT_GT(bitmap_, 0);
+    }
+    void TearDown() override {
+        AttachTarget(bitmap_, 0, 0);
+        EndBitmap();
+    }
+    COLORREF At(int x, int y) const {
+        AttachTarget(bitmap_, 0, 0);
+        return ReadPixel(static_cast<float>(x), static_cast<float>(y));
+    }
+    TargetHandle bitmap_ = 0;
+};
+
+TEST_F(PalettePicture, BoxesRingsAndGaps) {
+    FavoriteColors[2][5].color = 0x00123456;
+    ClearPalette(bitmap_);
+    DrawPalette(bitmap_);
+    // Cell (2, 5) covers x 129 .. 150 and y 54 .. 75: a black ring round its colour.
+    EXPECT_EQ(At(129, 54), kBlack);
+    EXPECT_EQ(At(150, 75), kBlack);
+    EXPECT_EQ(At(130, 55), 0x00123456);
+    EXPECT_EQ(At(149, 74), 0x00123456);
+    EXPECT_EQ(At(151, 60), kWhite) << "the gap to the next box";
+    EXPECT_EQ(At(128, 60), kWhite);
+    EXPECT_EQ(At(4, 4), kBlack);
+    EXPECT_EQ(At(3, 3), kWhite);
+    EXPECT_EQ(At(325, 250), kBlack) << "the last box ends at (325, 250)";
+    EXPECT_EQ(At(326, 250), kWhite);
+    EXPECT_EQ(At(325, 251), kWhite);
+    EXPECT_EQ(At(335, 311), kWhite);
+}
+
+TEST_F(PalettePicture, AMissingRecordIsASmallBlackSquareAtTheCorner) {
+    FavoriteColors[4][4] = FavoriteColorRecord{};
+    ClearPalette(bitmap_);
+    DrawPalette(bitmap_);
+    // Its box runs from (3, 3) to (0, 0): the pixels 0 .. 2 both ways.
+    for (int y = 0; y <= 2; ++y)
+        for (int x = 0; x <= 2; ++x) EXPECT_EQ(At(x, y), kBlack) << x << ", " << y;
+    EXPECT_EQ(At(3, 3), kWhite);
+    EXPECT_EQ(At(3, 0), kWhite);
+    EXPECT_EQ(At(104, 104), kWhite) << "nothing is drawn where the missing cell would be";
+    EXPECT_EQ(At(110, 110), kWhite);
+}
+
+TEST(CellAt, CountsFromTheControlsCorner) {
+    SetDefaultGeometry();
+    EXPECT_EQ(CellAt(24, 0)->column, 0);
+    EXPECT_EQ(CellAt(25, 0)->column, 1) << "x 25 is drawn in column 0 but counts as column 1";
+    EXPECT_EQ(CellAt(130, 60)->row, 2);
+    EXPECT_EQ(CellAt(130, 60)->column, 5);
+    EXPECT_TRUE(CellAt(324, 249).has_value());
+    EXPECT_FALSE(CellAt(325, 0).has_value());
+    EXPECT_FALSE(CellAt(0, 250).has_value()) << "below the last row";
+    EXPECT_FALSE(CellAt(65535, 65535).has_value());
+}
+
+TEST(LabelText, LinesAndAlignment) {
+    FixedPitchFontBackend fonts(10, 12, 2);  // font 1: 10 pixels a character
+    FontBackend* previous = SetFontBackend(&fonts);
+    const TargetHandle b = NewBitmap(100, 60);
+    AttachTarget(b, 0, 0);
+
+    // One line that fits: the rest are empty.
+    LabelLines lines = BreakLabelLines("Color", 100);
+    EXPECT_EQ(lines[0], "Color");
+    EXPECT_EQ(lines[1], "");
+
+    // The first line is cut 5 pixels short: 9 characters, then at the blank.
+    lines = BreakLabelLines("abcd efgh ijkl mnop", 100);
+    EXPECT_EQ(lines[0], "abcd efgh");
+    EXPECT_EQ(lines[1], "ijkl mnop");
+    EXPECT_EQ(lines[2], "");
+
+    // Three lines, each further one cut at a blank, the blanks it starts with taken off.
+    lines = BreakLabelLines("abcd efgh ijkl mnop qrst", 100);
+    EXPECT_EQ(lines[0], "abcd efgh");
+    EXPECT_EQ(lines[1], "ijkl mnop");
+    EXPECT_EQ(lines[2], "qrst");
+
+    // A word wider than the target is cut by characters.
+    lines = BreakLabelLines("abcdefghijklmnopqrstuvwxy", 100);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "abcdefghij");
+    EXPECT_EQ(lines[2], "klmnopqrst");
+    EXPECT_EQ(lines[3], "uvwxy");
+
+    EXPECT_EQ(AlignedLineX(AlignLeft, 1, 336, 100), 1.0f);
+    EXPECT_EQ(AlignedLineX(AlignRight, 1, 336, 100), 234.0f);
+    EXPECT_EQ(AlignedLineX(AlignCenter, 1, 336, 101), 118.5f);
+    EXPECT_EQ(AlignedLineX(AlignJustify, 1, 336, 100), 1.0f);
+
+    EndBitmap();
+    SetFontBackend(previous);
+}
+
+TEST(LabelText, DrawsCentredAtItsTopOnATransparentBackground) {
+    FixedPitchFontBackend fonts(10, 12, 2);
+    FontBackend* previous = SetFontBackend(&fonts);
+    constexpr WindowHandle kDialog = 0x7777;
+    ASSERT_TRUE(RegisterCanvasControl(kDialog, 31005, 336, 50, nullptr));
+    AttachTarget(kDialog, 31005, 0);
+    SetBackColor(0x00FF0000);
+    ClearTarget(DefaultColor, 0);
+    DrawLabelText(kDialog, 31005, "Color", AlignCenter, 1, 12, 1, kWhite, nullptr);
+    // 50 pixels wide, centred: x = (336 - 50) / 2 + 1 = 144, from y = 12.
+    AttachTarget(kDialog, 31005, 0);
+    EXPECT_EQ(ReadPixel(145, 13), kWhite);
+    EXPECT_EQ(ReadPixel(143, 13), 0x00FF0000);
+    EXPECT_EQ(ReadPixel(192, 13), kWhite) << "the last glyph";
+    EXPECT_EQ(ReadPixel(194, 13), 0x00FF0000);
+    EXPECT_EQ(ReadPixel(145, 11), 0x00FF0000);
+    EXPECT_EQ(ReadPixel(144, 12), 0x00FF0000) << "a glyph's cell edge is left as it was";
+    UnregisterCanvasControl(kDialog, 31005);
+    SetFontBackend(previous);
+}
+
+}  // namespace
+}  // namespace favorites
