@@ -110,6 +110,51 @@ std::string Narrow(const std::wstring& text) {
     return out;
 }
 
+fs::path PathFromArgument(const std::string& path) {
+    if (path.empty() || path[0] != '/') return path;
+    std::string converted = "Z:" + path;
+    for (char& c : converted)
+        if (c == '/') c = '\\';
+    return converted;
+}
+
+namespace {
+
+Image CopyFromDc(HDC source, int width, int height) {
+    Image shot;
+    shot.width = width;
+    shot.height = height;
+    MemoryDc memory(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory.Get() || !bitmap.Get() || !bits) Fail("cannot make a bitmap for the screenshot");
+    {
+        Selection selected(memory.Get(), bitmap.Get());
+        if (!BitBlt(memory.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY))
+            Fail("BitBlt for the screenshot failed: " + LastErrorText());
+        GdiFlush();
+    }
+    const auto* p = static_cast<const std::uint32_t*>(bits);
+    shot.pixels.assign(p, p + static_cast<size_t>(width) * height);
+    for (auto& pixel : shot.pixels) pixel &= 0xFFFFFF;
+    return shot;
+}
+
+}  // namespace
+
+Image ScreenShotOfScreen() {
+    WindowDc screen(nullptr);
+    if (!screen.Get()) Fail("no device context for the screen");
+    return CopyFromDc(screen.Get(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
 std::string ReadWholeFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) Fail("cannot open " + file.string());
@@ -340,32 +385,9 @@ Image ProgramRun::Screenshot(POINT* clientOrigin) const {
         ClientToScreen(mainWindow_, &origin);
         *clientOrigin = POINT{origin.x - frame.left, origin.y - frame.top};
     }
-    Image shot;
-    shot.width = frame.right - frame.left;
-    shot.height = frame.bottom - frame.top;
     WindowDc source(mainWindow_);
     if (!source.Get()) Fail("no device context for the main window");
-    MemoryDc memory(source.Get());
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    GdiObject bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory.Get() || !bitmap.Get() || !bits) Fail("cannot make a bitmap for the screenshot");
-    {
-        Selection selected(memory.Get(), bitmap.Get());
-        if (!BitBlt(memory.Get(), 0, 0, shot.width, shot.height, source.Get(), 0, 0, SRCCOPY))
-            Fail("BitBlt from the window failed: " + LastErrorText());
-        GdiFlush();
-    }
-    const auto* p = static_cast<const std::uint32_t*>(bits);
-    shot.pixels.assign(p, p + static_cast<size_t>(shot.width) * shot.height);
-    for (auto& pixel : shot.pixels) pixel &= 0xFFFFFF;
-    return shot;
+    return CopyFromDc(source.Get(), frame.right - frame.left, frame.bottom - frame.top);
 }
 
 RECT ProgramRun::ControlRect(int id) const {

@@ -147,6 +147,12 @@ bool PollUntil(std::chrono::milliseconds wait, Ready ready, Alive alive) {
     }
 }
 
+// A path from the command line; a Linux path is reached through Wine's drive Z:.
+std::filesystem::path PathFromArgument(const std::string& path);
+
+// The whole screen, message boxes and all.
+Image ScreenShotOfScreen();
+
 std::string Narrow(const std::wstring& text);  // UTF-8, for messages
 std::string ReadWholeFile(const std::filesystem::path& file);
 std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);
