@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--program=", 10) == 0) binaries.program = e2e::PathFromArgument(argv[i] + 10);
         if (std::strncmp(argv[i], "--probe=", 8) == 0) binaries.probe = e2e::PathFromArgument(argv[i] + 8);
+        if (std::strncmp(argv[i], "--crash-fixture=", 16) == 0) binaries.crashFixture = e2e::PathFromArgument(argv[i] + 16);
         if (std::strncmp(argv[i], "--artifacts=", 12) == 0) e2e::Options().artifacts = e2e::PathFromArgument(argv[i] + 12);
         if (std::strncmp(argv[i], "--pending=", 10) == 0) {
             std::string list = argv[i] + 10;

@@ -95,6 +95,19 @@ void QuitAndExpectExitZero(ProgramRun& run) {
     EXPECT_EQ(run.WaitForExit(), 0u) << "exit code after \"Salir\"";
 }
 
+TEST(Driver, ACrashFailsTheRunAtOnce) {
+    ASSERT_FALSE(GetBinaries().crashFixture.empty()) << "the runner was not given --crash-fixture";
+    std::printf("(the crash report that follows comes from the fixture, as intended)\n");
+    std::fflush(stdout);
+    try {
+        ProgramRun run(GetBinaries().crashFixture, std::nullopt);
+        FAIL() << "expected the start of a crashing program to fail";
+    } catch (const Failure& failure) {
+        // A hang would end in "did not appear in time" at the deadline instead.
+        EXPECT_NE(std::string(failure.what()).find("ended unexpectedly"), std::string::npos) << failure.what();
+    }
+}
+
 TEST(Lists, HoldTheSideCountsAndWidthsInOrderWithTheStoredWidthSelected) {
     ProgramRun run;
     const auto sides = run.ListItems(ids::kSideList);

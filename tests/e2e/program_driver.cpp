@@ -167,8 +167,10 @@ std::vector<fs::path> FilesIn(const fs::path& folder) {
     return files;
 }
 
-ProgramRun::ProgramRun(std::optional<std::string> settings) {
-    if (binaries.program.empty()) Fail("the driver was not told where poligonos.exe is");
+ProgramRun::ProgramRun(std::optional<std::string> settings) : ProgramRun(binaries.program, std::move(settings)) {}
+
+ProgramRun::ProgramRun(const fs::path& program, std::optional<std::string> settings) {
+    if (program.empty()) Fail("the driver was not told where poligonos.exe is");
     wchar_t temp[MAX_PATH + 1];
     if (!GetTempPathW(MAX_PATH + 1, temp)) Fail("no temporary folder: " + LastErrorText());
     root_ = fs::path(temp) / ("poligonos-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -179,7 +181,7 @@ ProgramRun::ProgramRun(std::optional<std::string> settings) {
     fs::create_directories(programFolder_);
     fs::create_directories(workFolder_);
     const fs::path exe = programFolder_ / "poligonos.exe";
-    fs::copy_file(binaries.program, exe);
+    fs::copy_file(program, exe);
     if (settings) {
         std::ofstream out(programFolder_ / "Configuracion.ini", std::ios::binary);
         out << *settings;

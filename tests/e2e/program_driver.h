@@ -22,6 +22,7 @@ namespace e2e {
 struct Binaries {
     std::filesystem::path program;
     std::filesystem::path probe;
+    std::filesystem::path crashFixture;  // a program that crashes at once
 };
 void SetBinaries(Binaries binaries);
 const Binaries& GetBinaries();
@@ -60,6 +61,8 @@ class ProgramRun {
 public:
     // `settings` is written as "Configuracion.ini" beside the program before it starts.
     explicit ProgramRun(std::optional<std::string> settings = std::nullopt);
+    // Another program in the place of poligonos.exe (for the driver's own tests).
+    ProgramRun(const std::filesystem::path& program, std::optional<std::string> settings);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
