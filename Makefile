@@ -4,11 +4,14 @@ BUILD := build
 HOST  := $(BUILD)/host
 WIN   := $(BUILD)/win64
 BENCH := $(BUILD)/bench
+FUZZ  := $(BUILD)/fuzz
+FUZZERS := text_to_number record_reader
+FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc)
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps host win64 test test-host test-win64 bench run clean
+.PHONY: package all deps host win64 test test-host test-win64 test-fuzz fuzz fuzz-build bench run clean
 
 all: host win64
 
@@ -22,6 +25,10 @@ $(HOST)/build.ninja: | deps
 $(WIN)/build.ninja: | deps
 	@cmake -S . -B $(WIN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+
+$(FUZZ)/build.ninja: | deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPOLIGONOS_FUZZ=ON >/dev/null
 
 $(BENCH)/build.ninja: | deps
 	@cmake -S . -B $(BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
@@ -38,17 +45,43 @@ test-host: host
 
 test-win64: win64
 	@scripts/with-wine ctest --test-dir $(WIN) --output-on-failure
-	@grep -h '^\[ GDI' $(WIN)/Testing/Temporary/LastTest.log || true
+	@grep -h -E '^\[ (GDI|E2E)' $(WIN)/Testing/Temporary/LastTest.log || true
 
-test: test-host test-win64
+test: test-host test-win64 test-fuzz
+
+fuzz-build: deps $(FUZZ)/build.ninja
+	@cmake --build $(FUZZ) -j $(JOBS) --target poligonos_fuzzers
+
+# Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the seeds in fuzz/.
+fuzz: fuzz-build
+	@for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ)/corpus/$$f && \
+	  $(FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
+	    $(FUZZ)/corpus/$$f fuzz/seeds/$$f || exit 1; \
+	done
+
+# A bounded run for every test.
+test-fuzz: fuzz-build
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3 >$(FUZZ)/last-run.log 2>&1 || \
+	  { tail -40 $(FUZZ)/last-run.log; exit 1; }
+	@grep -oE 'Done [0-9]+ runs in [0-9]+ second' $(FUZZ)/last-run.log | sed 's/^/fuzz: /'
 
 bench: deps $(BENCH)/build.ninja
 	@cmake --build $(BENCH) -j $(JOBS)
 	@cd $(BENCH) && bench/poligonos_bench --benchmark_min_time=0.3 --benchmark_repetitions=7 \
 	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
 
-run:
-	@echo "make run: the main window is not built yet; 'make test' builds and tests what there is."
+run: win64
+	@scripts/run
+
+# The static program and a Spanish read-me for Windows users, as one zip.
+VERSION = $(shell grep -m1 -oE 'Poligonos VERSION [0-9.]+' CMakeLists.txt | cut -d' ' -f3)
+package: win64
+	@rm -rf $(BUILD)/dist/stage && mkdir -p $(BUILD)/dist/stage/poligonos
+	@cp $(WIN)/src/poligonos.exe resources/LEEME.txt $(BUILD)/dist/stage/poligonos/
+	@rm -f $(BUILD)/dist/poligonos-$(VERSION)-win64.zip
+	@cd $(BUILD)/dist/stage && zip -qr ../poligonos-$(VERSION)-win64.zip poligonos
+	@echo "package: $(BUILD)/dist/poligonos-$(VERSION)-win64.zip"
 
 clean:
 	rm -rf $(BUILD) compile_commands.json

@@ -5,6 +5,7 @@
 #include "app/main_window_texts.h"
 #include "app/main_window_win.h"
 #include "app/settings.h"
+#include "editing/vertex_dialog_win.h"
 #include "favorites/selected_color.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
@@ -66,6 +67,13 @@ void ShowAuthor() {
     SubDialogOpen = 0;
 }
 
+void OpenVertexDialog() {
+    if (SubDialogOpen) return;
+    SubDialogOpen = 1;
+    editing::ShowVertexDialog();
+    SubDialogOpen = 0;
+}
+
 void ChooseSides(HWND window) {
     polygon::SideCount = static_cast<std::uint8_t>(ItemNumber(ListGetText(window, kSideList)));
     SetMenuItemState(MainMenu, kVertexProperties, 0);
@@ -80,9 +88,9 @@ void Command(HWND window, int id, int notification) {
     case kBorderColor: ApplySelectedColor(Settings.Borde); break;
     case kFillColor: ApplySelectedColor(Settings.Relleno); break;
     case kPaperColor: ApplySelectedColor(Settings.Papel); break;
-    case kFavoriteColors:    // the favourite colours dialog plugs in here
-    case kVertexProperties:  // and the vertex coordinates dialog here
+    case kFavoriteColors:  // the favourite colours dialog plugs in here
         break;
+    case kVertexProperties: OpenVertexDialog(); break;
     case kPaintButton: polygon::PaintPolygon(); break;
     case kMeshButton: ShowMesh(); break;
     case kSideList:
@@ -104,12 +112,7 @@ INT_PTR MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM /*lP
         Initialise(window);
         break;
     case WM_NCACTIVATE:
-        if (wParam == 0) {
-            SavedFocus = GetFocus();
-        } else if (SavedFocus) {
-            SetFocus(SavedFocus);
-            SavedFocus = nullptr;
-        }
+        KeepFocusAcrossActivation(wParam, SavedFocus);
         break;
     case WM_COMMAND:
         Command(window, LOWORD(wParam), HIWORD(wParam));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "editing/canvas_pointer_win.h"
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
@@ -38,13 +39,7 @@ Bitmap MakeColorSwatch(runtime::COLORREF color) {
     if (swatch == 0) return Bitmap();
     polygon::ClearToWhite(swatch);
     DrawBox(0, 0, 15, 15, 15, kBlack, color, 0);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kSwatchSize;
-    info.bmiHeader.biHeight = -kSwatchSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
     void* bits = nullptr;
     Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (picture && bits)
@@ -145,6 +140,7 @@ INT_PTR CreateMainWindow(HWND owner) {
     SetForeColor(DefaultColor);
     SetBackColor(kWhite);
     ClearTarget(DefaultColor, 0);
+    editing::TrackPointerOn(GetDlgItem(MainWindow, polygon::kCanvasControlId));
 
     BuildMainMenu(MainWindow);
 

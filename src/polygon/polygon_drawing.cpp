@@ -22,11 +22,6 @@ void DrawMeshOutline(int n) {
     DrawPolygon(OutlinePoints[n].View(), kBlack, NoColor, 0, 0);
 }
 
-void CopyCanvasToControl() {
-    AttachTarget(CanvasWindow, kCanvasControlId, 0);
-    CopyBitmap(CanvasHandle, 0, kPlainCopy);
-}
-
 void ClearTo(TargetHandle target, COLORREF color) {
     AttachTarget(target, 0, 0);
     ClearTarget(color, 0);
@@ -68,6 +63,12 @@ void RedrawPolygon() {
     for (int k = 1; k <= n; ++k)
         list.points[k - 1] = {static_cast<float>(VertexTable[k].x), static_cast<float>(VertexTable[k].y)};
     DrawMeshOutline(n);
+}
+
+void CopyCanvasToControl() {
+    ProcedureError error;
+    AttachTarget(CanvasWindow, kCanvasControlId, 0);
+    CopyBitmap(CanvasHandle, 0, kPlainCopy);
 }
 
 void ShowCanvas() {

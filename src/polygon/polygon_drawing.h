@@ -35,6 +35,7 @@ void ClearCanvas(runtime::TargetHandle target);   // to the paper colour, pen wi
 void ClearToWhite(runtime::TargetHandle target);  // the same in white
 void RedrawPolygon();  // markers, then the outline over them; callers clear first
 void ShowCanvas();     // copies the Canvas into the canvas control and shows it
+void CopyCanvasToControl();  // the same copy, without the extra repaint of the whole control
 void LoadTemplate(int sides);
 void PaintPolygon();   // filled and outlined with the settings, without markers
 

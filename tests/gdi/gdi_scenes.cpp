@@ -60,13 +60,7 @@ void DrawOpWithGdi(HDC dc, const Op& op) {
 }  // namespace
 
 Pixels DrawWithGdi(const Scene& scene) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = scene.width;
-    info.bmiHeader.biHeight = -scene.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(scene.width, scene.height);
     void* bits = nullptr;
     Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     MemoryDc dc;

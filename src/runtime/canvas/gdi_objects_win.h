@@ -8,22 +8,22 @@
 
 namespace runtime {
 
-// A pen, brush, bitmap or font, deleted with DeleteObject.
-template <typename Handle>
-class GdiObject {
+// A handle owned by one object and released once with `Release`.
+template <typename Handle, typename Release>
+class OwnedHandle {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle h) : handle_(h) {}
-    ~GdiObject() {
-        if (handle_) DeleteObject(handle_);
+    OwnedHandle() = default;
+    explicit OwnedHandle(Handle h) : handle_(h) {}
+    ~OwnedHandle() {
+        if (handle_) Release{}(handle_);
     }
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
         std::swap(handle_, other.handle_);
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
 
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
@@ -32,32 +32,22 @@ private:
     Handle handle_ = nullptr;
 };
 
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DestroyIconHandle {
+    void operator()(HICON h) const { DestroyIcon(h); }
+};
+
+// A pen, brush, bitmap or font, deleted with DeleteObject.
+template <typename Handle>
+using GdiObject = OwnedHandle<Handle, DeleteGdiObject>;
+
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
-
-// An icon, destroyed with DestroyIcon.
-class Icon {
-public:
-    Icon() = default;
-    explicit Icon(HICON h) : handle_(h) {}
-    ~Icon() {
-        if (handle_) DestroyIcon(handle_);
-    }
-    Icon(Icon&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    Icon& operator=(Icon&& other) noexcept {
-        std::swap(handle_, other.handle_);
-        return *this;
-    }
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-
-    HICON Get() const { return handle_; }
-
-private:
-    HICON handle_ = nullptr;
-};
+using Icon = OwnedHandle<HICON, DestroyIconHandle>;
 
 // A memory device context, deleted with DeleteDC.
 class MemoryDc {
@@ -75,6 +65,18 @@ public:
 private:
     HDC dc_;
 };
+
+// The description of a 32-bit top-down DIB of w x h pixels: the layout of our raster.
+inline BITMAPINFO TopDownDibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class Selection {

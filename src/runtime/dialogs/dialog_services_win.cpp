@@ -111,13 +111,7 @@ LRESULT CALLBACK CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 void PaintCanvas(HWND dialog, const DRAWITEMSTRUCT& item) {
     WithCanvasControlRaster(reinterpret_cast<WindowHandle>(dialog), static_cast<int>(item.CtlID),
                             [&](const Raster& r) {
-                                BITMAPINFO info{};
-                                info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-                                info.bmiHeader.biWidth = r.width;
-                                info.bmiHeader.biHeight = -r.height;
-                                info.bmiHeader.biPlanes = 1;
-                                info.bmiHeader.biBitCount = 32;
-                                info.bmiHeader.biCompression = BI_RGB;
+                                const BITMAPINFO info = TopDownDibInfo(r.width, r.height);
                                 SetDIBitsToDevice(item.hDC, 0, 0, r.width, r.height, 0, 0, 0, r.height,
                                                   r.pixels, &info, DIB_RGB_COLORS);
                             });
@@ -249,10 +243,13 @@ void SetDialogIcon(HWND dialog, const wchar_t* iconResource) {
     DialogRecord* d = FindDialog(dialog);
     if (!d) return;
     HINSTANCE self = GetModuleHandleW(nullptr);
-    d->bigIcon = Icon(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 32, 32, 0)));
-    d->smallIcon = Icon(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 16, 16, 0)));
-    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(d->bigIcon.Get()));
-    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(d->smallIcon.Get()));
+    Icon big(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 32, 32, 0)));
+    Icon small(static_cast<HICON>(LoadImageW(self, iconResource, IMAGE_ICON, 16, 16, 0)));
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    // The window shows the new icons now; the ones it showed before can go.
+    d->bigIcon = std::move(big);
+    d->smallIcon = std::move(small);
 }
 
 void AddControl(ControlKind kind, HWND dialog, int id, const std::string& text, int x, int y,
@@ -312,6 +309,9 @@ INT_PTR ShowDialogModal(HWND dialog, DialogCallback callback) {
     MSG message;
     while (IsWindow(dialog)) {
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            // A message sent from another thread is handled inside PeekMessageW and may have
+            // ended the dialog: waiting now would wait for ever.
+            if (!IsWindow(dialog)) break;
             if (owner && !(GetWindowLongW(dialog, GWL_STYLE) & DS_NOIDLEMSG))
                 SendMessageW(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog));
             WaitMessage();
@@ -486,6 +486,15 @@ int MenuItemState(HMENU menu, int commandId) {
     item.fMask = MIIM_STATE;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) return -1;
     return static_cast<int>(item.fState);
+}
+
+void KeepFocusAcrossActivation(WPARAM activating, HWND& saved) {
+    if (activating == 0) {
+        saved = GetFocus();
+    } else if (saved) {
+        SetFocus(saved);
+        saved = nullptr;
+    }
 }
 
 // ---- message boxes and the colour chooser ------------------------------------------------------

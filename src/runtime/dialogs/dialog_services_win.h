@@ -54,6 +54,10 @@ void AttachMenu(HWND window, HMENU menu);
 void SetMenuItemState(HMENU menu, int commandId, int state);  // 0 enabled, 3 greyed
 int MenuItemState(HMENU menu, int commandId);                   // -1 when there is no such item
 
+// WM_NCACTIVATE: losing activation remembers the focused control in `saved`; regaining it
+// gives that control the focus back.
+void KeepFocusAcrossActivation(WPARAM activating, HWND& saved);
+
 int MessagePrompt(const std::string& text, UINT style, const std::string& title);
 // The chosen colour, or -1 when the user cancels. `customColors` holds 16 colours and is
 // updated in place.

@@ -9,6 +9,28 @@
 
 namespace runtime {
 
+// Ownership of an open file is the same on every platform; only Open and Close differ.
+namespace platform {
+
+OpenFile::~OpenFile() { Close(); }
+
+OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
+    other.handle_ = -1;
+}
+
+OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = other.handle_;
+        disk_ = other.disk_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+}  // namespace platform
+
+
 namespace {
 
 constexpr int kLastFileNumber = 32767;
@@ -141,6 +163,10 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     constexpr std::uint32_t kChangeable = kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive;
     const std::uint32_t code = platform::SetAttributes(path, attributes & kChangeable);
     if (code != 0) RecordPlatformError(code);
+}
+
+void ReplaceFile(const std::string& from, const std::string& to) {
+    if (const std::uint32_t code = platform::MoveReplacing(from, to)) RecordPlatformError(code);
 }
 
 void DeleteFiles(const std::string& pattern) {

@@ -61,4 +61,8 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes);
 // are left alone. 53 when nothing matches; a failed deletion stores its error and stops there.
 void DeleteFiles(const std::string& pattern);
 
+// Puts the complete file `from` in the place of `to` in one step. 70 when `to` is read-only
+// or held open elsewhere; otherwise the translated platform error. `from` stays on failure.
+void ReplaceFile(const std::string& from, const std::string& to);
+
 }  // namespace runtime

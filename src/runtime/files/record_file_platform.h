@@ -50,4 +50,8 @@ std::vector<Match> FindMatches(const std::string& pattern);
 
 std::uint32_t RemoveFile(const std::string& path);
 
+// Puts the file `from` in the place of `to` at once; a read-only `to` is refused, as Windows
+// refuses it (Wine run by root would not).
+std::uint32_t MoveReplacing(const std::string& from, const std::string& to);
+
 }  // namespace runtime::platform

@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 
 #include "runtime/files/record_file_platform.h"
@@ -75,22 +76,6 @@ struct DirCloser {
 };
 
 }  // namespace
-
-OpenFile::~OpenFile() { Close(); }
-
-OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
-    other.handle_ = -1;
-}
-
-OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        disk_ = other.disk_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
 
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
     Close();
@@ -194,6 +179,13 @@ std::vector<Match> FindMatches(const std::string& pattern) {
 
 std::uint32_t RemoveFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) return CodeOf(errno);
+    return 0;
+}
+
+std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+    struct stat st;
+    if (stat(to.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kAccessDenied;
+    if (std::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
     return 0;
 }
 

@@ -29,22 +29,6 @@ bool Seek(HANDLE h, std::int64_t offset) {
 
 }  // namespace
 
-OpenFile::~OpenFile() { Close(); }
-
-OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
-    other.handle_ = -1;
-}
-
-OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        disk_ = other.disk_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
     Close();
     const std::wstring wide = WideFromAnsi(path);
@@ -135,6 +119,15 @@ std::vector<Match> FindMatches(const std::string& pattern) {
 
 std::uint32_t RemoveFile(const std::string& path) {
     if (!DeleteFileW(WideFromAnsi(path).c_str())) return GetLastError();
+    return 0;
+}
+
+std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+    const std::wstring target = WideFromAnsi(to);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return kAccessDenied;
+    if (!MoveFileExW(WideFromAnsi(from).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return GetLastError();
     return 0;
 }
 

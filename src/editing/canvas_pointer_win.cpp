@@ -1,0 +1,44 @@
+#include "editing/canvas_pointer_win.h"
+
+#include "app/main_window_win.h"
+#include "editing/canvas_pointer.h"
+#include "runtime/dialogs/dialog_services_win.h"
+
+namespace editing {
+
+namespace {
+
+WNDPROC previousProcedure = nullptr;
+
+void SetSharedCursor(const wchar_t* which) {
+    SetCursor(static_cast<HCURSOR>(LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE)));
+}
+
+void Answer(const PointerResponse& response) {
+    runtime::SetText(app::MainWindow, response.title);
+    // IDC_CROSS and IDC_ARROW, as wide resource names.
+    if (response.cursor == CursorChange::Crosshair) SetSharedCursor(MAKEINTRESOURCEW(32515));
+    if (response.cursor == CursorChange::Arrow) SetSharedCursor(MAKEINTRESOURCEW(32512));
+}
+
+// Looks at the three pointer messages and passes every message on unchanged.
+LRESULT CALLBACK CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const PointerPosition p = PositionFromMessage(static_cast<std::uint32_t>(lParam));
+    switch (message) {
+    case WM_LBUTTONDOWN: Answer(PointerPressed(p)); break;
+    case WM_MOUSEMOVE: Answer(PointerMoved(p)); break;
+    case WM_LBUTTONUP: Answer(PointerReleased(p)); break;
+    default: break;
+    }
+    return CallWindowProcW(previousProcedure, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void TrackPointerOn(HWND canvas) {
+    if (!canvas) return;
+    previousProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasPointerProc)));
+}
+
+}  // namespace editing

@@ -1,0 +1,89 @@
+#include "editing/vertex_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "polygon/polygon_drawing.h"
+#include "polygon/vertex_model.h"
+
+namespace editing {
+namespace {
+
+using namespace runtime;
+
+constexpr WindowHandle kWindow = 0x3232;
+
+struct VertexChoice : ::testing::Test {
+    void SetUp() override {
+        app::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 1};
+        polygon::CreateVertexTable();
+        polygon::CanvasWindow = kWindow;
+        ChosenVertex = 0;
+        ASSERT_TRUE(RegisterCanvasControl(kWindow, polygon::kCanvasControlId, 800, 800, nullptr));
+        polygon::SideCount = 3;
+        polygon::LoadTemplate(3);
+    }
+    void TearDown() override {
+        polygon::ReleaseCanvas();
+        UnregisterCanvasControl(kWindow, polygon::kCanvasControlId);
+    }
+    static COLORREF Shown(int x, int y) {
+        AttachTarget(kWindow, polygon::kCanvasControlId, 0);
+        return ReadPixel(float(x), float(y));
+    }
+    static COLORREF OnCanvas(int x, int y) {
+        AttachTarget(polygon::CanvasHandle, 0, 0);
+        return ReadPixel(float(x), float(y));
+    }
+};
+
+TEST_F(VertexChoice, ItemTextsAreZeroPaddedWithTheOrdinalSign) {
+    EXPECT_EQ(VertexItemText(1), "01\xBA vertice");
+    EXPECT_EQ(VertexItemText(9), "09\xBA vertice");
+    EXPECT_EQ(VertexItemText(12), "12\xBA vertice");
+    for (int i = 1; i < 32; ++i) EXPECT_LT(VertexItemText(i), VertexItemText(i + 1));
+}
+
+TEST_F(VertexChoice, ChoosingHighlightsAndShowsTheNumbers) {
+    const ShownCoordinates shown = ChooseVertex(VertexItemText(3));
+    EXPECT_EQ(shown.x, "190");
+    EXPECT_EQ(shown.y, "400");
+    EXPECT_EQ(ChosenVertex, 3);
+    EXPECT_EQ(Shown(190, 400), 0) << "a black ring";
+    EXPECT_EQ(Shown(193, 403), kWhite) << "round a white square";
+
+    ChooseVertex(VertexItemText(1));
+    EXPECT_EQ(Shown(193, 403), 0) << "the previous one is black again";
+    EXPECT_EQ(Shown(303, 313), kWhite);
+    EXPECT_EQ(polygon::VertexTable[3].markerColor, 0);
+}
+
+TEST_F(VertexChoice, ApplyingMovesTheChosenVertexAndKeepsItsHighlight) {
+    ChooseVertex(VertexItemText(3));
+    ApplyCoordinates("250", "260");
+    EXPECT_EQ(polygon::VertexTable[3].x, 250);
+    EXPECT_EQ(polygon::VertexTable[3].y, 260);
+    EXPECT_EQ(Shown(256, 261), kWhite) << "off the edge that crosses its interior";
+    EXPECT_EQ(Shown(193, 403), 0x00FF00FF) << "gone from its old place";
+
+    ApplyCoordinates("120", "");
+    EXPECT_EQ(polygon::VertexTable[3].y, 0) << "an empty box is 0";
+
+    ReleaseChosenVertex();
+    EXPECT_EQ(OnCanvas(123, 3), 0) << "black again on the Canvas";
+    EXPECT_EQ(Shown(123, 3), kWhite) << "the control shows it at its next refresh";
+    EXPECT_EQ(ChosenVertex, 3) << "kept for the next opening";
+    ApplyCoordinates("10", "20");
+    EXPECT_EQ(polygon::VertexTable[3].x, 10);
+}
+
+TEST_F(VertexChoice, NothingChosenWritesIntoTheUnusedRecord) {
+    ApplyCoordinates("5", "6");
+    EXPECT_EQ(polygon::VertexTable[0].x, 5);
+    EXPECT_EQ(polygon::VertexTable[1].x, 300);
+    ChooseVertex("junk");
+    EXPECT_EQ(ChosenVertex, 0);
+}
+
+}  // namespace
+}  // namespace editing

@@ -1,0 +1,48 @@
+// The short demo `make run` plays where there is no display: five sides, "Pinta", "Grabar
+// Imagen"; the screenshot and the saved picture are left in the folder given.
+#include <cstdio>
+#include <string>
+
+#include "program_driver.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: poligonos_demo path/to/poligonos.exe output-folder\n");
+        return 2;
+    }
+    auto windowsPath = [](std::string p) {
+        if (!p.empty() && p[0] == '/') {
+            for (char& c : p)
+                if (c == '/') c = '\\';
+            p = "Z:" + p;
+        }
+        return e2e::fs::path(p);
+    };
+    e2e::ProgramPath = windowsPath(argv[1]);
+    const e2e::fs::path out = windowsPath(argv[2]);
+    e2e::Program p;
+    if (!p.Started()) {
+        std::fprintf(stderr, "demo: the program did not start\n");
+        return 1;
+    }
+    p.ChooseListItem(509, 2);  // 05 lados
+    p.Send(500);               // Pinta
+    p.Post(1010);              // Grabar Imagen
+    HWND box = p.WaitForMessageBox();
+    if (!box) {
+        std::fprintf(stderr, "demo: no message after saving\n");
+        return 1;
+    }
+    const std::wstring said = e2e::MessageBoxText(box);
+    e2e::Answer(box, IDOK);
+    e2e::WaitFor([&] { return !IsWindow(box); });
+    e2e::SaveScreenshot(e2e::Capture(p.Main()), out / "poligonos.bmp");
+    std::error_code ignored;
+    e2e::fs::copy_file(p.WorkFolder() / "poligono 5.bmp", out / "poligono 5.bmp",
+                       e2e::fs::copy_options::overwrite_existing, ignored);
+    p.Send(1012);  // Salir
+    DWORD code = 1;
+    p.WaitForExit(&code);
+    std::printf("demo: the program said \"%ls\" and ended with %lu\n", said.c_str(), code);
+    return ignored ? 1 : 0;
+}

@@ -1,0 +1,33 @@
+#include "expected_picture.h"
+
+#include "polygon/polygon_drawing.h"
+#include "polygon/vertex_model.h"
+#include "runtime/bmp/bmp_writer.h"
+#include "runtime/canvas/drawing_targets.h"
+
+namespace e2e {
+
+app::SettingsRecord DefaultSettings() { return {0, 0x00FFFFFF, 0x00FF00FF, 1}; }
+
+std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& settings,
+                                          const std::function<void()>& change) {
+    constexpr runtime::WindowHandle kStandIn = 0x6e6e;
+    app::Settings = settings;
+    polygon::CreateVertexTable();
+    polygon::CanvasWindow = kStandIn;
+    runtime::RegisterCanvasControl(kStandIn, polygon::kCanvasControlId, 800, 800, nullptr);
+    polygon::SideCount = static_cast<std::uint8_t>(sides);
+    polygon::LoadTemplate(sides);
+    if (change) change();
+    std::vector<std::uint8_t> file = runtime::BmpHeaders(800, 800);
+    runtime::AttachTarget(polygon::CanvasHandle, 0, 0);
+    runtime::WithCurrentRaster([&](const runtime::Raster& r, void*) {
+        const auto pixels = runtime::BmpPixelArray(r);
+        file.insert(file.end(), pixels.begin(), pixels.end());
+    });
+    polygon::ReleaseCanvas();
+    runtime::UnregisterCanvasControl(kStandIn, polygon::kCanvasControlId);
+    return file;
+}
+
+}  // namespace e2e

@@ -1,0 +1,196 @@
+// The main window driven from outside: its lists, saving the picture, painting, the colour
+// commands, the author box, the settings file and how the program ends.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "expected_picture.h"
+#include "polygon/polygon_drawing.h"
+#include "program_driver.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kSideList = 509, kWidthList = 510, kPaint = 500;
+constexpr int kSave = 1010, kAuthor = 1011, kQuit = 1012, kPaperColor = 1015;
+
+std::wstring Two(int n) { return (n < 10 ? L"0" : L"") + std::to_wstring(n); }
+
+// Answers the box that a command opened and gives back its text.
+std::wstring AnswerBox(Program& p) {
+    HWND box = p.WaitForMessageBox();
+    if (!box) return L"(no message box)";
+    EXPECT_EQ(Text(box), L"Programador");
+    const std::wstring text = MessageBoxText(box);
+    Answer(box, IDOK);
+    WaitFor([&] { return !IsWindow(box); });
+    return text;
+}
+
+TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    const auto sides = ListItems(p.Control(kSideList));
+    ASSERT_EQ(sides.size(), 30u);
+    for (int n = 3; n <= 32; ++n) EXPECT_EQ(sides[n - 3], Two(n) + L" lados");
+    const auto widths = ListItems(p.Control(kWidthList));
+    ASSERT_EQ(widths.size(), 10u);
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(widths[n - 1], Two(n) + L" grosor borde");
+    EXPECT_EQ(ListSelection(p.Control(kWidthList)), 0) << "the stored width, 1, is selected";
+    EXPECT_EQ(ListSelection(p.Control(kSideList)), -1) << "no side count yet";
+}
+
+TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.Post(kSave);
+    EXPECT_EQ(AnswerBox(p), L"NO he podido grabar ...");
+    EXPECT_TRUE(fs::is_empty(p.WorkFolder()));
+}
+
+TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 2);
+    p.Post(kSave);
+    EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
+    const fs::path picture = p.WorkFolder() / "poligono 5.bmp";
+    ASSERT_TRUE(fs::exists(picture));
+    EXPECT_FALSE(fs::exists(p.ProgramFolder() / "poligono 5.bmp")) << "not beside the program";
+    const auto saved = ReadFile(picture);
+    EXPECT_EQ(saved.size(), 1920054u);
+    EXPECT_TRUE(saved == ExpectedPicture(5, DefaultSettings())) << "the mesh, pixel for pixel";
+}
+
+TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 9);   // 12 sides
+    p.ChooseListItem(kWidthList, 6);  // 07 grosor borde
+    p.Send(kPaint);
+    p.Post(kSave);
+    EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
+    app::SettingsRecord settings = DefaultSettings();
+    settings.Grosor = 7;
+    const auto saved = ReadFile(p.WorkFolder() / "poligono 12.bmp");
+    EXPECT_TRUE(saved == ExpectedPicture(12, settings, [] { polygon::PaintPolygon(); }));
+    EXPECT_FALSE(saved == ExpectedPicture(12, DefaultSettings(), [] { polygon::PaintPolygon(); }))
+        << "and not the one-pixel border";
+}
+
+TEST(MainWindow, PaperColourRepaintsTheCanvas) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 0);
+    Screenshot before = Capture(p.Control(1001));
+    ASSERT_EQ(before.width, 800);
+    EXPECT_EQ(before.At(10, 10), 0xFF00FFu) << "magenta paper";
+    p.Send(kPaperColor);  // no favourite picked yet: the selected colour is black
+    Screenshot after = Capture(p.Control(1001));
+    EXPECT_EQ(after.At(10, 10), 0x000000u);
+    EXPECT_EQ(after.At(790, 790), 0x000000u);
+}
+
+TEST(MainWindow, AuthorBoxHasItsFiveLines) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.Post(kAuthor);
+    EXPECT_EQ(AnswerBox(p), L"Realizado por:\r\nBelmar 2018\r\n\r\nVisitame en: \r\nhttps://poligonos.example.org/");
+}
+
+TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini")) << "a load creates no file";
+    p.ChooseListItem(kWidthList, 6);
+    p.Post(kQuit);
+    DWORD code = 99;
+    ASSERT_TRUE(p.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+    const auto ini = ReadFile(p.ProgramFolder() / "Configuracion.ini");
+    const std::string text(ini.begin(), ini.end());
+    EXPECT_EQ(text, "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=7\r\n");
+}
+
+TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
+    Program p("[Punta]\r\nGrosor=3\r\n");
+    ASSERT_TRUE(p.Started());
+    EXPECT_EQ(ListSelection(p.Control(kWidthList)), 2) << "the stored width 3";
+    PostMessageW(p.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(p.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+    const auto ini = ReadFile(p.ProgramFolder() / "Configuracion.ini");
+    EXPECT_NE(std::string(ini.begin(), ini.end()).find("Grosor=3"), std::string::npos);
+}
+
+TEST(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.Send(kQuit);  // handled while the modal loop is between messages
+    DWORD code = 99;
+    ASSERT_TRUE(p.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
+    std::string garbage = "[Colores]\r\nBorde=12abc\r\nPapel=&HFF\r\n[Punta]\r\nGrosor=1e999\r\n";
+    for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+    Program p(garbage);
+    ASSERT_TRUE(p.Started());
+    EXPECT_EQ(ListSelection(p.Control(kWidthList)), -1) << "an absurd width selects nothing";
+    p.ChooseListItem(kSideList, 0);
+    Screenshot shot = Capture(p.Control(1001));
+    EXPECT_EQ(shot.At(10, 10), 0xFF0000u) << "paper &HFF is red";
+}
+
+TEST(MainWindow, WindowLayoutOnScreen) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 4);
+    RECT client{};
+    GetClientRect(p.Main(), &client);
+    EXPECT_EQ(client.right, 810);
+    struct Place { int id, x, y, w, h; };
+    for (const Place& c : {Place{500, 105, 819, 70, 18}, Place{501, 196, 819, 70, 19}, Place{509, 590, 819, 90, 38},
+                           Place{510, 300, 819, 190, 38}, Place{1001, 5, 5, 800, 800}}) {
+        RECT r{};
+        GetWindowRect(p.Control(c.id), &r);
+        MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, c.x) << c.id;
+        EXPECT_EQ(r.top, c.y) << c.id;
+        EXPECT_EQ(r.right - r.left, c.w) << c.id;
+        // A list box keeps to whole items, so it may come out a little shorter than asked.
+        if (c.id == 509 || c.id == 510)
+            EXPECT_LE(r.bottom - r.top, c.h) << c.id;
+        else
+            EXPECT_EQ(r.bottom - r.top, c.h) << c.id;
+    }
+    const Screenshot shot = Capture(p.Main());
+    ASSERT_GT(shot.width, 800);
+    const fs::path file = fs::temp_directory_path() / "poligonos-e2e-main-window.bmp";
+    EXPECT_TRUE(SaveScreenshot(shot, file));
+    std::printf("[ E2E      ] screenshot of the main window: %s\n", file.string().c_str());
+}
+
+TEST(MainWindow, NoGrowthOverAThousandSideCountsAndColourCommands) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 0);
+    p.Send(kPaperColor);
+    const int windows = p.WindowCount();
+    const SIZE_T memory = p.PrivateBytes();
+    for (int i = 0; i < 1000; ++i) p.ChooseListItem(kSideList, i % 30);
+    for (int i = 0; i < 1000; ++i) p.Send(1013 + i % 3);
+    const int windowsAfter = p.WindowCount();
+    const SIZE_T memoryAfter = p.PrivateBytes();
+    std::printf("[ E2E      ] after 1000 side counts and 1000 colour commands: windows %d -> %d, "
+                "private memory %zu KB -> %zu KB\n",
+                windows, windowsAfter, memory / 1024, memoryAfter / 1024);
+    EXPECT_EQ(windowsAfter, windows);
+    EXPECT_LT(memoryAfter, memory + 4 * 1024 * 1024) << "no steady growth";
+}
+
+}  // namespace
+}  // namespace e2e

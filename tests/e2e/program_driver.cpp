@@ -1,0 +1,298 @@
+#include "program_driver.h"
+
+#include <psapi.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "runtime/bmp/bmp_writer.h"
+#include "runtime/canvas/gdi_objects_win.h"
+
+namespace e2e {
+
+fs::path ProgramPath;
+
+bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(20);
+    }
+}
+
+namespace {
+
+struct Search {
+    DWORD pid;
+    const wchar_t* title;  // null: the main window (the one with the side list)
+    HWND found = nullptr;
+    int count = 0;
+};
+
+bool OfProcess(HWND w, DWORD pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    return owner == pid;
+}
+
+BOOL CALLBACK FindWindowOf(HWND w, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (!OfProcess(w, s->pid) || !IsWindowVisible(w)) return TRUE;
+    wchar_t cls[32]{};
+    GetClassNameW(w, cls, 32);
+    if (std::wstring(cls) != L"#32770") return TRUE;
+    const bool match = s->title ? Text(w) == s->title : GetDlgItem(w, 509) != nullptr;
+    if (!match) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
+BOOL CALLBACK FindBox(HWND w, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (OfProcess(w, s->pid) && IsWindowVisible(w) && GetDlgItem(w, 0xFFFF)) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM data) {
+    ++reinterpret_cast<Search*>(data)->count;
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindows(HWND w, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (!OfProcess(w, s->pid)) return TRUE;
+    ++s->count;
+    EnumChildWindows(w, CountChild, data);
+    return TRUE;
+}
+
+std::wstring Wide(const fs::path& p) { return p.wstring(); }
+
+}  // namespace
+
+Program::Program(const std::string& settings) {
+    std::mt19937 rng(GetTickCount() ^ GetCurrentProcessId());
+    root_ = fs::temp_directory_path() / ("poligonos-e2e-" + std::to_string(rng() % 100000000));
+    programFolder_ = root_ / "programa";
+    workFolder_ = root_ / "trabajo";
+    fs::create_directories(programFolder_);
+    fs::create_directories(workFolder_);
+    fs::copy_file(ProgramPath, programFolder_ / "poligonos.exe");
+    if (!settings.empty()) std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << settings;
+    Start(programFolder_ / "poligonos.exe");
+}
+
+Program::Program(const fs::path& program, const fs::path& workFolder)
+    : programFolder_(program.parent_path()), workFolder_(workFolder) {
+    Start(program);
+}
+
+void Program::Start(const fs::path& program) {
+    // The real pointer would send the canvas moves of its own: park it in a corner of the
+    // desktop, away from where the window opens.
+    SetCursorPos(0, 0);
+    std::wstring command = L"\"" + Wide(program) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        Wide(workFolder_).c_str(), &startup, &process_))
+        return;
+    WaitForInputIdle(process_.hProcess, 10000);
+    Search s{process_.dwProcessId, nullptr};
+    WaitFor([&] {
+        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr;
+    });
+    main_ = s.found;
+}
+
+Program::~Program() {
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    std::error_code ignored;
+    if (!root_.empty()) fs::remove_all(root_, ignored);
+}
+
+HWND Program::WaitForWindow(const std::wstring& title, DWORD milliseconds) const {
+    Search s{process_.dwProcessId, title.c_str()};
+    WaitFor([&] {
+        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr;
+    }, milliseconds);
+    return s.found;
+}
+
+HWND Program::WaitForMessageBox(DWORD milliseconds) const {
+    Search s{process_.dwProcessId, nullptr};
+    WaitFor([&] {
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr;
+    }, milliseconds);
+    return s.found;
+}
+
+int Program::WindowCount() const {
+    Search s{process_.dwProcessId, nullptr};
+    EnumWindows(CountWindows, reinterpret_cast<LPARAM>(&s));
+    return s.count;
+}
+
+void Program::Send(int command) const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_NORMAL, 10000, &result);
+}
+
+void Program::Post(int command) const { PostMessageW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+
+void Program::ChooseListItem(int listId, int index, bool post) const {
+    HWND list = Control(listId);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, &result);
+    const WPARAM w = MAKEWPARAM(listId, LBN_SELCHANGE);
+    if (post)
+        PostMessageW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list));
+    else
+        SendMessageTimeoutW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 10000, &result);
+}
+
+void Program::Pointer(UINT message, int x, int y) const {
+    DWORD_PTR result = 0;
+    const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
+    SendMessageTimeoutW(Control(1001), message, buttons, MAKELPARAM(x, y), SMTO_NORMAL, 10000, &result);
+}
+
+bool Program::WaitForExit(DWORD* exitCode, DWORD milliseconds) {
+    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(process_.hProcess, exitCode) != 0;
+}
+
+SIZE_T Program::PrivateBytes() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process_.hProcess, &counters, sizeof counters);
+    return counters.PagefileUsage;
+}
+
+std::wstring Text(HWND window) {
+    wchar_t text[1024]{};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &result);
+    return text;
+}
+
+namespace {
+
+std::vector<std::wstring> Items(HWND control, UINT count, UINT length, UINT get) {
+    std::vector<std::wstring> items;
+    DWORD_PTR n = 0;
+    SendMessageTimeoutW(control, count, 0, 0, SMTO_NORMAL, 5000, &n);
+    for (DWORD_PTR i = 0; i < n && i < 1000; ++i) {
+        DWORD_PTR size = 0;
+        SendMessageTimeoutW(control, length, i, 0, SMTO_NORMAL, 5000, &size);
+        std::wstring text(size + 1, L'\0');
+        DWORD_PTR got = 0;
+        SendMessageTimeoutW(control, get, i, reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 5000, &got);
+        text.resize(got);
+        items.push_back(text);
+    }
+    return items;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+    return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+int ListSelection(HWND list) {
+    DWORD_PTR selected = 0;
+    SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_NORMAL, 5000, &selected);
+    return static_cast<int>(static_cast<LRESULT>(selected));
+}
+
+std::wstring MessageBoxText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+
+void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0); }
+
+void SetControlText(HWND control, const std::wstring& text) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, 5000, &result);
+}
+
+namespace {
+
+Screenshot CaptureWindow(HWND window) {
+    Screenshot shot;
+    RECT r{};
+    GetWindowRect(window, &r);
+    shot.width = r.right - r.left;
+    shot.height = r.bottom - r.top;
+    const BITMAPINFO info = runtime::TopDownDibInfo(shot.width, shot.height);
+    void* bits = nullptr;
+    runtime::Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    runtime::MemoryDc dc;
+    HDC source = GetWindowDC(window);
+    if (dib && dc && source && bits) {
+        runtime::Selection use(dc.Get(), dib.Get());
+        BitBlt(dc.Get(), 0, 0, shot.width, shot.height, source, 0, 0, SRCCOPY);
+        GdiFlush();
+        const auto* p = static_cast<const std::uint32_t*>(bits);
+        shot.pixels.assign(p, p + static_cast<std::size_t>(shot.width) * shot.height);
+        for (auto& px : shot.pixels) px &= 0x00FFFFFF;
+    }
+    if (source) ReleaseDC(window, source);
+    return shot;
+}
+
+}  // namespace
+
+// A child window's own DC shows nothing from another process under Wine, so controls are cut
+// out of their top-level window's picture.
+Screenshot Capture(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    if (!top || top == window) return CaptureWindow(window);
+    const Screenshot whole = CaptureWindow(top);
+    RECT outer{}, part{};
+    GetWindowRect(top, &outer);
+    GetWindowRect(window, &part);
+    Screenshot shot;
+    shot.width = part.right - part.left;
+    shot.height = part.bottom - part.top;
+    const int dx = part.left - outer.left, dy = part.top - outer.top;
+    if (whole.pixels.empty() || dx < 0 || dy < 0 || dx + shot.width > whole.width || dy + shot.height > whole.height)
+        return {};
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) shot.pixels.push_back(whole.At(dx + x, dy + y));
+    return shot;
+}
+
+bool SaveScreenshot(const Screenshot& shot, const fs::path& file) {
+    std::vector<std::uint32_t> copy = shot.pixels;
+    const runtime::Raster r{copy.data(), shot.width, shot.height};
+    const auto headers = runtime::BmpHeaders(shot.width, shot.height);
+    const auto pixels = runtime::BmpPixelArray(r);
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(headers.data()), static_cast<std::streamsize>(headers.size()));
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    return static_cast<bool>(out);
+}
+
+std::vector<std::uint8_t> ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace e2e

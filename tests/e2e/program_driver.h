@@ -1,0 +1,82 @@
+#pragma once
+// Drives a copy of the real poligonos.exe from outside, as a UI-automation tool would: starts
+// it in a fresh folder with a working folder of its own, finds its windows by process, gives
+// commands, moves the pointer over the canvas, reads titles, controls, message boxes and the
+// files it writes. Every wait has a deadline.
+
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+namespace fs = std::filesystem;
+
+// Where the program under test was built; set from the command line by main().
+extern fs::path ProgramPath;
+
+bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 10000);
+
+class Program {
+public:
+    // `settings`, when not empty, is written as "Configuracion.ini" beside the copy first.
+    explicit Program(const std::string& settings = "");
+    // Starts `program` where it stands, in `workFolder`; nothing is copied or removed.
+    Program(const fs::path& program, const fs::path& workFolder);
+    ~Program();  // ends the program if it is still running and removes its folders
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return main_ != nullptr; }
+    HWND Main() const { return main_; }
+    HWND Control(int id) const { return GetDlgItem(main_, id); }
+    const fs::path& ProgramFolder() const { return programFolder_; }
+    const fs::path& WorkFolder() const { return workFolder_; }
+
+    // A window of the program with this title (and class #32770), or null after the wait.
+    HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) const;
+    // The message box of the program that is open now, or null after the wait.
+    HWND WaitForMessageBox(DWORD milliseconds = 10000) const;
+    int WindowCount() const;
+
+    // Commands that open nothing modal are sent, so they have run when this returns; the
+    // others are posted.
+    void Send(int command) const;
+    void Post(int command) const;
+    void ChooseListItem(int listId, int index, bool post = false) const;  // 0-based
+    void Pointer(UINT message, int x, int y) const;                      // on the canvas, sent
+
+    bool WaitForExit(DWORD* exitCode, DWORD milliseconds = 10000);
+    SIZE_T PrivateBytes() const;
+
+private:
+    void Start(const fs::path& program);
+
+    fs::path root_, programFolder_, workFolder_;
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+};
+
+std::wstring Text(HWND window);
+std::vector<std::wstring> ListItems(HWND list);
+std::vector<std::wstring> ComboItems(HWND combo);
+int ListSelection(HWND list);
+std::wstring MessageBoxText(HWND box);
+void Answer(HWND box, int button);
+void SetControlText(HWND control, const std::wstring& text);
+
+// The window's pixels as they are on screen, 0x00RRGGBB, top-down.
+struct Screenshot {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+Screenshot Capture(HWND window);
+bool SaveScreenshot(const Screenshot& shot, const fs::path& file);  // as a 24-bit BMP
+
+std::vector<std::uint8_t> ReadFile(const fs::path& file);
+
+}  // namespace e2e

@@ -1,0 +1,175 @@
+// Reshaping the polygon from outside: dragging vertices on the canvas, the vertex coordinates
+// dialog, and how fast a drag goes under Wine.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "editing/canvas_pointer.h"
+#include "expected_picture.h"
+#include "polygon/polygon_drawing.h"
+#include "polygon/vertex_model.h"
+#include "program_driver.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kSideList = 509, kPaint = 500, kSave = 1010, kVertexProperties = 1017, kBorderColor = 1013;
+constexpr int kVertexList = 1002, kXBox = 1004, kYBox = 1005, kApply = 1007, kLeave = 1008;
+
+std::vector<std::uint8_t> SavedPicture(Program& p, int sides) {
+    p.Post(kSave);
+    HWND box = p.WaitForMessageBox();
+    if (!box) return {};
+    Answer(box, IDOK);
+    WaitFor([&] { return !IsWindow(box); });
+    return ReadFile(p.WorkFolder() / ("poligono " + std::to_string(sides) + ".bmp"));
+}
+
+void Click(HWND dialog, int button) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+
+void Choose(HWND dialog, int index) {
+    HWND combo = GetDlgItem(dialog, kVertexList);
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, &r);
+    SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(kVertexList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo),
+                        SMTO_NORMAL, 5000, &r);
+}
+
+TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.Pointer(WM_MOUSEMOVE, 305, 312);
+    EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 312 :: 0");
+    p.ChooseListItem(kSideList, 0);
+    p.Pointer(WM_LBUTTONDOWN, 300, 310);
+    EXPECT_EQ(Text(p.Main()), L"X : 300 Y : 310 :: 1");
+    p.Pointer(WM_MOUSEMOVE, 310, 306);
+    EXPECT_EQ(Text(p.Main()), L"X : 310 Y : 306 :: 1");
+    p.Pointer(WM_LBUTTONUP, 310, 306);
+    EXPECT_EQ(Text(p.Main()), L"X : 310 Y : 306 :: 1");
+    p.Pointer(WM_MOUSEMOVE, 311, 306);
+    EXPECT_EQ(Text(p.Main()), L"X : 311 Y : 306 :: 0");
+    const auto expected = ExpectedPicture(3, DefaultSettings(), [] {
+        polygon::VertexTable[1].x = 310;
+        polygon::VertexTable[1].y = 306;
+        polygon::ClearCanvas(polygon::CanvasHandle);
+        polygon::RedrawPolygon();
+    });
+    EXPECT_TRUE(SavedPicture(p, 3) == expected) << "vertex 1 drawn at (310, 306)";
+}
+
+TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 2);
+    p.Pointer(WM_LBUTTONDOWN, 194, 404);  // inside the marker of vertex 3 at (190, 400)
+    p.Pointer(WM_MOUSEMOVE, 199, 402);
+    p.Pointer(WM_MOUSEMOVE, 204, 400);
+    p.Pointer(WM_LBUTTONUP, 204, 400);
+    const auto expected = ExpectedPicture(5, DefaultSettings(), [] {
+        polygon::VertexTable[3].x += 10;
+        polygon::VertexTable[3].y -= 4;
+        polygon::ClearCanvas(polygon::CanvasHandle);
+        polygon::RedrawPolygon();
+    });
+    EXPECT_TRUE(SavedPicture(p, 5) == expected);
+}
+
+TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 9);  // 12 sides
+    p.Post(kVertexProperties);
+    HWND d = p.WaitForWindow(L"Coordenadas poligono");
+    ASSERT_NE(d, nullptr);
+    const auto items = ComboItems(GetDlgItem(d, kVertexList));
+    ASSERT_EQ(items.size(), 12u);
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(items[i - 1], (i < 10 ? L"0" : L"") + std::to_wstring(i) + L"\u00BA vertice");
+    EXPECT_NE(GetWindowLongW(d, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_FALSE(IsWindowEnabled(p.Control(kSideList)));
+    EXPECT_FALSE(IsWindowEnabled(p.Control(kPaint)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(501))) << "Malla stays usable";
+    p.Send(kBorderColor);  // a colour command rebuilds the menu meanwhile
+    Click(d, kLeave);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(kSideList)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(kPaint)));
+
+    p.Post(kVertexProperties);
+    d = p.WaitForWindow(L"Coordenadas poligono");
+    ASSERT_NE(d, nullptr);
+    PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0);  // the close request gives them back too
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(kSideList)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(kPaint)));
+}
+
+TEST(VertexDialog, ChooseApplyAndReopen) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 0);
+    p.Post(kVertexProperties);
+    HWND d = p.WaitForWindow(L"Coordenadas poligono");
+    ASSERT_NE(d, nullptr);
+    Choose(d, 2);  // 03º vertice
+    EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"190");
+    EXPECT_EQ(Text(GetDlgItem(d, kYBox)), L"400");
+    Screenshot shot = Capture(p.Control(1001));
+    EXPECT_EQ(shot.At(190, 400), 0x000000u) << "a black ring";
+    EXPECT_EQ(shot.At(193, 403), 0xFFFFFFu) << "round a white square";
+
+    SetControlText(GetDlgItem(d, kXBox), L"250");
+    SetControlText(GetDlgItem(d, kYBox), L"260");
+    Click(d, kApply);
+    ASSERT_TRUE(WaitFor([&] { return Capture(p.Control(1001)).At(256, 261) == 0xFFFFFFu; }))
+        << "the highlighted marker moved to (250, 260)";
+    EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"250") << "the boxes keep what was typed";
+
+    Click(d, kLeave);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    p.Post(kVertexProperties);
+    d = p.WaitForWindow(L"Coordenadas poligono");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"") << "nothing shown on a new opening";
+    SetControlText(GetDlgItem(d, kXBox), L"100");
+    SetControlText(GetDlgItem(d, kYBox), L"120");
+    Click(d, kApply);  // moves the vertex chosen in the earlier opening
+    Click(d, kLeave);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    const auto expected = ExpectedPicture(3, DefaultSettings(), [] {
+        polygon::VertexTable[3].x = 100;
+        polygon::VertexTable[3].y = 120;
+        polygon::ClearCanvas(polygon::CanvasHandle);
+        polygon::RedrawPolygon();
+    });
+    EXPECT_TRUE(SavedPicture(p, 3) == expected);
+}
+
+TEST(Pointer, DragSpeedUnderWine) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    p.ChooseListItem(kSideList, 29);  // 32 sides: the most to redraw
+    HWND canvas = p.Control(1001);
+    double rate[2] = {};
+    for (int grab = 0; grab < 2; ++grab) {
+        if (grab) p.Pointer(WM_LBUTTONDOWN, 316, 375);  // vertex 32
+        LARGE_INTEGER f, t0, t1;
+        QueryPerformanceFrequency(&f);
+        QueryPerformanceCounter(&t0);
+        for (int i = 0; i < 2000; ++i)
+            PostMessageW(canvas, WM_MOUSEMOVE, grab ? MK_LBUTTON : 0, MAKELPARAM(300 + i % 200, 300 + i % 100));
+        // Sent messages overtake posted ones, so wait for the title of the last move.
+        const std::wstring last = L"X : " + std::to_wstring(300 + 1999 % 200) + L" Y : " +
+                                  std::to_wstring(300 + 1999 % 100) + L" :: " + (grab ? L"32" : L"0");
+        ASSERT_TRUE(WaitFor([&] { return Text(p.Main()) == last; }, 60000));
+        QueryPerformanceCounter(&t1);
+        rate[grab] = 2000.0 / (double(t1.QuadPart - t0.QuadPart) / f.QuadPart);
+    }
+    std::printf("[ E2E      ] 2000 pointer moves: %.0f per second with a vertex dragged, %.0f with nothing grabbed\n",
+                rate[1], rate[0]);
+    EXPECT_GT(rate[1], 0.0);
+}
+
+}  // namespace
+}  // namespace e2e

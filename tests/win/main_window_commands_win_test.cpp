@@ -1,0 +1,95 @@
+// The main window's commands in this process, on a window built like it: what they do to the
+// menu, which outside tools cannot read under Wine, and how the vertex dialog lends controls.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/main_window_win.h"
+#include "app/settings.h"
+#include "editing/vertex_dialog_win.h"
+#include "polygon/polygon_drawing.h"
+#include "polygon/vertex_model.h"
+#include "runtime/dialogs/dialog_services_win.h"
+
+namespace {
+
+using namespace runtime;
+
+struct Seen {
+    int saveState = -1;
+    bool sidesEnabled = true, paintEnabled = true;
+} seen;
+
+// Runs inside the vertex dialog's modal loop: looks at the main window, then leaves.
+void CALLBACK LookAndLeave(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    seen.saveState = MenuItemState(app::MainMenu, app::kSavePicture);
+    seen.sidesEnabled = IsWindowEnabled(GetDlgItem(app::MainWindow, app::kSideList));
+    seen.paintEnabled = IsWindowEnabled(GetDlgItem(app::MainWindow, app::kPaintButton));
+    SendMessageW(app::MainWindow, WM_COMMAND, app::kBorderColor, 0);  // a colour command meanwhile
+    seen.saveState = std::max(seen.saveState, MenuItemState(app::MainMenu, app::kSavePicture));
+    if (HWND dialog = FindWindowW(L"#32770", L"Coordenadas poligono"))
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1008, BN_CLICKED), 0);  // "Salir"
+}
+
+struct MainWindowCommands : ::testing::Test {
+    void SetUp() override {
+        app::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 4};
+        app::MainWindow = NewDialog(nullptr, "", kCentred, kCentred, 810, 890, 0x94C608D4, WS_EX_CONTROLPARENT,
+                                    DialogMode::Pixels);
+        ASSERT_NE(app::MainWindow, nullptr);
+        polygon::CanvasWindow = reinterpret_cast<WindowHandle>(app::MainWindow);
+        AddControl(ControlKind::PushButton, app::MainWindow, app::kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
+        AddControl(ControlKind::ListBox, app::MainWindow, app::kSideList, "", 590, 819, 90, 38, 0, 0);
+        AddControl(ControlKind::ListBox, app::MainWindow, app::kWidthList, "", 300, 819, 190, 38, 0, 0);
+        AddControl(ControlKind::Canvas, app::MainWindow, polygon::kCanvasControlId, "", 5, 5, 800, 800,
+                   WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
+        app::BuildMainMenu(app::MainWindow);
+        app::MainWindowCallback(app::MainWindow, WM_INITDIALOG, reinterpret_cast<WPARAM>(app::MainWindow), 0);
+    }
+    void TearDown() override {
+        DestroyWindow(app::MainWindow);
+        app::MainWindow = nullptr;
+    }
+    static void Command(int id, int notification = 0) {
+        app::MainWindowCallback(app::MainWindow, WM_COMMAND, MAKEWPARAM(id, notification),
+                                reinterpret_cast<LPARAM>(GetDlgItem(app::MainWindow, id)));
+    }
+};
+
+TEST_F(MainWindowCommands, VertexPropertiesAreGreyedUntilASideCountIsChosen) {
+    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), MFS_GRAYED);
+    EXPECT_EQ(ListGetText(app::MainWindow, app::kWidthList), "04 grosor borde") << "the stored width";
+    Command(app::kPaperColor);
+    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), MFS_GRAYED) << "across a rebuild";
+    EXPECT_EQ(app::Settings.Papel, 0) << "the selected colour, black until one is picked";
+
+    ListSelect(app::MainWindow, app::kSideList, 3);  // "05 lados"
+    Command(app::kSideList, LBN_SELCHANGE);
+    EXPECT_EQ(polygon::SideCount, 5);
+    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), 0);
+    Command(app::kFillColor);
+    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), 0);
+
+    ListSelect(app::MainWindow, app::kWidthList, 7);
+    Command(app::kWidthList, 0);  // not a selection change: nothing
+    EXPECT_EQ(app::Settings.Grosor, 4);
+    Command(app::kWidthList, LBN_SELCHANGE);
+    EXPECT_EQ(app::Settings.Grosor, 7);
+}
+
+TEST_F(MainWindowCommands, TheVertexDialogLendsTheListPaintAndSaveAndGivesThemBack) {
+    ListSelect(app::MainWindow, app::kSideList, 1);
+    Command(app::kSideList, LBN_SELCHANGE);
+    seen = {};
+    SetTimer(nullptr, 0, 50, LookAndLeave);
+    editing::ShowVertexDialog();
+    EXPECT_EQ(seen.saveState, MFS_GRAYED) << "\"Grabar Imagen\" greyed, also after a colour command";
+    EXPECT_FALSE(seen.sidesEnabled);
+    EXPECT_FALSE(seen.paintEnabled);
+    EXPECT_EQ(MenuItemState(app::MainMenu, app::kSavePicture), 0) << "given back";
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(app::MainWindow, app::kSideList)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(app::MainWindow, app::kPaintButton)));
+}
+
+}  // namespace
