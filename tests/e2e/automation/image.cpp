@@ -1,0 +1,120 @@
+#include "image.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "failure.h"
+
+namespace e2e {
+
+namespace {
+
+std::uint32_t Little32(const std::vector<unsigned char>& b, size_t at) {
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+std::uint16_t Little16(const std::vector<unsigned char>& b, size_t at) {
+    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+}
+
+void Put32(std::vector<unsigned char>& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+}
+void Put16(std::vector<unsigned char>& b, std::uint16_t v) {
+    b.push_back(static_cast<unsigned char>(v));
+    b.push_back(static_cast<unsigned char>(v >> 8));
+}
+
+}  // namespace
+
+Image Image::Crop(int left, int top, int w, int h) const {
+    Image part;
+    part.width = w;
+    part.height = h;
+    part.pixels.resize(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            part.pixels[static_cast<size_t>(y) * w + x] =
+                Contains(left + x, top + y) ? At(left + x, top + y) : 0xFF000000u;  // outside: marked
+    return part;
+}
+
+BmpFile ReadBmp(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) Fail("cannot open " + file.string());
+    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    BmpFile bmp;
+    bmp.fileSize = b.size();
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') Fail(file.string() + " is not a BMP file");
+    bmp.declaredSize = Little32(b, 2);
+    bmp.pixelOffset = Little32(b, 10);
+    const auto width = static_cast<std::int32_t>(Little32(b, 18));
+    const auto height = static_cast<std::int32_t>(Little32(b, 22));
+    bmp.bitsPerPixel = Little16(b, 28);
+    bmp.compression = static_cast<int>(Little32(b, 30));
+    bmp.bottomUp = height > 0;
+    if (bmp.compression != 0 || (bmp.bitsPerPixel != 24 && bmp.bitsPerPixel != 32))
+        Fail(file.string() + ": expected an uncompressed 24- or 32-bit picture, got " +
+             std::to_string(bmp.bitsPerPixel) + " bits, compression " + std::to_string(bmp.compression));
+    Image& image = bmp.image;
+    image.width = width;
+    image.height = height < 0 ? -height : height;
+    const size_t bytes = static_cast<size_t>(bmp.bitsPerPixel / 8);
+    const size_t stride = (image.width * bytes + 3) & ~size_t{3};
+    if (image.width <= 0 || bmp.pixelOffset + stride * image.height > b.size())
+        Fail(file.string() + ": pixel data shorter than its header says");
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+    for (int y = 0; y < image.height; ++y) {
+        const size_t row = bmp.pixelOffset + stride * (bmp.bottomUp ? image.height - 1 - y : y);
+        for (int x = 0; x < image.width; ++x) {
+            const size_t at = row + x * bytes;
+            image.pixels[static_cast<size_t>(y) * image.width + x] =
+                (b[at + 2] << 16) | (b[at + 1] << 8) | b[at];
+        }
+    }
+    return bmp;
+}
+
+void WriteBmp(const std::filesystem::path& file, const Image& image) {
+    const std::uint32_t stride = (image.width * 3 + 3) & ~3u;
+    const std::uint32_t dataSize = stride * image.height;
+    std::vector<unsigned char> b;
+    b.reserve(54 + dataSize);
+    b.push_back('B');
+    b.push_back('M');
+    Put32(b, 54 + dataSize);
+    Put32(b, 0);
+    Put32(b, 54);
+    Put32(b, 40);
+    Put32(b, static_cast<std::uint32_t>(image.width));
+    Put32(b, static_cast<std::uint32_t>(image.height));
+    Put16(b, 1);
+    Put16(b, 24);
+    Put32(b, 0);
+    Put32(b, dataSize);
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, 0);
+    Put32(b, 0);
+    for (int y = image.height - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t p = image.At(x, y);
+            b.push_back(static_cast<unsigned char>(p));
+            b.push_back(static_cast<unsigned char>(p >> 8));
+            b.push_back(static_cast<unsigned char>(p >> 16));
+        }
+        for (std::uint32_t pad = image.width * 3; pad < stride; ++pad) b.push_back(0);
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    if (!out) Fail("cannot write " + file.string());
+}
+
+std::string DescribePixel(std::uint32_t pixel) {
+    char text[40];
+    snprintf(text, sizeof text, "#%06X (r %u, g %u, b %u)", pixel & 0xFFFFFF, (pixel >> 16) & 0xFF,
+             (pixel >> 8) & 0xFF, pixel & 0xFF);
+    return text;
+}
+
+}  // namespace e2e

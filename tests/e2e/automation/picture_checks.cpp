@@ -1,0 +1,139 @@
+#include "picture_checks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "failure.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0;
+
+std::string At(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+
+bool OnMarker(const std::vector<Vertex>& vertices, int x, int y) {
+    for (const Vertex& v : vertices)
+        if (x >= v.x && x <= v.x + 7 && y >= v.y && y <= v.y + 7) return true;
+    return false;
+}
+
+double DistanceToSegment(double px, double py, Vertex a, Vertex b) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((px - a.x) * dx + (py - a.y) * dy) / length2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(px - (a.x + t * dx), py - (a.y + t * dy));
+}
+
+}  // namespace
+
+std::vector<Vertex> TemplateVertices(int sides) {
+    static const Vertex kFirstNine[9] = {{300, 310}, {220, 330}, {190, 400}, {234, 322}, {334, 320},
+                                         {434, 420}, {374, 324}, {174, 423}, {274, 333}};
+    std::vector<Vertex> v;
+    for (int k = 1; k <= sides; ++k)
+        v.push_back(k <= 9 ? kFirstNine[k - 1] : Vertex{74 + 11 * (k - 10), 133 + 11 * (k - 10)});
+    return v;
+}
+
+std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper) {
+    if (canvas.width != 800 || canvas.height != 800)
+        return "expected an 800 x 800 picture, got " + std::to_string(canvas.width) + " x " +
+               std::to_string(canvas.height);
+    const size_t n = vertices.size();
+    for (int y = 0; y < canvas.height; ++y)
+        for (int x = 0; x < canvas.width; ++x) {
+            const std::uint32_t p = canvas.At(x, y);
+            if (p != paper && p != kBlack)
+                return "expected only the paper " + DescribePixel(paper) + " and black, got " + DescribePixel(p) +
+                       " at " + At(x, y);
+            if (p != kBlack || OnMarker(vertices, x, y)) continue;
+            bool nearEdge = false;
+            for (size_t i = 0; i < n && !nearEdge; ++i)
+                nearEdge = DistanceToSegment(x, y, vertices[i], vertices[(i + 1) % n]) <= 1.0;
+            if (!nearEdge) return "black pixel at " + At(x, y) + " is on no marker and on no edge";
+        }
+    for (size_t k = 0; k < n; ++k)
+        for (int y = vertices[k].y; y <= vertices[k].y + 7; ++y)
+            for (int x = vertices[k].x; x <= vertices[k].x + 7; ++x)
+                if (canvas.At(x, y) != kBlack)
+                    return "marker of vertex " + std::to_string(k + 1) + " at " + At(vertices[k].x, vertices[k].y) +
+                           ": expected black at " + At(x, y) + ", got " + DescribePixel(canvas.At(x, y));
+    for (size_t i = 0; i < n; ++i) {
+        const Vertex a = vertices[i], b = vertices[(i + 1) % n];
+        const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+        for (int s = 0; s <= steps; ++s) {
+            const double t = steps ? static_cast<double>(s) / steps : 0;
+            const double px = a.x + t * (b.x - a.x), py = a.y + t * (b.y - a.y);
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                for (int dx = -1; dx <= 1 && !found; ++dx) {
+                    const int x = static_cast<int>(std::lround(px)) + dx, y = static_cast<int>(std::lround(py)) + dy;
+                    found = canvas.Contains(x, y) && canvas.At(x, y) == kBlack;
+                }
+            if (!found)
+                return "edge " + std::to_string(i + 1) + " from " + At(a.x, a.y) + " to " + At(b.x, b.y) +
+                       ": no black pixel near " + At(static_cast<int>(px), static_cast<int>(py));
+        }
+    }
+    return "";
+}
+
+std::string CheckUniform(const Image& picture, std::uint32_t pixel) {
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (picture.At(x, y) != pixel)
+                return "expected every pixel " + DescribePixel(pixel) + ", got " + DescribePixel(picture.At(x, y)) +
+                       " at " + At(x, y);
+    return "";
+}
+
+std::string CompareImages(const Image& expected, const Image& got, const char* what) {
+    if (expected.width != got.width || expected.height != got.height)
+        return std::string(what) + ": sizes differ";
+    long differing = 0;
+    int fx = -1, fy = -1;
+    for (int y = 0; y < got.height; ++y)
+        for (int x = 0; x < got.width; ++x)
+            if (expected.At(x, y) != got.At(x, y) && differing++ == 0) fx = x, fy = y;
+    if (differing == 0) return "";
+    return std::string(what) + ": " + std::to_string(differing) + " pixels differ, the first at " + At(fx, fy) +
+           ": expected " + DescribePixel(expected.At(fx, fy)) + ", got " + DescribePixel(got.At(fx, fy));
+}
+
+BorderMeasure MeasureBorder(const Image& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
+                            std::uint32_t border, std::uint32_t fill) {
+    BorderMeasure m;
+    const double slope = static_cast<double>(b.y - a.y) / (b.x - a.x);
+    long total = 0;
+    for (int x = x0; x <= x1; ++x) {
+        const int centre = static_cast<int>(std::lround(a.y + slope * (x - a.x)));
+        int y = centre - 12;
+        if (picture.At(x, y) != paper) {
+            m.problem = "expected paper above the edge at " + At(x, y) + ", got " + DescribePixel(picture.At(x, y));
+            return m;
+        }
+        while (y < centre + 12 && picture.At(x, y) == paper) ++y;
+        const int runStart = y;
+        while (y < centre + 12 && picture.At(x, y) == border) ++y;
+        if (picture.At(x, y) != fill) {
+            m.problem = "column " + std::to_string(x) + ": expected paper, one run of the border colour, then the fill; after " +
+                        std::to_string(y - runStart) + " border pixels got " + DescribePixel(picture.At(x, y)) + " at " + At(x, y);
+            return m;
+        }
+        for (int below = y; below <= centre + 12; ++below)
+            if (picture.At(x, below) != fill) {
+                m.problem = "expected fill below the border at " + At(x, below) + ", got " +
+                            DescribePixel(picture.At(x, below));
+                return m;
+            }
+        total += y - runStart;
+    }
+    m.meanRun = static_cast<double>(total) / (x1 - x0 + 1);
+    m.meanWidth = m.meanRun / std::sqrt(1 + slope * slope);
+    return m;
+}
+
+}  // namespace e2e

@@ -1,0 +1,43 @@
+#pragma once
+// Checks of the pictures the program shows and saves, each computed from the polygon's
+// vertices alone, not from the program's own drawing code. Each returns "" when the picture
+// is right, else what was expected and what was found.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "image.h"
+
+namespace e2e {
+
+struct Vertex {
+    int x, y;
+};
+
+// The first `sides` points of the templates the side-count list loads.
+std::vector<Vertex> TemplateVertices(int sides);
+
+// The mesh on paper of one colour: only paper and black, a full black 8 x 8 marker with its
+// top left pixel on each vertex, every black pixel on a marker or within one pixel of an
+// edge, and no gap along any edge.
+std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper);
+
+// Every pixel of the picture is `pixel`.
+std::string CheckUniform(const Image& picture, std::uint32_t pixel);
+
+// Pixels that differ between two pictures of the same size: count, and the first one.
+std::string CompareImages(const Image& expected, const Image& got, const char* what);
+
+struct BorderMeasure {
+    double meanRun = 0;        // black pixels per column across the edge
+    double meanWidth = 0;      // the same, measured square to the edge
+    std::string problem;       // "" when every column shows paper, one black run, then fill
+};
+
+// Scans columns x0 .. x1 across the edge from `a` to `b` (not steeper than 45 degrees) of a
+// painted polygon whose interior lies below that edge.
+BorderMeasure MeasureBorder(const Image& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
+                            std::uint32_t border, std::uint32_t fill);
+
+}  // namespace e2e
