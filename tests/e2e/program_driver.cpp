@@ -26,7 +26,8 @@ namespace {
 
 struct Search {
     DWORD pid;
-    const wchar_t* title;  // null: the main window (the one with the side list)
+    const wchar_t* title;  // null: the dialog that holds the control `id`
+    int id = 0;
     HWND found = nullptr;
     int count = 0;
 };
@@ -43,7 +44,7 @@ BOOL CALLBACK FindWindowOf(HWND w, LPARAM data) {
     wchar_t cls[32]{};
     GetClassNameW(w, cls, 32);
     if (std::wstring(cls) != L"#32770") return TRUE;
-    const bool match = s->title ? Text(w) == s->title : GetDlgItem(w, 509) != nullptr;
+    const bool match = s->title ? Text(w) == s->title : GetDlgItem(w, s->id) != nullptr;
     if (!match) return TRUE;
     s->found = w;
     return FALSE;
@@ -103,12 +104,7 @@ void Program::Start(const fs::path& program) {
                         Wide(workFolder_).c_str(), &startup, &process_))
         return;
     WaitForInputIdle(process_.hProcess, 10000);
-    Search s{process_.dwProcessId, nullptr};
-    WaitFor([&] {
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr;
-    });
-    main_ = s.found;
+    main_ = WaitForDialogWith(509);  // the side list
 }
 
 Program::~Program() {
@@ -124,22 +120,28 @@ Program::~Program() {
     if (!root_.empty()) fs::remove_all(root_, ignored);
 }
 
-HWND Program::WaitForWindow(const std::wstring& title, DWORD milliseconds) const {
-    Search s{process_.dwProcessId, title.c_str()};
+namespace {
+
+HWND WaitForWindowOf(Search s, WNDENUMPROC matches, DWORD milliseconds) {
     WaitFor([&] {
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&s));
+        EnumWindows(matches, reinterpret_cast<LPARAM>(&s));
         return s.found != nullptr;
     }, milliseconds);
     return s.found;
 }
 
+}  // namespace
+
+HWND Program::WaitForWindow(const std::wstring& title, DWORD milliseconds) const {
+    return WaitForWindowOf({process_.dwProcessId, title.c_str()}, FindWindowOf, milliseconds);
+}
+
+HWND Program::WaitForDialogWith(int controlId, DWORD milliseconds) const {
+    return WaitForWindowOf({process_.dwProcessId, nullptr, controlId}, FindWindowOf, milliseconds);
+}
+
 HWND Program::WaitForMessageBox(DWORD milliseconds) const {
-    Search s{process_.dwProcessId, nullptr};
-    WaitFor([&] {
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr;
-    }, milliseconds);
-    return s.found;
+    return WaitForWindowOf({process_.dwProcessId, nullptr}, FindBox, milliseconds);
 }
 
 int Program::WindowCount() const {
@@ -267,7 +269,8 @@ Screenshot Capture(HWND window) {
     const Screenshot whole = CaptureWindow(top);
     RECT outer{}, part{};
     GetWindowRect(top, &outer);
-    GetWindowRect(window, &part);
+    GetClientRect(window, &part);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&part), 2);
     Screenshot shot;
     shot.width = part.right - part.left;
     shot.height = part.bottom - part.top;
@@ -293,6 +296,16 @@ bool SaveScreenshot(const Screenshot& shot, const fs::path& file) {
 std::vector<std::uint8_t> ReadFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string Narrow(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string narrow(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(), size, nullptr,
+                            nullptr);
+    return narrow;
 }
 
 }  // namespace e2e

@@ -38,6 +38,8 @@ public:
 
     // A window of the program with this title (and class #32770), or null after the wait.
     HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) const;
+    // A dialog of the program holding a control with this id, or null after the wait.
+    HWND WaitForDialogWith(int controlId, DWORD milliseconds = 10000) const;
     // The message box of the program that is open now, or null after the wait.
     HWND WaitForMessageBox(DWORD milliseconds = 10000) const;
     int WindowCount() const;
@@ -68,7 +70,8 @@ std::wstring MessageBoxText(HWND box);
 void Answer(HWND box, int button);
 void SetControlText(HWND control, const std::wstring& text);
 
-// The window's pixels as they are on screen, 0x00RRGGBB, top-down.
+// The pixels of a top-level window, frame included, or of a control's client area, as they
+// are on screen: 0x00RRGGBB, top-down.
 struct Screenshot {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
@@ -78,5 +81,6 @@ Screenshot Capture(HWND window);
 bool SaveScreenshot(const Screenshot& shot, const fs::path& file);  // as a 24-bit BMP
 
 std::vector<std::uint8_t> ReadFile(const fs::path& file);
+std::string Narrow(const std::wstring& text);  // UTF-8, for messages
 
 }  // namespace e2e

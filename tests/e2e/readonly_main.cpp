@@ -1,9 +1,37 @@
 // Runs the program where it was installed, in a folder it may not write to: it must start,
-// draw, and end with 0, its settings store failing silently.
+// draw, and end with 0, its settings store failing silently; an archive of the favourite
+// colours says, record by record, that it could not write, and never that it did.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "program_driver.h"
+#include "favorites_driver.h"
+
+namespace {
+
+// Changes a colour, archives, and leaves without saving: true when every record failed
+// with error 52 and no success was claimed.
+bool ArchiveFails(const e2e::Program& p) {
+    HWND d = e2e::OpenFavorites(p);
+    if (!d || !e2e::ChangeCellToGrey(p, d, 0, 0)) {
+        std::printf("read-only folder: the favourite colours could not be changed\n");
+        return false;
+    }
+    e2e::Click(d, e2e::kArchive);
+    const auto boxes = e2e::AnswerEveryBox(p);
+    const auto failures = std::count(boxes.begin(), boxes.end(), L"Err:  52 Bad file name or number");
+    const bool claimed = std::count(boxes.begin(), boxes.end(), e2e::kArchivedText) > 0;
+    const bool stillEnabled = IsWindowEnabled(GetDlgItem(d, e2e::kArchive)) != FALSE;
+    e2e::Click(d, e2e::kLeave);
+    const auto question = e2e::AnswerEveryBox(p, IDNO, 500);
+    const bool closed = e2e::WaitFor([&] { return !IsWindow(d); });
+    std::printf("[ E2E      ] archive in a read-only folder: %zu messages, %td of them \"Err:  52 Bad file name or "
+                "number\", success %s, \"Archivar\" %s\n",
+                boxes.size(), failures, claimed ? "CLAIMED" : "not claimed", stillEnabled ? "still enabled" : "DISABLED");
+    return boxes.size() == 130 && failures == 130 && !claimed && stillEnabled && question.size() == 1 && closed;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -18,10 +46,11 @@ int main(int argc, char** argv) {
     p.ChooseListItem(509, 4);
     p.ChooseListItem(510, 5);
     const auto items = e2e::ListItems(p.Control(509));
+    const bool archiveFails = ArchiveFails(p);
     p.Post(1012);
     DWORD code = 99;
     const bool ended = p.WaitForExit(&code);
     std::printf("[ E2E      ] read-only program folder, run as an unprivileged user: %zu side counts listed, ended %s with %lu\n", items.size(),
                 ended ? "by itself" : "NOT", code);
-    return ended && code == 0 && items.size() == 30 ? 0 : 1;
+    return ended && code == 0 && items.size() == 30 && archiveFails ? 0 : 1;
 }

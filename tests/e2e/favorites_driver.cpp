@@ -1,0 +1,134 @@
+#include "favorites_driver.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "favorites/palette_picture.h"
+#include "runtime/canvas/drawing_targets.h"
+
+namespace e2e {
+
+const wchar_t* const kFavoritesTitle = L"Tus Colores Favoritos Cargalos y Guardalos";
+const wchar_t* const kArchivedText = L"Mis Colores Favoritos han sido Archivados";
+
+HWND OpenFavorites(const Program& p) {
+    p.Post(kFavoriteColorsCommand);
+    return p.WaitForWindow(kFavoritesTitle);
+}
+
+POINT BoxMiddle(int row, int column) { return {25 * column + 14, 25 * row + 14}; }
+
+void OnPalette(HWND dialog, UINT message, POINT at) {
+    const WPARAM buttons = message == WM_RBUTTONDOWN ? MK_RBUTTON : 0;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, kPalette), message, buttons, MAKELPARAM(at.x, at.y), SMTO_NORMAL, 10000,
+                        &result);
+}
+
+HWND OpenChooser(const Program& p, HWND dialog, POINT at) {
+    PostMessageW(GetDlgItem(dialog, kPalette), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    return p.WaitForDialogWith(kChooserRed);
+}
+
+bool AcceptChooser(HWND chooser, int red, int green, int blue) {
+    if (red >= 0) {
+        SetControlText(GetDlgItem(chooser, kChooserRed), std::to_wstring(red));
+        SetControlText(GetDlgItem(chooser, kChooserGreen), std::to_wstring(green));
+        SetControlText(GetDlgItem(chooser, kChooserBlue), std::to_wstring(blue));
+    }
+    PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+    return WaitFor([&] { return !IsWindow(chooser); });
+}
+
+bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column) {
+    HWND chooser = OpenChooser(p, dialog, BoxMiddle(row, column));
+    return chooser && AcceptChooser(chooser) && WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kArchive)); });
+}
+
+void Click(HWND dialog, int button) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+
+std::vector<std::wstring> AnswerEveryBox(const Program& p, int button, DWORD quiet) {
+    std::vector<std::wstring> texts;
+    while (HWND box = p.WaitForMessageBox(quiet)) {
+        texts.push_back(MessageBoxText(box));
+        Answer(box, button);
+        if (!WaitFor([&] { return !IsWindow(box); })) break;
+    }
+    return texts;
+}
+
+favorites::FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color) {
+    return {25 * column + 1,          25 * (column + 1) + 1, 25 * row + 1, 25 * (row + 1) + 1,
+            static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), color};
+}
+
+std::vector<favorites::FavoriteColorRecord> ColouredPalette() {
+    std::vector<favorites::FavoriteColorRecord> cells;
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 13; ++c) cells.push_back(Cell(r, c, (20 * c + 5) | (25 * r + 5) << 8 | 0xC8 << 16));
+    return cells;
+}
+
+std::vector<std::uint8_t> FileOf(const std::vector<favorites::FavoriteColorRecord>& records) {
+    std::vector<std::uint8_t> bytes;
+    for (const auto& r : records) {
+        const auto one = favorites::EncodeRecord(r);
+        bytes.insert(bytes.end(), one.begin(), one.end());
+    }
+    return bytes;
+}
+
+fs::path PaletteFile(const Program& p) { return p.ProgramFolder() / "Mis Colores.log"; }
+
+void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(PaletteFile(p), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::uint32_t OnScreen(runtime::COLORREF color) {
+    const auto c = static_cast<std::uint32_t>(color);
+    return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+}
+
+Screenshot ExpectedPalette(const favorites::FavoriteTable& table) {
+    favorites::SetDefaultGeometry();
+    favorites::FavoriteColors = table;
+    const runtime::TargetHandle bitmap = runtime::NewBitmap(favorites::kPaletteWidth, favorites::kPaletteHeight);
+    favorites::ClearPalette(bitmap);
+    favorites::DrawPalette(bitmap);
+    Screenshot picture;
+    runtime::WithCurrentRaster([&](const runtime::Raster& r, void*) {
+        picture.width = r.width;
+        picture.height = r.height;
+        for (int y = 0; y < r.height; ++y)
+            for (int x = 0; x < r.width; ++x) picture.pixels.push_back(OnScreen(runtime::ColorFromPixel(r.At(x, y))));
+    });
+    runtime::EndBitmap();
+    return picture;
+}
+
+favorites::FavoriteTable TableFromFile(const Program& p) {
+    favorites::FavoritesFolder = p.ProgramFolder().string() + "\\";
+    favorites::OpenFavorites();
+    return favorites::FavoriteColors;
+}
+
+int PaletteMismatches(HWND dialog, const Screenshot& expected, std::string* first) {
+    const Screenshot shown = Capture(GetDlgItem(dialog, kPalette));
+    if (shown.pixels.empty()) {
+        if (first) *first = "no picture of the palette";
+        return -1;
+    }
+    int mismatches = 0;
+    for (int y = 0; y < shown.height && y < expected.height; ++y)
+        for (int x = 0; x < shown.width && x < expected.width; ++x)
+            if (shown.At(x, y) != expected.At(x, y) && mismatches++ == 0 && first) {
+                char text[96];
+                std::snprintf(text, sizeof text, "(%d, %d) shows %06X, not %06X", x, y, shown.At(x, y),
+                              expected.At(x, y));
+                *first = text;
+            }
+    return mismatches;
+}
+
+}  // namespace e2e

@@ -1,0 +1,60 @@
+#pragma once
+// Driving "Tus Colores Favoritos" from outside: opening it, the pointer on its palette, the
+// colour chooser, the boxes it shows, palette files written beside the program, and the
+// palette picture it should show.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "favorites/favorites_store.h"
+#include "program_driver.h"
+
+namespace e2e {
+
+constexpr int kFavoriteColorsCommand = 1016;
+constexpr int kPalette = 31001, kArchive = 31002, kLeave = 31003, kReset = 31004, kColorLabel = 31005;
+constexpr int kChooserRed = 706, kChooserGreen = 707, kChooserBlue = 708;  // the chooser's edit boxes
+extern const wchar_t* const kFavoritesTitle;
+extern const wchar_t* const kArchivedText;
+
+// Posts the menu command and waits for the dialog; null if it did not come.
+HWND OpenFavorites(const Program& p);
+// Where the box of a cell has its middle, in the palette control's client coordinates.
+POINT BoxMiddle(int row, int column);
+// A pointer message sent to the palette (moves and right clicks, which open nothing).
+void OnPalette(HWND dialog, UINT message, POINT at);
+// A left click on the palette, posted, and the colour chooser it opens; null if none came.
+HWND OpenChooser(const Program& p, HWND dialog, POINT at);
+// Answers the chooser with OK, after typing red, green and blue when they are given.
+bool AcceptChooser(HWND chooser, int red = -1, int green = -1, int blue = -1);
+// Changes a cell to mid grey through the chooser, as a user does to have something to archive.
+bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column);
+// A push button clicked (posted, since it may open a box).
+void Click(HWND dialog, int button);
+// Answers every box the program shows with `button` until none comes for `quiet` ms, and
+// gives back their texts.
+std::vector<std::wstring> AnswerEveryBox(const Program& p, int button = IDOK, DWORD quiet = 1500);
+
+// A default cell with the colour given.
+favorites::FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color);
+// The 130 palette cells in row-major order, each with a colour of its own.
+std::vector<favorites::FavoriteColorRecord> ColouredPalette();
+std::vector<std::uint8_t> FileOf(const std::vector<favorites::FavoriteColorRecord>& records);
+void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes);
+fs::path PaletteFile(const Program& p);
+
+// The palette picture the dialog draws for `table`, 0x00RRGGBB, top-down.
+Screenshot ExpectedPalette(const favorites::FavoriteTable& table);
+// The table the dialog builds from the file beside the program (or the default one).
+favorites::FavoriteTable TableFromFile(const Program& p);
+// How many pixels of the shown palette differ from `expected`, over the part the control
+// shows; the first difference goes to `first`.
+int PaletteMismatches(HWND dialog, const Screenshot& expected, std::string* first = nullptr);
+
+// 0x00BBGGRR as the screen holds it, 0x00RRGGBB.
+std::uint32_t OnScreen(runtime::COLORREF color);
+
+}  // namespace e2e

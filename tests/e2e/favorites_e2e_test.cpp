@@ -1,0 +1,266 @@
+// "Tus Colores Favoritos" driven from outside: the palette and the colour chooser, the selected
+// colour and what the main window paints with it, the palette file as written and as read,
+// and archives that cannot replace the file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+#include "expected_picture.h"
+#include "favorites_driver.h"
+#include "polygon/polygon_drawing.h"
+
+namespace e2e {
+namespace {
+
+using favorites::FavoriteColorRecord;
+using favorites::FavoriteTable;
+
+constexpr int kSideList = 509, kPaint = 500, kSave = 1010, kFillColor = 1014;
+
+std::vector<FavoriteColorRecord> WhitePalette() {
+    std::vector<FavoriteColorRecord> cells;
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 13; ++c) cells.push_back(Cell(r, c, 0x00FFFFFF));
+    return cells;
+}
+
+FavoriteTable TableOf(const std::vector<FavoriteColorRecord>& records) {
+    FavoriteTable table{};
+    for (const auto& r : records) table[r.row][r.column] = r;
+    return table;
+}
+
+void ExpectPalette(HWND dialog, const Screenshot& expected) {
+    std::string first;
+    EXPECT_EQ(PaletteMismatches(dialog, expected, &first), 0) << first;
+}
+
+// The ring of a box in white, as the box under the pointer shows it.
+void WhiteRing(Screenshot& picture, int row, int column) {
+    const int left = 25 * column + 4, top = 25 * row + 4, right = left + 21, bottom = top + 21;
+    for (int i = 0; i <= 21; ++i) {
+        picture.pixels[top * picture.width + left + i] = picture.pixels[bottom * picture.width + left + i] = 0xFFFFFF;
+        picture.pixels[(top + i) * picture.width + left] = picture.pixels[(top + i) * picture.width + right] = 0xFFFFFF;
+    }
+}
+
+// How many pixels of the label hold `colour`.
+int LabelPixels(HWND dialog, std::uint32_t colour) {
+    const Screenshot label = Capture(GetDlgItem(dialog, kColorLabel));
+    int n = 0;
+    for (std::uint32_t px : label.pixels) n += px == colour;
+    return n;
+}
+
+// Leaves the dialog with "Salir", answering a question with `answer` if one comes.
+std::vector<std::wstring> Leave(const Program& p, HWND dialog, int answer = IDNO) {
+    Click(dialog, kLeave);
+    auto boxes = AnswerEveryBox(p, answer, 500);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog closes";
+    return boxes;
+}
+
+TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    HWND d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "nothing to archive yet";
+    FavoriteTable table = TableOf(WhitePalette());
+    ExpectPalette(d, ExpectedPalette(table));  // 130 white boxes with black rings
+
+    // A second click while the chooser is up opens no second one. What is posted after the
+    // click is handled after it, so the side list's new selection says the click was seen.
+    HWND chooser = OpenChooser(p, d, BoxMiddle(1, 0));
+    ASSERT_NE(chooser, nullptr);
+    const int windows = p.WindowCount();
+    PostMessageW(GetDlgItem(d, kPalette), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+    PostMessageW(p.Control(kSideList), LB_SETCURSEL, 7, 0);
+    ASSERT_TRUE(WaitFor([&] { return ListSelection(p.Control(kSideList)) == 7; }));
+    EXPECT_EQ(p.WindowCount(), windows) << "one chooser only";
+
+    ASSERT_TRUE(AcceptChooser(chooser));  // OK, with the mid grey it opened with
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, kArchive)) != FALSE; })) << "a change to archive";
+    EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 300), nullptr) << "and no chooser after it";
+
+    OnPalette(d, WM_MOUSEMOVE, BoxMiddle(5, 5));  // the new colour shows at the next move
+    table[1][0].color = 0x00808080;
+    Screenshot expected = ExpectedPalette(table);
+    WhiteRing(expected, 5, 5);
+    ExpectPalette(d, expected);
+
+    Click(d, kArchive);
+    EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, kArchive)));
+    const auto file = ReadFile(PaletteFile(p));
+    ASSERT_EQ(file.size(), 3120u);
+    EXPECT_EQ(favorites::DecodeRecord(std::span<const std::uint8_t, 24>(file.data() + 312, 24)),
+              (FavoriteColorRecord{1, 26, 26, 51, 0, 1, 0x00808080}))
+        << "record 14 is cell (1, 0)";
+    auto cells = WhitePalette();
+    cells[13].color = 0x00808080;
+    EXPECT_TRUE(file == FileOf(cells)) << "row by row";
+    EXPECT_TRUE(Leave(p, d).empty()) << "nothing left to ask about";
+}
+
+TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    WritePaletteFile(p, FileOf(ColouredPalette()));
+    EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini"));
+    HWND d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu) << "white before any pick";
+
+    OnPalette(d, WM_RBUTTONDOWN, {4 + 25, 10});  // the ring of (0, 1)
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0x000000u);
+    EXPECT_GT(LabelPixels(d, 0xFFFFFF), 50) << "white text on black";
+    OnPalette(d, WM_RBUTTONDOWN, {2, 2});  // between boxes
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu);
+    EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on white";
+    const runtime::COLORREF picked = ColouredPalette()[3 * 13 + 7].color;
+    OnPalette(d, WM_RBUTTONDOWN, BoxMiddle(3, 7));
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), OnScreen(picked));
+    EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on a colour";
+
+    EXPECT_TRUE(Leave(p, d).empty()) << "no changes, no question";
+    const auto ini = ReadFile(p.ProgramFolder() / "Configuracion.ini");
+    EXPECT_EQ(std::string(ini.begin(), ini.end()),
+              "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n")
+        << "stored as soon as the dialog closed";
+
+    p.Send(kFillColor);
+    p.ChooseListItem(kSideList, 3);  // 6 sides
+    p.Send(kPaint);
+    p.Post(kSave);
+    EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{L"Poligono Grabado ..."});
+    app::SettingsRecord settings = DefaultSettings();
+    settings.Relleno = picked;
+    EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") == ExpectedPicture(6, settings, [] {
+        polygon::PaintPolygon();
+    })) << "filled with the selected colour";
+}
+
+TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFile) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    WritePaletteFile(p, FileOf(ColouredPalette()));
+    HWND d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(ChangeCellToGrey(p, d, 0, 0));
+    EXPECT_EQ(Leave(p, d, IDNO), std::vector<std::wstring>{L"Desea guardar los cambios antes de Salir ?"});
+    EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(ColouredPalette())) << "the file as it was";
+
+    d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));  // the change is gone
+    Click(d, kReset);
+    EXPECT_EQ(AnswerEveryBox(p, IDYES),
+              std::vector<std::wstring>{L"Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos"});
+    EXPECT_FALSE(fs::exists(PaletteFile(p)));
+    ExpectPalette(d, ExpectedPalette(TableOf(WhitePalette())));
+    EXPECT_TRUE(Leave(p, d).empty());
+    EXPECT_FALSE(fs::exists(PaletteFile(p))) << "a reset writes no new file";
+}
+
+// Files the program did not write, opened and then archived after one change.
+TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
+    const auto cells = ColouredPalette();
+    auto reversed = cells;
+    std::reverse(reversed.begin(), reversed.end());
+    auto farAway = cells;
+    farAway.push_back(Cell(20, 20, 0x00010203));
+    auto missing = cells;
+    missing.erase(missing.begin() + 4 * 13 + 7);
+    auto extraByte = FileOf(cells);
+    extraByte.push_back(0x7F);
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> file;
+        FavoriteTable table;
+    } cases[] = {
+        {"3121 bytes", extraByte, TableOf(cells)},
+        {"records in reverse order", FileOf(reversed), TableOf(cells)},
+        {"a record at row 20, column 20", FileOf(farAway), TableOf(cells)},
+        {"129 records", FileOf(missing), TableOf(missing)},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program p;
+        ASSERT_TRUE(p.Started());
+        WritePaletteFile(p, c.file);
+        HWND d = OpenFavorites(p);
+        ASSERT_NE(d, nullptr);
+        ExpectPalette(d, ExpectedPalette(c.table));
+        ASSERT_TRUE(ChangeCellToGrey(p, d, 9, 12));
+        Click(d, kArchive);
+        EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
+        std::vector<FavoriteColorRecord> written;
+        for (int r = 0; r < 10; ++r)
+            for (int col = 0; col < 13; ++col) written.push_back(c.table[r][col]);
+        written.back().color = 0x00808080;
+        EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(written)) << "the 130 palette cells and nothing else";
+        Leave(p, d);
+    }
+}
+
+TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
+    Program p;
+    ASSERT_TRUE(p.Started());
+    const auto old = FileOf(ColouredPalette());
+    WritePaletteFile(p, old);
+    HWND d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(ChangeCellToGrey(p, d, 2, 2));
+    HANDLE held = CreateFileW(PaletteFile(p).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Click(d, kArchive);
+    const auto boxes = AnswerEveryBox(p);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind(L"Err: ", 0), 0u) << Narrow(boxes[0]);
+    std::printf("[ E2E      ] archive onto a file held open elsewhere: \"%s\"\n", Narrow(boxes[0]).c_str());
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "still not archived";
+    CloseHandle(held);
+    EXPECT_TRUE(ReadFile(PaletteFile(p)) == old);
+    std::vector<fs::path> left;
+    for (const auto& entry : fs::directory_iterator(p.ProgramFolder())) left.push_back(entry.path().filename());
+    EXPECT_EQ(left.size(), 2u) << "no temporary file stays beside the program and the palette";
+    Leave(p, d);
+}
+
+TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
+    const std::vector<std::uint8_t> empty, noise = [] {
+        std::mt19937 random(20261208);
+        std::vector<std::uint8_t> bytes(10 * 1024 * 1024);
+        for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+        // A few records that name palette cells among the noise.
+        for (int k = 0; k < 5; ++k) {
+            const auto one = favorites::EncodeRecord(Cell(k, 2 * k, 0x00102030 * (k + 1)));
+            std::copy(one.begin(), one.end(), bytes.begin() + 24 * (1000 + 77777 * k));
+        }
+        return bytes;
+    }();
+    for (const std::vector<std::uint8_t>* file : {&empty, &noise}) {
+        SCOPED_TRACE(file->size());
+        Program p;
+        ASSERT_TRUE(p.Started());
+        WritePaletteFile(p, *file);
+        const auto started = std::chrono::steady_clock::now();
+        HWND d = OpenFavorites(p);
+        ASSERT_NE(d, nullptr);
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        std::printf("[ E2E      ] the dialog opened on a palette file of %zu bytes in %lld ms\n", file->size(),
+                    static_cast<long long>(ms.count()));
+        ExpectPalette(d, ExpectedPalette(TableFromFile(p)));
+        Leave(p, d);
+        DWORD code = 0;
+        EXPECT_FALSE(p.WaitForExit(&code, 0)) << "still running";
+    }
+}
+
+}  // namespace
+}  // namespace e2e
