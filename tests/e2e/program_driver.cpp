@@ -168,6 +168,23 @@ void Program::ChooseListItem(int listId, int index, bool post) const {
         SendMessageTimeoutW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 10000, &result);
 }
 
+// Messages posted to one thread are handled in order, so a scroll of the side list posted
+// after them has happened only once they have been handled. The list is put back after.
+bool Program::WaitForPostedMessages() const {
+    HWND list = Control(509);
+    auto top = [&] {
+        DWORD_PTR index = 0;
+        SendMessageTimeoutW(list, LB_GETTOPINDEX, 0, 0, SMTO_NORMAL, 5000, &index);
+        return static_cast<int>(index);
+    };
+    const int before = top(), mark = before == 1 ? 2 : 1;
+    PostMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(mark), 0);
+    const bool handled = WaitFor([&] { return top() == mark; });
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0, SMTO_NORMAL, 5000, &result);
+    return handled;
+}
+
 void Program::Pointer(UINT message, int x, int y) const {
     DWORD_PTR result = 0;
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;

@@ -49,6 +49,8 @@ public:
     void Send(int command) const;
     void Post(int command) const;
     void ChooseListItem(int listId, int index, bool post = false) const;  // 0-based
+    // Returns once the program has handled what was posted to it before, modal loops and all.
+    bool WaitForPostedMessages() const;
     void Pointer(UINT message, int x, int y) const;                      // on the canvas, sent
 
     bool WaitForExit(DWORD* exitCode, DWORD milliseconds = 10000);

@@ -17,27 +17,7 @@ std::uint16_t Little16(const std::vector<unsigned char>& b, size_t at) {
     return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
 }
 
-void Put32(std::vector<unsigned char>& b, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
-}
-void Put16(std::vector<unsigned char>& b, std::uint16_t v) {
-    b.push_back(static_cast<unsigned char>(v));
-    b.push_back(static_cast<unsigned char>(v >> 8));
-}
-
 }  // namespace
-
-Image Image::Crop(int left, int top, int w, int h) const {
-    Image part;
-    part.width = w;
-    part.height = h;
-    part.pixels.resize(static_cast<size_t>(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            part.pixels[static_cast<size_t>(y) * w + x] =
-                Contains(left + x, top + y) ? At(left + x, top + y) : 0xFF000000u;  // outside: marked
-    return part;
-}
 
 BmpFile ReadBmp(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -73,41 +53,6 @@ BmpFile ReadBmp(const std::filesystem::path& file) {
         }
     }
     return bmp;
-}
-
-void WriteBmp(const std::filesystem::path& file, const Image& image) {
-    const std::uint32_t stride = (image.width * 3 + 3) & ~3u;
-    const std::uint32_t dataSize = stride * image.height;
-    std::vector<unsigned char> b;
-    b.reserve(54 + dataSize);
-    b.push_back('B');
-    b.push_back('M');
-    Put32(b, 54 + dataSize);
-    Put32(b, 0);
-    Put32(b, 54);
-    Put32(b, 40);
-    Put32(b, static_cast<std::uint32_t>(image.width));
-    Put32(b, static_cast<std::uint32_t>(image.height));
-    Put16(b, 1);
-    Put16(b, 24);
-    Put32(b, 0);
-    Put32(b, dataSize);
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, 0);
-    Put32(b, 0);
-    for (int y = image.height - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width; ++x) {
-            const std::uint32_t p = image.At(x, y);
-            b.push_back(static_cast<unsigned char>(p));
-            b.push_back(static_cast<unsigned char>(p >> 8));
-            b.push_back(static_cast<unsigned char>(p >> 16));
-        }
-        for (std::uint32_t pad = image.width * 3; pad < stride; ++pad) b.push_back(0);
-    }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-    if (!out) Fail("cannot write " + file.string());
 }
 
 std::string DescribePixel(std::uint32_t pixel) {

@@ -1,5 +1,5 @@
 #pragma once
-// Pictures as the driver sees them: screenshots it takes and BMP files the program writes.
+// Pictures the program writes, as the checks read them.
 
 #include <cstdint>
 #include <filesystem>
@@ -16,7 +16,6 @@ struct Image {
 
     std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    Image Crop(int left, int top, int w, int h) const;
 };
 
 // A colour of the program (0x00BBGGRR) as a pixel of an Image (0x00RRGGBB).
@@ -38,8 +37,6 @@ struct BmpFile {
 // Reads an uncompressed 24- or 32-bit BMP; throws a Failure saying what is wrong otherwise.
 BmpFile ReadBmp(const std::filesystem::path& file);
 
-// Writes a 24-bit bottom-up BMP.
-void WriteBmp(const std::filesystem::path& file, const Image& image);
 
 std::string DescribePixel(std::uint32_t pixel);
 

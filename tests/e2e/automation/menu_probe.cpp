@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "runtime/canvas/gdi_objects_win.h"
+
 namespace {
 
 struct Output {
@@ -28,13 +30,7 @@ struct Output {
 bool CentrePixel(HBITMAP bitmap, int width, int height, unsigned* pixel) {
     if (width < 8 || height < 8 || width > 256 || height > 256) return false;
     static unsigned bits[256 * 256];
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = runtime::TopDownDibInfo(width, height);
     HDC screen = GetDC(nullptr);
     if (!screen) return false;
     const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);

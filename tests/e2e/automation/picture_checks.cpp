@@ -1,5 +1,7 @@
 #include "picture_checks.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +13,11 @@ namespace {
 
 constexpr std::uint32_t kBlack = 0;
 
-std::string At(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+std::string At(int x, int y) {
+    char text[32];
+    std::snprintf(text, sizeof text, "(%d, %d)", x, y);
+    return text;
+}
 
 bool OnMarker(const std::vector<Vertex>& vertices, int x, int y) {
     for (const Vertex& v : vertices)
@@ -79,28 +85,6 @@ std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, 
         }
     }
     return "";
-}
-
-std::string CheckUniform(const Image& picture, std::uint32_t pixel) {
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            if (picture.At(x, y) != pixel)
-                return "expected every pixel " + DescribePixel(pixel) + ", got " + DescribePixel(picture.At(x, y)) +
-                       " at " + At(x, y);
-    return "";
-}
-
-std::string CompareImages(const Image& expected, const Image& got, const char* what) {
-    if (expected.width != got.width || expected.height != got.height)
-        return std::string(what) + ": sizes differ";
-    long differing = 0;
-    int fx = -1, fy = -1;
-    for (int y = 0; y < got.height; ++y)
-        for (int x = 0; x < got.width; ++x)
-            if (expected.At(x, y) != got.At(x, y) && differing++ == 0) fx = x, fy = y;
-    if (differing == 0) return "";
-    return std::string(what) + ": " + std::to_string(differing) + " pixels differ, the first at " + At(fx, fy) +
-           ": expected " + DescribePixel(expected.At(fx, fy)) + ", got " + DescribePixel(got.At(fx, fy));
 }
 
 BorderMeasure MeasureBorder(const Image& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,

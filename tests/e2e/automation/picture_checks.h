@@ -23,12 +23,6 @@ std::vector<Vertex> TemplateVertices(int sides);
 // edge, and no gap along any edge.
 std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper);
 
-// Every pixel of the picture is `pixel`.
-std::string CheckUniform(const Image& picture, std::uint32_t pixel);
-
-// Pixels that differ between two pictures of the same size: count, and the first one.
-std::string CompareImages(const Image& expected, const Image& got, const char* what);
-
 struct BorderMeasure {
     double meanRun = 0;        // black pixels per column across the edge
     double meanWidth = 0;      // the same, measured square to the edge

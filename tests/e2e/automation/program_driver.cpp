@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
 
 #include "failure.h"
 
@@ -116,55 +115,6 @@ fs::path PathFromArgument(const std::string& path) {
     for (char& c : converted)
         if (c == '/') c = '\\';
     return converted;
-}
-
-namespace {
-
-Image CopyFromDc(HDC source, int width, int height) {
-    Image shot;
-    shot.width = width;
-    shot.height = height;
-    MemoryDc memory(source);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    GdiObject bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory.Get() || !bitmap.Get() || !bits) Fail("cannot make a bitmap for the screenshot");
-    {
-        Selection selected(memory.Get(), bitmap.Get());
-        if (!BitBlt(memory.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY))
-            Fail("BitBlt for the screenshot failed: " + LastErrorText());
-        GdiFlush();
-    }
-    const auto* p = static_cast<const std::uint32_t*>(bits);
-    shot.pixels.assign(p, p + static_cast<size_t>(width) * height);
-    for (auto& pixel : shot.pixels) pixel &= 0xFFFFFF;
-    return shot;
-}
-
-}  // namespace
-
-Image ScreenShotOfScreen() {
-    WindowDc screen(nullptr);
-    if (!screen.Get()) Fail("no device context for the screen");
-    return CopyFromDc(screen.Get(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-}
-
-std::string ReadWholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) Fail("cannot open " + file.string());
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::vector<fs::path> FilesIn(const fs::path& folder) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path().filename());
-    return files;
 }
 
 ProgramRun::ProgramRun(std::optional<std::string> settings) : ProgramRun(binaries.program, std::move(settings)) {}
@@ -281,10 +231,6 @@ std::vector<std::wstring> ProgramRun::ListItems(int listId) const {
     return items;
 }
 
-int ProgramRun::ListSelection(int listId) const {
-    return static_cast<int>(Send(Control(listId), LB_GETCURSEL, 0, 0));
-}
-
 void ProgramRun::ChooseListItem(int listId, int index) {
     HWND list = Control(listId);
     if (Send(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0) == LB_ERR)
@@ -308,16 +254,6 @@ void ProgramRun::ClickButton(int id) {
     Post(Control(id), BM_CLICK, 0, 0);
     WaitUntilIdle();
 }
-
-void ProgramRun::PostSysCommand(WPARAM command) { Post(mainWindow_, WM_SYSCOMMAND, command, 0); }
-
-void ProgramRun::PointerMove(int x, int y, bool leftDown) {
-    Post(Control(ids::kCanvas), WM_MOUSEMOVE, leftDown ? MK_LBUTTON : 0, MAKELPARAM(x, y));
-}
-void ProgramRun::PointerDown(int x, int y) {
-    Post(Control(ids::kCanvas), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-}
-void ProgramRun::PointerUp(int x, int y) { Post(Control(ids::kCanvas), WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
 
 void ProgramRun::WaitUntilIdle() const {
     // A sent message is handled before the posted ones waiting in the queue, so the first
@@ -376,27 +312,6 @@ DWORD ProgramRun::WaitForExit(std::chrono::milliseconds wait) {
     exited_ = true;
     exitCode_ = code;
     return code;
-}
-
-Image ProgramRun::Screenshot(POINT* clientOrigin) const {
-    CheckAlive();
-    RECT frame{};
-    if (!GetWindowRect(mainWindow_, &frame)) Fail("cannot read the main window's rectangle");
-    if (clientOrigin) {
-        POINT origin{0, 0};
-        ClientToScreen(mainWindow_, &origin);
-        *clientOrigin = POINT{origin.x - frame.left, origin.y - frame.top};
-    }
-    WindowDc source(mainWindow_);
-    if (!source.Get()) Fail("no device context for the main window");
-    return CopyFromDc(source.Get(), frame.right - frame.left, frame.bottom - frame.top);
-}
-
-RECT ProgramRun::ControlRect(int id) const {
-    RECT r{};
-    if (!GetWindowRect(Control(id), &r)) Fail("cannot read the rectangle of control " + std::to_string(id));
-    MapWindowPoints(nullptr, mainWindow_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 void ProgramRun::LoadProbe() {

@@ -77,7 +77,6 @@ public:
     void CheckAlive() const;
 
     std::vector<std::wstring> ListItems(int listId) const;
-    int ListSelection(int listId) const;  // 0-based, -1 for none
     // Selects item `index` (0-based) and tells the window as the list itself would.
     void ChooseListItem(int listId, int index);
     // Chooses the item with this text; fails if the list has none.
@@ -88,12 +87,6 @@ public:
     // A command that may open a modal box, so it must not wait for its handler.
     void PostCommand(int id);
     void ClickButton(int id);  // BM_CLICK, posted
-    void PostSysCommand(WPARAM command);
-
-    // Pointer on the canvas control, in its client coordinates.
-    void PointerMove(int x, int y, bool leftDown);
-    void PointerDown(int x, int y);
-    void PointerUp(int x, int y);
 
     std::wstring WindowTitle(HWND window) const;
 
@@ -110,11 +103,6 @@ public:
     // The exit code; fails if the program is still running at the deadline.
     DWORD WaitForExit(std::chrono::milliseconds wait = kDefaultWait);
     bool HasExited() const;
-
-    // The whole window as it is on screen, frame included, and where its client area starts.
-    Image Screenshot(POINT* clientOrigin = nullptr) const;
-    // A control's rectangle in the main window's client coordinates.
-    RECT ControlRect(int id) const;
 
     MenuBar ReadMenu();
     // Whether a menu handle (as GetMenu gives it from outside) is still a menu in the program.
@@ -153,11 +141,6 @@ bool PollUntil(std::chrono::milliseconds wait, Ready ready, Alive alive) {
 // A path from the command line; a Linux path is reached through Wine's drive Z:.
 std::filesystem::path PathFromArgument(const std::string& path);
 
-// The whole screen, message boxes and all.
-Image ScreenShotOfScreen();
-
 std::string Narrow(const std::wstring& text);  // UTF-8, for messages
-std::string ReadWholeFile(const std::filesystem::path& file);
-std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);
 
 }  // namespace e2e
