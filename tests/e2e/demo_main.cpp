@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     const std::wstring said = e2e::MessageBoxText(box);
     e2e::Answer(box, IDOK);
     e2e::WaitFor([&] { return !IsWindow(box); });
-    e2e::SaveScreenshot(e2e::Capture(p.Main()), out / "poligonos.bmp");
+    e2e::WritePictureBmp(e2e::Capture(p.Main()), out / "poligonos.bmp");
     std::error_code ignored;
     e2e::fs::copy_file(p.WorkFolder() / "poligono 5.bmp", out / "poligono 5.bmp",
                        e2e::fs::copy_options::overwrite_existing, ignored);

@@ -1,23 +1,37 @@
-// The end-to-end tests take the program to drive as their one argument besides GoogleTest's.
+// The end-to-end runner: poligonos_e2e_tests [gtest flags] poligonos.exe probe.dll crash-fixture.exe.
+// Linux paths, as CMake gives them, are reached through Wine's drive Z:.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "program_driver.h"
+#include "program_probe.h"
 
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: poligonos_e2e_tests [gtest flags] path/to/poligonos.exe\n");
-        return 2;
-    }
-    std::string path = argv[1];
-    if (!path.empty() && path[0] == '/') {  // a Linux path, as CMake gives it: Wine's Z: drive
+namespace e2e {
+extern fs::path CrashFixturePath;
+}
+
+namespace {
+
+e2e::fs::path FromArgument(std::string path) {
+    if (!path.empty() && path[0] == '/') {
         for (char& c : path)
             if (c == '/') c = '\\';
         path = "Z:" + path;
     }
-    e2e::ProgramPath = path;
+    return path;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: poligonos_e2e_tests [gtest flags] poligonos.exe menu_probe.dll crash_fixture.exe\n");
+        return 2;
+    }
+    e2e::ProgramPath = FromArgument(argv[1]);
+    e2e::ProbePath = FromArgument(argv[2]);
+    e2e::CrashFixturePath = FromArgument(argv[3]);
     return RUN_ALL_TESTS();
 }

@@ -85,23 +85,18 @@ void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes) 
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::uint32_t OnScreen(runtime::COLORREF color) {
-    const auto c = static_cast<std::uint32_t>(color);
-    return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-}
-
-Screenshot ExpectedPalette(const favorites::FavoriteTable& table) {
+Picture ExpectedPalette(const favorites::FavoriteTable& table) {
     favorites::SetDefaultGeometry();
     favorites::FavoriteColors = table;
     const runtime::TargetHandle bitmap = runtime::NewBitmap(favorites::kPaletteWidth, favorites::kPaletteHeight);
     favorites::ClearPalette(bitmap);
     favorites::DrawPalette(bitmap);
-    Screenshot picture;
+    Picture picture;
     runtime::WithCurrentRaster([&](const runtime::Raster& r, void*) {
         picture.width = r.width;
         picture.height = r.height;
         for (int y = 0; y < r.height; ++y)
-            for (int x = 0; x < r.width; ++x) picture.pixels.push_back(OnScreen(runtime::ColorFromPixel(r.At(x, y))));
+            for (int x = 0; x < r.width; ++x) picture.pixels.push_back(PixelOf(runtime::ColorFromPixel(r.At(x, y))));
     });
     runtime::EndBitmap();
     return picture;
@@ -113,8 +108,8 @@ favorites::FavoriteTable TableFromFile(const Program& p) {
     return favorites::FavoriteColors;
 }
 
-int PaletteMismatches(HWND dialog, const Screenshot& expected, std::string* first) {
-    const Screenshot shown = Capture(GetDlgItem(dialog, kPalette));
+int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first) {
+    const Picture shown = Capture(GetDlgItem(dialog, kPalette));
     if (shown.pixels.empty()) {
         if (first) *first = "no picture of the palette";
         return -1;

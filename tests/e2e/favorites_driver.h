@@ -47,14 +47,11 @@ void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes);
 fs::path PaletteFile(const Program& p);
 
 // The palette picture the dialog draws for `table`, 0x00RRGGBB, top-down.
-Screenshot ExpectedPalette(const favorites::FavoriteTable& table);
+Picture ExpectedPalette(const favorites::FavoriteTable& table);
 // The table the dialog builds from the file beside the program (or the default one).
 favorites::FavoriteTable TableFromFile(const Program& p);
 // How many pixels of the shown palette differ from `expected`, over the part the control
 // shows; the first difference goes to `first`.
-int PaletteMismatches(HWND dialog, const Screenshot& expected, std::string* first = nullptr);
-
-// 0x00BBGGRR as the screen holds it, 0x00RRGGBB.
-std::uint32_t OnScreen(runtime::COLORREF color);
+int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first = nullptr);
 
 }  // namespace e2e

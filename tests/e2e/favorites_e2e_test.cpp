@@ -33,13 +33,13 @@ FavoriteTable TableOf(const std::vector<FavoriteColorRecord>& records) {
     return table;
 }
 
-void ExpectPalette(HWND dialog, const Screenshot& expected) {
+void ExpectPalette(HWND dialog, const Picture& expected) {
     std::string first;
     EXPECT_EQ(PaletteMismatches(dialog, expected, &first), 0) << first;
 }
 
 // The ring of a box in white, as the box under the pointer shows it.
-void WhiteRing(Screenshot& picture, int row, int column) {
+void WhiteRing(Picture& picture, int row, int column) {
     const int left = 25 * column + 4, top = 25 * row + 4, right = left + 21, bottom = top + 21;
     for (int i = 0; i <= 21; ++i) {
         picture.pixels[top * picture.width + left + i] = picture.pixels[bottom * picture.width + left + i] = 0xFFFFFF;
@@ -49,7 +49,7 @@ void WhiteRing(Screenshot& picture, int row, int column) {
 
 // How many pixels of the label hold `colour`.
 int LabelPixels(HWND dialog, std::uint32_t colour) {
-    const Screenshot label = Capture(GetDlgItem(dialog, kColorLabel));
+    const Picture label = Capture(GetDlgItem(dialog, kColorLabel));
     int n = 0;
     for (std::uint32_t px : label.pixels) n += px == colour;
     return n;
@@ -86,7 +86,7 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
 
     OnPalette(d, WM_MOUSEMOVE, BoxMiddle(5, 5));  // the new colour shows at the next move
     table[1][0].color = 0x00808080;
-    Screenshot expected = ExpectedPalette(table);
+    Picture expected = ExpectedPalette(table);
     WhiteRing(expected, 5, 5);
     ExpectPalette(d, expected);
 
@@ -122,7 +122,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on white";
     const runtime::COLORREF picked = ColouredPalette()[3 * 13 + 7].color;
     OnPalette(d, WM_RBUTTONDOWN, BoxMiddle(3, 7));
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), OnScreen(picked));
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), PixelOf(picked));
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on a colour";
 
     EXPECT_TRUE(Leave(p, d).empty()) << "no changes, no question";

@@ -83,11 +83,11 @@ TEST(MainWindow, PaperColourRepaintsTheCanvas) {
     Program p;
     ASSERT_TRUE(p.Started());
     p.ChooseListItem(kSideList, 0);
-    Screenshot before = Capture(p.Control(1001));
+    Picture before = Capture(p.Control(1001));
     ASSERT_EQ(before.width, 800);
     EXPECT_EQ(before.At(10, 10), 0xFF00FFu) << "magenta paper";
     p.Send(kPaperColor);  // no favourite picked yet: the selected colour is black
-    Screenshot after = Capture(p.Control(1001));
+    Picture after = Capture(p.Control(1001));
     EXPECT_EQ(after.At(10, 10), 0x000000u);
     EXPECT_EQ(after.At(790, 790), 0x000000u);
 }
@@ -146,7 +146,7 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
     ASSERT_TRUE(p.Started());
     EXPECT_EQ(ListSelection(p.Control(kWidthList)), -1) << "an absurd width selects nothing";
     p.ChooseListItem(kSideList, 0);
-    Screenshot shot = Capture(p.Control(1001));
+    Picture shot = Capture(p.Control(1001));
     EXPECT_EQ(shot.At(10, 10), 0xFF0000u) << "paper &HFF is red";
 }
 
@@ -172,10 +172,10 @@ TEST(MainWindow, WindowLayoutOnScreen) {
         else
             EXPECT_EQ(r.bottom - r.top, c.h) << c.id;
     }
-    const Screenshot shot = Capture(p.Main());
+    const Picture shot = Capture(p.Main());
     ASSERT_GT(shot.width, 800);
     const fs::path file = fs::temp_directory_path() / "poligonos-e2e-main-window.bmp";
-    EXPECT_TRUE(SaveScreenshot(shot, file));
+    EXPECT_TRUE(WritePictureBmp(shot, file));
     std::printf("[ E2E      ] screenshot of the main window: %s\n", file.string().c_str());
 }
 

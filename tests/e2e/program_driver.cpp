@@ -1,7 +1,5 @@
 #include "program_driver.h"
 
-#include <psapi.h>
-
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -26,7 +24,7 @@ namespace {
 
 struct Search {
     DWORD pid;
-    const wchar_t* title;  // null: the dialog that holds the control `id`
+    const wchar_t* title = nullptr;  // null: the dialog that holds the control `id`
     int id = 0;
     HWND found = nullptr;
     int count = 0;
@@ -100,52 +98,49 @@ void Program::Start(const fs::path& program) {
     std::wstring command = L"\"" + Wide(program) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        Wide(workFolder_).c_str(), &startup, &process_))
+                        Wide(workFolder_).c_str(), &startup, &started))
         return;
-    WaitForInputIdle(process_.hProcess, 10000);
+    process_ = KernelHandle(started.hProcess);
+    KernelHandle thread(started.hThread);
+    processId_ = started.dwProcessId;
+    WaitForInputIdle(process_.Get(), 10000);
     main_ = WaitForDialogWith(509);  // the side list
 }
 
 Program::~Program() {
-    if (process_.hProcess) {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, 5000);
-        }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
+    if (Running()) {
+        TerminateProcess(process_.Get(), 1);
+        WaitForSingleObject(process_.Get(), 5000);
     }
     std::error_code ignored;
     if (!root_.empty()) fs::remove_all(root_, ignored);
 }
 
-namespace {
+bool Program::Running() const { return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
 
-HWND WaitForWindowOf(Search s, WNDENUMPROC matches, DWORD milliseconds) {
+HWND Program::WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds) const {
+    Search s{processId_, title, controlId};
     WaitFor([&] {
-        EnumWindows(matches, reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr;
+        EnumWindows(box ? FindBox : FindWindowOf, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr || !Running();  // a program that has ended shows nothing more
     }, milliseconds);
     return s.found;
 }
 
-}  // namespace
-
 HWND Program::WaitForWindow(const std::wstring& title, DWORD milliseconds) const {
-    return WaitForWindowOf({process_.dwProcessId, title.c_str()}, FindWindowOf, milliseconds);
+    return WaitForWindowOf(title.c_str(), 0, false, milliseconds);
 }
 
 HWND Program::WaitForDialogWith(int controlId, DWORD milliseconds) const {
-    return WaitForWindowOf({process_.dwProcessId, nullptr, controlId}, FindWindowOf, milliseconds);
+    return WaitForWindowOf(nullptr, controlId, false, milliseconds);
 }
 
-HWND Program::WaitForMessageBox(DWORD milliseconds) const {
-    return WaitForWindowOf({process_.dwProcessId, nullptr}, FindBox, milliseconds);
-}
+HWND Program::WaitForMessageBox(DWORD milliseconds) const { return WaitForWindowOf(nullptr, 0, true, milliseconds); }
 
 int Program::WindowCount() const {
-    Search s{process_.dwProcessId, nullptr};
+    Search s{processId_};
     EnumWindows(CountWindows, reinterpret_cast<LPARAM>(&s));
     return s.count;
 }
@@ -179,7 +174,7 @@ bool Program::WaitForPostedMessages() const {
     };
     const int before = top(), mark = before == 1 ? 2 : 1;
     PostMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(mark), 0);
-    const bool handled = WaitFor([&] { return top() == mark; });
+    const bool handled = WaitFor([&] { return top() == mark || !Running(); }) && Running();
     DWORD_PTR result = 0;
     SendMessageTimeoutW(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0, SMTO_NORMAL, 5000, &result);
     return handled;
@@ -192,15 +187,25 @@ void Program::Pointer(UINT message, int x, int y) const {
 }
 
 bool Program::WaitForExit(DWORD* exitCode, DWORD milliseconds) {
-    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return false;
-    return GetExitCodeProcess(process_.hProcess, exitCode) != 0;
+    if (!process_ || WaitForSingleObject(process_.Get(), milliseconds) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(process_.Get(), exitCode) != 0;
 }
 
-SIZE_T Program::PrivateBytes() const {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(process_.hProcess, &counters, sizeof counters);
-    return counters.PagefileUsage;
+DWORD Program::Quit() {
+    Post(1012);
+    DWORD code = ~0u;
+    return WaitForExit(&code) ? code : ~0u;
+}
+
+fs::path Program::PictureFile(int sides) const { return workFolder_ / ("poligono " + std::to_string(sides) + ".bmp"); }
+
+std::vector<std::uint8_t> Program::SavePicture(int sides) const {
+    Post(1010);
+    HWND box = WaitForMessageBox();
+    if (!box) return {};
+    Answer(box, IDOK);
+    WaitFor([&] { return !IsWindow(box); });
+    return ReadFile(PictureFile(sides));
 }
 
 std::wstring Text(HWND window) {
@@ -253,8 +258,8 @@ void SetControlText(HWND control, const std::wstring& text) {
 
 namespace {
 
-Screenshot CaptureWindow(HWND window) {
-    Screenshot shot;
+Picture CaptureWindow(HWND window) {
+    Picture shot;
     RECT r{};
     GetWindowRect(window, &r);
     shot.width = r.right - r.left;
@@ -280,15 +285,15 @@ Screenshot CaptureWindow(HWND window) {
 
 // A child window's own DC shows nothing from another process under Wine, so controls are cut
 // out of their top-level window's picture.
-Screenshot Capture(HWND window) {
+Picture Capture(HWND window) {
     HWND top = GetAncestor(window, GA_ROOT);
     if (!top || top == window) return CaptureWindow(window);
-    const Screenshot whole = CaptureWindow(top);
+    const Picture whole = CaptureWindow(top);
     RECT outer{}, part{};
     GetWindowRect(top, &outer);
     GetClientRect(window, &part);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&part), 2);
-    Screenshot shot;
+    Picture shot;
     shot.width = part.right - part.left;
     shot.height = part.bottom - part.top;
     const int dx = part.left - outer.left, dy = part.top - outer.top;
@@ -299,7 +304,7 @@ Screenshot Capture(HWND window) {
     return shot;
 }
 
-bool SaveScreenshot(const Screenshot& shot, const fs::path& file) {
+bool WritePictureBmp(const Picture& shot, const fs::path& file) {
     std::vector<std::uint32_t> copy = shot.pixels;
     const runtime::Raster r{copy.data(), shot.width, shot.height};
     const auto headers = runtime::BmpHeaders(shot.width, shot.height);

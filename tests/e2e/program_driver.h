@@ -2,7 +2,7 @@
 // Drives a copy of the real poligonos.exe from outside, as a UI-automation tool would: starts
 // it in a fresh folder with a working folder of its own, finds its windows by process, gives
 // commands, moves the pointer over the canvas, reads titles, controls, message boxes and the
-// files it writes. Every wait has a deadline.
+// files it writes. Every wait has a deadline, and ends early when the program has ended.
 
 #include <windows.h>
 
@@ -10,6 +10,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "picture.h"
+#include "runtime/canvas/gdi_objects_win.h"
 
 namespace e2e {
 
@@ -19,6 +22,12 @@ namespace fs = std::filesystem;
 extern fs::path ProgramPath;
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 10000);
+
+struct CloseKernelHandle {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+// A process, thread, file, mapping or snapshot handle, closed once.
+using KernelHandle = runtime::OwnedHandle<HANDLE, CloseKernelHandle>;
 
 class Program {
 public:
@@ -35,6 +44,9 @@ public:
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     const fs::path& ProgramFolder() const { return programFolder_; }
     const fs::path& WorkFolder() const { return workFolder_; }
+    HANDLE Process() const { return process_.Get(); }
+    DWORD ProcessId() const { return processId_; }
+    bool Running() const;
 
     // A window of the program with this title (and class #32770), or null after the wait.
     HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) const;
@@ -54,13 +66,21 @@ public:
     void Pointer(UINT message, int x, int y) const;                      // on the canvas, sent
 
     bool WaitForExit(DWORD* exitCode, DWORD milliseconds = 10000);
-    SIZE_T PrivateBytes() const;
+    // "Salir", and the exit code it ends with; ~0 when the program does not end.
+    DWORD Quit();
+    // "Grabar Imagen" with `sides` sides chosen: the box answered, the file's bytes (none when
+    // no file was written).
+    std::vector<std::uint8_t> SavePicture(int sides) const;
+    fs::path PictureFile(int sides) const;
 
 private:
     void Start(const fs::path& program);
 
+    HWND WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds) const;
+
     fs::path root_, programFolder_, workFolder_;
-    PROCESS_INFORMATION process_{};
+    KernelHandle process_;
+    DWORD processId_ = 0;
     HWND main_ = nullptr;
 };
 
@@ -74,13 +94,8 @@ void SetControlText(HWND control, const std::wstring& text);
 
 // The pixels of a top-level window, frame included, or of a control's client area, as they
 // are on screen: 0x00RRGGBB, top-down.
-struct Screenshot {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> pixels;
-    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-Screenshot Capture(HWND window);
-bool SaveScreenshot(const Screenshot& shot, const fs::path& file);  // as a 24-bit BMP
+Picture Capture(HWND window);
+bool WritePictureBmp(const Picture& shot, const fs::path& file);  // as a 24-bit BMP
 
 std::vector<std::uint8_t> ReadFile(const fs::path& file);
 std::string Narrow(const std::wstring& text);  // UTF-8, for messages

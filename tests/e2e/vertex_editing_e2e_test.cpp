@@ -13,17 +13,8 @@
 namespace e2e {
 namespace {
 
-constexpr int kSideList = 509, kPaint = 500, kSave = 1010, kVertexProperties = 1017, kBorderColor = 1013;
+constexpr int kSideList = 509, kPaint = 500, kVertexProperties = 1017, kBorderColor = 1013;
 constexpr int kVertexList = 1002, kXBox = 1004, kYBox = 1005, kApply = 1007, kLeave = 1008;
-
-std::vector<std::uint8_t> SavedPicture(Program& p, int sides) {
-    p.Post(kSave);
-    HWND box = p.WaitForMessageBox();
-    if (!box) return {};
-    Answer(box, IDOK);
-    WaitFor([&] { return !IsWindow(box); });
-    return ReadFile(p.WorkFolder() / ("poligono " + std::to_string(sides) + ".bmp"));
-}
 
 void Click(HWND dialog, int button) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
 
@@ -55,7 +46,7 @@ TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
         polygon::ClearCanvas(polygon::CanvasHandle);
         polygon::RedrawPolygon();
     });
-    EXPECT_TRUE(SavedPicture(p, 3) == expected) << "vertex 1 drawn at (310, 306)";
+    EXPECT_TRUE(p.SavePicture(3) == expected) << "vertex 1 drawn at (310, 306)";
 }
 
 TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
@@ -72,7 +63,7 @@ TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
         polygon::ClearCanvas(polygon::CanvasHandle);
         polygon::RedrawPolygon();
     });
-    EXPECT_TRUE(SavedPicture(p, 5) == expected);
+    EXPECT_TRUE(p.SavePicture(5) == expected);
 }
 
 TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
@@ -115,7 +106,7 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
     Choose(d, 2);  // 03º vertice
     EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"190");
     EXPECT_EQ(Text(GetDlgItem(d, kYBox)), L"400");
-    Screenshot shot = Capture(p.Control(1001));
+    Picture shot = Capture(p.Control(1001));
     EXPECT_EQ(shot.At(190, 400), 0x000000u) << "a black ring";
     EXPECT_EQ(shot.At(193, 403), 0xFFFFFFu) << "round a white square";
 
@@ -143,7 +134,7 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
         polygon::ClearCanvas(polygon::CanvasHandle);
         polygon::RedrawPolygon();
     });
-    EXPECT_TRUE(SavedPicture(p, 3) == expected);
+    EXPECT_TRUE(p.SavePicture(3) == expected);
 }
 
 TEST(Pointer, DragSpeedUnderWine) {

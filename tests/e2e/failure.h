@@ -13,7 +13,4 @@ struct Failure : std::runtime_error {
 
 [[noreturn]] inline void Fail(const std::string& what) { throw Failure(what); }
 
-// The platform's last error as text for a failure message: "error 5".
-std::string LastErrorText();
-
 }  // namespace e2e

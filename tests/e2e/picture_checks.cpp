@@ -1,9 +1,8 @@
 #include "picture_checks.h"
 
-#include <cstdio>
-
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "failure.h"
 
@@ -35,6 +34,13 @@ double DistanceToSegment(double px, double py, Vertex a, Vertex b) {
 
 }  // namespace
 
+std::string DescribePixel(std::uint32_t pixel) {
+    char text[40];
+    snprintf(text, sizeof text, "#%06X (r %u, g %u, b %u)", pixel & 0xFFFFFF, (pixel >> 16) & 0xFF,
+             (pixel >> 8) & 0xFF, pixel & 0xFF);
+    return text;
+}
+
 std::vector<Vertex> TemplateVertices(int sides) {
     static const Vertex kFirstNine[9] = {{300, 310}, {220, 330}, {190, 400}, {234, 322}, {334, 320},
                                          {434, 420}, {374, 324}, {174, 423}, {274, 333}};
@@ -44,7 +50,7 @@ std::vector<Vertex> TemplateVertices(int sides) {
     return v;
 }
 
-std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper) {
+std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper) {
     if (canvas.width != 800 || canvas.height != 800)
         return "expected an 800 x 800 picture, got " + std::to_string(canvas.width) + " x " +
                std::to_string(canvas.height);
@@ -87,7 +93,7 @@ std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, 
     return "";
 }
 
-BorderMeasure MeasureBorder(const Image& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
+BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
                             std::uint32_t border, std::uint32_t fill) {
     BorderMeasure m;
     const double slope = static_cast<double>(b.y - a.y) / (b.x - a.x);

@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "image.h"
+#include "picture.h"
 
 namespace e2e {
+
+// "#RRGGBB (r, g, b)", for failure messages.
+std::string DescribePixel(std::uint32_t pixel);
 
 struct Vertex {
     int x, y;
@@ -21,7 +24,7 @@ std::vector<Vertex> TemplateVertices(int sides);
 // The mesh on paper of one colour: only paper and black, a full black 8 x 8 marker with its
 // top left pixel on each vertex, every black pixel on a marker or within one pixel of an
 // edge, and no gap along any edge.
-std::string CheckMesh(const Image& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper);
+std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper);
 
 struct BorderMeasure {
     double meanRun = 0;        // black pixels per column across the edge
@@ -31,7 +34,7 @@ struct BorderMeasure {
 
 // Scans columns x0 .. x1 across the edge from `a` to `b` (not steeper than 45 degrees) of a
 // painted polygon whose interior lies below that edge.
-BorderMeasure MeasureBorder(const Image& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
+BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
                             std::uint32_t border, std::uint32_t fill);
 
 }  // namespace e2e

@@ -1,6 +1,5 @@
-#include "image.h"
+#include "bmp_file.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -36,7 +35,7 @@ BmpFile ReadBmp(const std::filesystem::path& file) {
     if (bmp.compression != 0 || (bmp.bitsPerPixel != 24 && bmp.bitsPerPixel != 32))
         Fail(file.string() + ": expected an uncompressed 24- or 32-bit picture, got " +
              std::to_string(bmp.bitsPerPixel) + " bits, compression " + std::to_string(bmp.compression));
-    Image& image = bmp.image;
+    Picture& image = bmp.image;
     image.width = width;
     image.height = height < 0 ? -height : height;
     const size_t bytes = static_cast<size_t>(bmp.bitsPerPixel / 8);
@@ -53,13 +52,6 @@ BmpFile ReadBmp(const std::filesystem::path& file) {
         }
     }
     return bmp;
-}
-
-std::string DescribePixel(std::uint32_t pixel) {
-    char text[40];
-    snprintf(text, sizeof text, "#%06X (r %u, g %u, b %u)", pixel & 0xFFFFFF, (pixel >> 16) & 0xFF,
-             (pixel >> 8) & 0xFF, pixel & 0xFF);
-    return text;
 }
 
 }  // namespace e2e

@@ -1,0 +1,31 @@
+#pragma once
+// What only the program's own process can see, read through the probe DLL loaded into it: its
+// menu bar (menus are private to their process under Wine), whether an old menu still lives,
+// and its live GDI objects (GetGuiResources gives 0 under Wine). The probe changes nothing.
+// Each call throws a Failure when the probe cannot be loaded or run.
+
+#include <cstdint>
+
+#include "menu_description.h"
+#include "program_driver.h"
+
+namespace e2e {
+
+// Where the probe DLL was built; set from the command line by main().
+extern fs::path ProbePath;
+
+MenuBar ReadMenu(const Program& p);
+bool MenuAlive(const Program& p, HMENU menu);
+
+// What the program holds. Memory is summed over the committed private regions of its address
+// space, since the private-usage counter is another figure Wine leaves at 0.
+struct ResourceCounts {
+    DWORD gdiObjects = 0;  // live GDI objects, stock objects not counted
+    int windows = 0;       // top-level and child windows of the process
+    std::uint64_t committedPrivate = 0;
+    std::uint64_t workingSet = 0;
+    DWORD reportedGdiObjects = 0, reportedUserObjects = 0;  // what GetGuiResources says
+};
+ResourceCounts Counts(const Program& p);
+
+}  // namespace e2e
