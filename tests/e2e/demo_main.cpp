@@ -1,9 +1,10 @@
 // The short demo `make run` plays where there is no display: five sides, "Pinta", "Grabar
-// Imagen"; the screenshot and the saved picture are left in the folder given.
+// Imagen", then the favourite colours with one colour changed and picked; the screenshots and
+// the saved picture are left in the folder given.
 #include <cstdio>
 #include <string>
 
-#include "program_driver.h"
+#include "favorites_driver.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -40,6 +41,19 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     e2e::fs::copy_file(p.WorkFolder() / "poligono 5.bmp", out / "poligono 5.bmp",
                        e2e::fs::copy_options::overwrite_existing, ignored);
+    if (HWND favorites = e2e::OpenFavorites(p)) {
+        e2e::WritePaletteFile(p, e2e::FileOf(e2e::ColouredPalette()));
+        e2e::Click(favorites, e2e::kLeave);
+        e2e::WaitFor([&] { return !IsWindow(favorites); });
+        favorites = e2e::OpenFavorites(p);  // now with the coloured palette
+        if (favorites && e2e::ChangeCellToGrey(p, favorites, 4, 6)) {
+            e2e::OnPalette(favorites, WM_RBUTTONDOWN, e2e::BoxMiddle(2, 9));
+            e2e::OnPalette(favorites, WM_MOUSEMOVE, e2e::BoxMiddle(4, 6));
+            e2e::WritePictureBmp(e2e::Capture(favorites), out / "favoritos.bmp");
+            e2e::Click(favorites, e2e::kLeave);
+            e2e::AnswerEveryBox(p, IDNO, 500);
+        }
+    }
     p.Send(1012);  // Salir
     DWORD code = 1;
     p.WaitForExit(&code);
