@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <random>
 
@@ -55,6 +56,16 @@ int LabelPixels(HWND dialog, std::uint32_t colour) {
     return n;
 }
 
+// The first and last columns of the label that hold `colour`.
+std::pair<int, int> LabelColumns(HWND dialog, std::uint32_t colour) {
+    const Picture label = Capture(GetDlgItem(dialog, kColorLabel));
+    int first = label.width, last = -1;
+    for (int y = 0; y < label.height; ++y)
+        for (int x = 0; x < label.width; ++x)
+            if (label.At(x, y) == colour) first = std::min(first, x), last = std::max(last, x);
+    return {first, last};
+}
+
 // Leaves the dialog with "Salir", answering a question with `answer` if one comes.
 std::vector<std::wstring> Leave(const Program& p, HWND dialog, int answer = IDNO) {
     Click(dialog, kLeave);
@@ -68,6 +79,10 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     ASSERT_TRUE(p.Started());
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
+    RECT client{};
+    GetClientRect(d, &client);
+    EXPECT_EQ(client.right, 350);
+    EXPECT_EQ(client.bottom, 357);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "nothing to archive yet";
     FavoriteTable table = TableOf(WhitePalette());
     ExpectPalette(d, ExpectedPalette(table));  // 130 white boxes with black rings
@@ -88,6 +103,8 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     table[1][0].color = 0x00808080;
     Picture expected = ExpectedPalette(table);
     WhiteRing(expected, 5, 5);
+    ExpectPalette(d, expected);
+    OnPalette(d, WM_MOUSEMOVE, {130, 255});  // below the rows: the last highlight stays
     ExpectPalette(d, expected);
 
     Click(d, kArchive);
@@ -113,6 +130,9 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     ASSERT_NE(d, nullptr);
     ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));
     EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu) << "white before any pick";
+    const auto [left, right] = LabelColumns(d, 0x000000);
+    EXPECT_TRUE(left > 20 && right < 314 && std::abs((left + right) / 2 - 167) <= 6)
+        << "\"Color Seleccionado\" centred: columns " << left << " to " << right;
 
     OnPalette(d, WM_RBUTTONDOWN, {4 + 25, 10});  // the ring of (0, 1)
     EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0x000000u);
@@ -141,6 +161,12 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") == ExpectedPicture(6, settings, [] {
         polygon::PaintPolygon();
     })) << "filled with the selected colour";
+
+    d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu) << "a new opening shows the label white";
+    EXPECT_GT(LabelPixels(d, 0x000000), 50) << "with black text, whatever colour is selected";
+    Leave(p, d);
 }
 
 TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFile) {
