@@ -84,6 +84,10 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     EXPECT_EQ(client.right, 350);
     EXPECT_EQ(client.bottom, 357);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "nothing to archive yet";
+    const int windowsOpen = p.WindowCount();
+    p.Post(kFavoriteColorsCommand);  // handled by the dialog's loop, and refused
+    ASSERT_TRUE(p.WaitForPostedMessages());
+    EXPECT_EQ(p.WindowCount(), windowsOpen) << "one dialog at a time";
     FavoriteTable table = TableOf(WhitePalette());
     ExpectPalette(d, ExpectedPalette(table));  // 130 white boxes with black rings
 
@@ -169,7 +173,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     Leave(p, d);
 }
 
-TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFile) {
+TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseDoesNotAsk) {
     Program p;
     ASSERT_TRUE(p.Started());
     WritePaletteFile(p, FileOf(ColouredPalette()));
@@ -189,6 +193,15 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFile) {
     ExpectPalette(d, ExpectedPalette(TableOf(WhitePalette())));
     EXPECT_TRUE(Leave(p, d).empty());
     EXPECT_FALSE(fs::exists(PaletteFile(p))) << "a reset writes no new file";
+
+    // The close request ends the dialog without the question; the change is lost.
+    d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(ChangeCellToGrey(p, d, 0, 0));
+    PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_TRUE(AnswerEveryBox(p, IDYES, 500).empty()) << "no question";
+    EXPECT_FALSE(fs::exists(PaletteFile(p)));
 }
 
 // Files the program did not write, opened and then archived after one change.
