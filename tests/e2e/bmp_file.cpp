@@ -10,7 +10,8 @@ namespace e2e {
 namespace {
 
 std::uint32_t Little32(const std::vector<unsigned char>& b, size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 std::uint16_t Little16(const std::vector<unsigned char>& b, size_t at) {
     return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
@@ -21,7 +22,8 @@ std::uint16_t Little16(const std::vector<unsigned char>& b, size_t at) {
 BmpFile ReadBmp(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) Fail("cannot open " + file.string());
-    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
     BmpFile bmp;
     bmp.fileSize = b.size();
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') Fail(file.string() + " is not a BMP file");
@@ -34,7 +36,8 @@ BmpFile ReadBmp(const std::filesystem::path& file) {
     bmp.bottomUp = height > 0;
     if (bmp.compression != 0 || (bmp.bitsPerPixel != 24 && bmp.bitsPerPixel != 32))
         Fail(file.string() + ": expected an uncompressed 24- or 32-bit picture, got " +
-             std::to_string(bmp.bitsPerPixel) + " bits, compression " + std::to_string(bmp.compression));
+             std::to_string(bmp.bitsPerPixel) + " bits, compression " +
+             std::to_string(bmp.compression));
     Picture& image = bmp.image;
     image.width = width;
     image.height = height < 0 ? -height : height;

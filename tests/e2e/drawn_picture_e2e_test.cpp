@@ -25,7 +25,8 @@ TEST(DrawnPicture, FiveSidesSaveTheMeshAsA24BitBottomUpFile) {
     EXPECT_EQ(bmp.pixelOffset, 54u);
     EXPECT_EQ(CheckMesh(bmp.image, TemplateVertices(5), kMagenta), "");
     EXPECT_EQ(p.Quit(), 0u);
-    EXPECT_FALSE(fs::exists(p.ProgramFolder() / "color.bmp")) << "no swatch file is ever left or written";
+    EXPECT_FALSE(fs::exists(p.ProgramFolder() / "color.bmp"))
+        << "no swatch file is ever left or written";
 }
 
 TEST(DrawnPicture, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
@@ -40,9 +41,12 @@ TEST(DrawnPicture, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
     // Edge 1 to 2 slopes gently; its interior side is below it.
     const BorderMeasure m = MeasureBorder(painted, v[0], v[1], 232, 262, kMagenta, kBlack, kWhite);
     EXPECT_EQ(m.problem, "");
-    EXPECT_NEAR(m.meanWidth, 7.0, 0.3) << "border width square to the edge (mean run " << m.meanRun << " pixels)";
-    EXPECT_EQ(DescribePixel(painted.At(236, 346)), DescribePixel(kWhite)) << "fill inside the triangle";
-    EXPECT_EQ(DescribePixel(painted.At(197, 407)), DescribePixel(kMagenta)) << "no marker below vertex 3";
+    EXPECT_NEAR(m.meanWidth, 7.0, 0.3)
+        << "border width square to the edge (mean run " << m.meanRun << " pixels)";
+    EXPECT_EQ(DescribePixel(painted.At(236, 346)), DescribePixel(kWhite))
+        << "fill inside the triangle";
+    EXPECT_EQ(DescribePixel(painted.At(197, 407)), DescribePixel(kMagenta))
+        << "no marker below vertex 3";
     EXPECT_EQ(DescribePixel(painted.At(700, 700)), DescribePixel(kMagenta)) << "paper";
 
     p.Send(kMesh);

@@ -1,5 +1,5 @@
-// The end-to-end runner: poligonos_e2e_tests [gtest flags] poligonos.exe probe.dll crash-fixture.exe.
-// Linux paths, as CMake gives them, are reached through Wine's drive Z:.
+// The end-to-end runner: poligonos_e2e_tests [gtest flags] poligonos.exe probe.dll
+// crash-fixture.exe. Linux paths, as CMake gives them, are reached through Wine's drive Z:.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -27,7 +27,9 @@ e2e::fs::path FromArgument(std::string path) {
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (argc < 4) {
-        std::fprintf(stderr, "usage: poligonos_e2e_tests [gtest flags] poligonos.exe menu_probe.dll crash_fixture.exe\n");
+        std::fprintf(stderr,
+                     "usage: poligonos_e2e_tests [gtest flags] poligonos.exe menu_probe.dll "
+                     "crash_fixture.exe\n");
         return 2;
     }
     e2e::ProgramPath = FromArgument(argv[1]);

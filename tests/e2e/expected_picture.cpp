@@ -7,7 +7,9 @@
 
 namespace e2e {
 
-app::SettingsRecord DefaultSettings() { return {0, 0x00FFFFFF, 0x00FF00FF, 1}; }
+app::SettingsRecord DefaultSettings() {
+    return {0, 0x00FFFFFF, 0x00FF00FF, 1};
+}
 
 std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& settings,
                                           const std::function<void()>& change) {

@@ -11,6 +11,8 @@ struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] inline void Fail(const std::string& what) { throw Failure(what); }
+[[noreturn]] inline void Fail(const std::string& what) {
+    throw Failure(what);
+}
 
 }  // namespace e2e

@@ -16,13 +16,15 @@ HWND OpenFavorites(const Program& p) {
     return p.WaitForWindow(kFavoritesTitle);
 }
 
-POINT BoxMiddle(int row, int column) { return {25 * column + 14, 25 * row + 14}; }
+POINT BoxMiddle(int row, int column) {
+    return {25 * column + 14, 25 * row + 14};
+}
 
 void OnPalette(HWND dialog, UINT message, POINT at) {
     const WPARAM buttons = message == WM_RBUTTONDOWN ? MK_RBUTTON : 0;
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(GetDlgItem(dialog, kPalette), message, buttons, MAKELPARAM(at.x, at.y), SMTO_NORMAL, 10000,
-                        &result);
+    SendMessageTimeoutW(GetDlgItem(dialog, kPalette), message, buttons, MAKELPARAM(at.x, at.y),
+                        SMTO_NORMAL, 10000, &result);
 }
 
 HWND OpenChooser(const Program& p, HWND dialog, POINT at) {
@@ -42,10 +44,13 @@ bool AcceptChooser(HWND chooser, int red, int green, int blue) {
 
 bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column) {
     HWND chooser = OpenChooser(p, dialog, BoxMiddle(row, column));
-    return chooser && AcceptChooser(chooser) && WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kArchive)); });
+    return chooser && AcceptChooser(chooser) &&
+           WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kArchive)); });
 }
 
-void Click(HWND dialog, int button) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+void Click(HWND dialog, int button) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
 
 std::vector<std::wstring> AnswerEveryBox(const Program& p, int button, DWORD quiet) {
     std::vector<std::wstring> texts;
@@ -58,14 +63,20 @@ std::vector<std::wstring> AnswerEveryBox(const Program& p, int button, DWORD qui
 }
 
 favorites::FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color) {
-    return {25 * column + 1,          25 * (column + 1) + 1, 25 * row + 1, 25 * (row + 1) + 1,
-            static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), color};
+    return {25 * column + 1,
+            25 * (column + 1) + 1,
+            25 * row + 1,
+            25 * (row + 1) + 1,
+            static_cast<std::int16_t>(column),
+            static_cast<std::int16_t>(row),
+            color};
 }
 
 std::vector<favorites::FavoriteColorRecord> ColouredPalette() {
     std::vector<favorites::FavoriteColorRecord> cells;
     for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 13; ++c) cells.push_back(Cell(r, c, (20 * c + 5) | (25 * r + 5) << 8 | 0xC8 << 16));
+        for (int c = 0; c < 13; ++c)
+            cells.push_back(Cell(r, c, (20 * c + 5) | (25 * r + 5) << 8 | 0xC8 << 16));
     return cells;
 }
 
@@ -78,17 +89,21 @@ std::vector<std::uint8_t> FileOf(const std::vector<favorites::FavoriteColorRecor
     return bytes;
 }
 
-fs::path PaletteFile(const Program& p) { return p.ProgramFolder() / "Mis Colores.log"; }
+fs::path PaletteFile(const Program& p) {
+    return p.ProgramFolder() / "Mis Colores.log";
+}
 
 void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(PaletteFile(p), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 Picture ExpectedPalette(const favorites::FavoriteTable& table) {
     favorites::SetDefaultGeometry();
     favorites::FavoriteColors = table;
-    const runtime::TargetHandle bitmap = runtime::NewBitmap(favorites::kPaletteWidth, favorites::kPaletteHeight);
+    const runtime::TargetHandle bitmap =
+        runtime::NewBitmap(favorites::kPaletteWidth, favorites::kPaletteHeight);
     favorites::ClearPalette(bitmap);
     favorites::DrawPalette(bitmap);
     Picture picture;
@@ -96,7 +111,8 @@ Picture ExpectedPalette(const favorites::FavoriteTable& table) {
         picture.width = r.width;
         picture.height = r.height;
         for (int y = 0; y < r.height; ++y)
-            for (int x = 0; x < r.width; ++x) picture.pixels.push_back(PixelOf(runtime::ColorFromPixel(r.At(x, y))));
+            for (int x = 0; x < r.width; ++x)
+                picture.pixels.push_back(PixelOf(runtime::ColorFromPixel(r.At(x, y))));
     });
     runtime::EndBitmap();
     return picture;
@@ -119,8 +135,8 @@ int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first) 
         for (int x = 0; x < shown.width && x < expected.width; ++x)
             if (shown.At(x, y) != expected.At(x, y) && mismatches++ == 0 && first) {
                 char text[96];
-                std::snprintf(text, sizeof text, "(%d, %d) shows %06X, not %06X", x, y, shown.At(x, y),
-                              expected.At(x, y));
+                std::snprintf(text, sizeof text, "(%d, %d) shows %06X, not %06X", x, y,
+                              shown.At(x, y), expected.At(x, y));
                 *first = text;
             }
     return mismatches;

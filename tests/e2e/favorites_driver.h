@@ -15,8 +15,10 @@
 namespace e2e {
 
 constexpr int kFavoriteColorsCommand = 1016;
-constexpr int kPalette = 31001, kArchive = 31002, kLeave = 31003, kReset = 31004, kColorLabel = 31005;
-constexpr int kChooserRed = 706, kChooserGreen = 707, kChooserBlue = 708;  // the chooser's edit boxes
+constexpr int kPalette = 31001, kArchive = 31002, kLeave = 31003, kReset = 31004,
+              kColorLabel = 31005;
+constexpr int kChooserRed = 706, kChooserGreen = 707,
+              kChooserBlue = 708;  // the chooser's edit boxes
 extern const wchar_t* const kFavoritesTitle;
 extern const wchar_t* const kArchivedText;
 

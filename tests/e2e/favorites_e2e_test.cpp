@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "expected_picture.h"
@@ -43,8 +43,10 @@ void ExpectPalette(HWND dialog, const Picture& expected) {
 void WhiteRing(Picture& picture, int row, int column) {
     const int left = 25 * column + 4, top = 25 * row + 4, right = left + 21, bottom = top + 21;
     for (int i = 0; i <= 21; ++i) {
-        picture.pixels[top * picture.width + left + i] = picture.pixels[bottom * picture.width + left + i] = 0xFFFFFF;
-        picture.pixels[(top + i) * picture.width + left] = picture.pixels[(top + i) * picture.width + right] = 0xFFFFFF;
+        picture.pixels[top * picture.width + left + i] =
+            picture.pixels[bottom * picture.width + left + i] = 0xFFFFFF;
+        picture.pixels[(top + i) * picture.width + left] =
+            picture.pixels[(top + i) * picture.width + right] = 0xFFFFFF;
     }
 }
 
@@ -100,7 +102,8 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     EXPECT_EQ(p.WindowCount(), windows) << "one chooser only";
 
     ASSERT_TRUE(AcceptChooser(chooser));  // OK, with the mid grey it opened with
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, kArchive)) != FALSE; })) << "a change to archive";
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, kArchive)) != FALSE; }))
+        << "a change to archive";
     EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 300), nullptr) << "and no chooser after it";
 
     OnPalette(d, WM_MOUSEMOVE, BoxMiddle(5, 5));  // the new colour shows at the next move
@@ -151,8 +154,9 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
 
     EXPECT_TRUE(Leave(p, d).empty()) << "no changes, no question";
     const auto ini = ReadFile(p.ProgramFolder() / "Configuracion.ini");
-    EXPECT_EQ(std::string(ini.begin(), ini.end()),
-              "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n")
+    EXPECT_EQ(
+        std::string(ini.begin(), ini.end()),
+        "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n")
         << "stored as soon as the dialog closed";
 
     p.Send(kFillColor);
@@ -162,13 +166,14 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{L"Poligono Grabado ..."});
     app::SettingsRecord settings = DefaultSettings();
     settings.Relleno = picked;
-    EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") == ExpectedPicture(6, settings, [] {
-        polygon::PaintPolygon();
-    })) << "filled with the selected colour";
+    EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") ==
+                ExpectedPicture(6, settings, [] { polygon::PaintPolygon(); }))
+        << "filled with the selected colour";
 
     d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu) << "a new opening shows the label white";
+    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu)
+        << "a new opening shows the label white";
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "with black text, whatever colour is selected";
     Leave(p, d);
 }
@@ -180,7 +185,8 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(ChangeCellToGrey(p, d, 0, 0));
-    EXPECT_EQ(Leave(p, d, IDNO), std::vector<std::wstring>{L"Desea guardar los cambios antes de Salir ?"});
+    EXPECT_EQ(Leave(p, d, IDNO),
+              std::vector<std::wstring>{L"Desea guardar los cambios antes de Salir ?"});
     EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(ColouredPalette())) << "the file as it was";
 
     d = OpenFavorites(p);
@@ -188,7 +194,8 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));  // the change is gone
     Click(d, kReset);
     EXPECT_EQ(AnswerEveryBox(p, IDYES),
-              std::vector<std::wstring>{L"Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos"});
+              std::vector<std::wstring>{
+                  L"Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos"});
     EXPECT_FALSE(fs::exists(PaletteFile(p)));
     ExpectPalette(d, ExpectedPalette(TableOf(WhitePalette())));
     EXPECT_TRUE(Leave(p, d).empty());
@@ -240,7 +247,8 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
         for (int r = 0; r < 10; ++r)
             for (int col = 0; col < 13; ++col) written.push_back(c.table[r][col]);
         written.back().color = 0x00808080;
-        EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(written)) << "the 130 palette cells and nothing else";
+        EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(written))
+            << "the 130 palette cells and nothing else";
         Leave(p, d);
     }
 }
@@ -253,18 +261,21 @@ TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(ChangeCellToGrey(p, d, 2, 2));
-    HANDLE held = CreateFileW(PaletteFile(p).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        CreateFileW(PaletteFile(p).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Click(d, kArchive);
     const auto boxes = AnswerEveryBox(p);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rfind(L"Err: ", 0), 0u) << Narrow(boxes[0]);
-    std::printf("[ E2E      ] archive onto a file held open elsewhere: \"%s\"\n", Narrow(boxes[0]).c_str());
+    std::printf("[ E2E      ] archive onto a file held open elsewhere: \"%s\"\n",
+                Narrow(boxes[0]).c_str());
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "still not archived";
     CloseHandle(held);
     EXPECT_TRUE(ReadFile(PaletteFile(p)) == old);
     std::vector<fs::path> left;
-    for (const auto& entry : fs::directory_iterator(p.ProgramFolder())) left.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(p.ProgramFolder()))
+        left.push_back(entry.path().filename());
     EXPECT_EQ(left.size(), 2u) << "no temporary file stays beside the program and the palette";
     Leave(p, d);
 }
@@ -289,9 +300,10 @@ TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
         const auto started = std::chrono::steady_clock::now();
         HWND d = OpenFavorites(p);
         ASSERT_NE(d, nullptr);
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        std::printf("[ E2E      ] the dialog opened on a palette file of %zu bytes in %lld ms\n", file->size(),
-                    static_cast<long long>(ms.count()));
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - started);
+        std::printf("[ E2E      ] the dialog opened on a palette file of %zu bytes in %lld ms\n",
+                    file->size(), static_cast<long long>(ms.count()));
         ExpectPalette(d, ExpectedPalette(TableFromFile(p)));
         Leave(p, d);
         DWORD code = 0;

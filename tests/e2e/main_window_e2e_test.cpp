@@ -15,7 +15,9 @@ namespace {
 constexpr int kSideList = 509, kWidthList = 510, kPaint = 500;
 constexpr int kSave = 1010, kAuthor = 1011, kQuit = 1012, kPaperColor = 1015;
 
-std::wstring Two(int n) { return (n < 10 ? L"0" : L"") + std::to_wstring(n); }
+std::wstring Two(int n) {
+    return (n < 10 ? L"0" : L"") + std::to_wstring(n);
+}
 
 // Answers the box that a command opened and gives back its text.
 std::wstring AnswerBox(Program& p) {
@@ -101,7 +103,9 @@ TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
     p.Post(kAuthor);  // handled by the box's own loop, and refused
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WindowCount(), windows) << "a second \"Autor\" opens no second box";
-    EXPECT_EQ(AnswerBox(p), L"Realizado por:\r\nBelmar 2018\r\n\r\nVisitame en: \r\nhttps://poligonos.example.org/");
+    EXPECT_EQ(
+        AnswerBox(p),
+        L"Realizado por:\r\nBelmar 2018\r\n\r\nVisitame en: \r\nhttps://poligonos.example.org/");
 }
 
 TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
@@ -115,7 +119,9 @@ TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
     EXPECT_EQ(code, 0u);
     const auto ini = ReadFile(p.ProgramFolder() / "Configuracion.ini");
     const std::string text(ini.begin(), ini.end());
-    EXPECT_EQ(text, "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=7\r\n");
+    EXPECT_EQ(
+        text,
+        "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=7\r\n");
 }
 
 TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
@@ -157,9 +163,12 @@ TEST(MainWindow, WindowLayoutOnScreen) {
     RECT client{};
     GetClientRect(p.Main(), &client);
     EXPECT_EQ(client.right, 810);
-    struct Place { int id, x, y, w, h; };
-    for (const Place& c : {Place{500, 105, 819, 70, 18}, Place{501, 196, 819, 70, 19}, Place{509, 590, 819, 90, 38},
-                           Place{510, 300, 819, 190, 38}, Place{1001, 5, 5, 800, 800}}) {
+    struct Place {
+        int id, x, y, w, h;
+    };
+    for (const Place& c :
+         {Place{500, 105, 819, 70, 18}, Place{501, 196, 819, 70, 19}, Place{509, 590, 819, 90, 38},
+          Place{510, 300, 819, 190, 38}, Place{1001, 5, 5, 800, 800}}) {
         RECT r{};
         GetWindowRect(p.Control(c.id), &r);
         MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);

@@ -66,7 +66,8 @@ MenuBar ParseMenuDescription(const std::wstring& description) {
                 item.bitmapWidth = std::stoi(f[5].substr(0, x));
                 item.bitmapHeight = std::stoi(f[5].substr(x + 1));
             }
-            if (f[6] != L"-") item.bitmapCentre = static_cast<std::uint32_t>(std::stoul(f[6], nullptr, 16));
+            if (f[6] != L"-")
+                item.bitmapCentre = static_cast<std::uint32_t>(std::stoul(f[6], nullptr, 16));
         } catch (const std::exception&) {
             Fail("menu probe: cannot read the line \"" + Utf8(line) + "\"");
         }
@@ -90,7 +91,8 @@ std::string MenuSummary(const MenuBar& bar) {
             if (item.kind == 'S')
                 out << " | -";
             else
-                out << " | " << Utf8(item.text) << " (" << item.id << (item.Greyed() ? ", greyed" : "") << ")";
+                out << " | " << Utf8(item.text) << " (" << item.id
+                    << (item.Greyed() ? ", greyed" : "") << ")";
         }
         out << "\n";
     }

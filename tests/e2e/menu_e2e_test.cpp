@@ -11,8 +11,9 @@ namespace {
 constexpr std::uint32_t kMagenta = 0xFF00FF, kWhite = 0xFFFFFF, kBlack = 0x000000;
 
 namespace ids {
-constexpr int kSideList = 509, kSavePicture = 1010, kAuthor = 1011, kQuit = 1012, kBorderColor = 1013,
-              kFillColor = 1014, kPaperColor = 1015, kFavoriteColors = 1016, kVertexProperties = 1017;
+constexpr int kSideList = 509, kSavePicture = 1010, kAuthor = 1011, kQuit = 1012,
+              kBorderColor = 1013, kFillColor = 1014, kPaperColor = 1015, kFavoriteColors = 1016,
+              kVertexProperties = 1017;
 }  // namespace ids
 
 TEST(Menu, HasItsStructureIdsAndStates) {
@@ -24,10 +25,15 @@ TEST(Menu, HasItsStructureIdsAndStates) {
         int id;
     };
     const std::vector<std::pair<const char*, std::vector<Expected>>> expected = {
-        {"Archivos", {{"Grabar Imagen", 1010}, {"-", 0}, {"Autor", 1011}, {"-", 0}, {"Salir", 1012}}},
+        {"Archivos",
+         {{"Grabar Imagen", 1010}, {"-", 0}, {"Autor", 1011}, {"-", 0}, {"Salir", 1012}}},
         {"Ajustes", {{"Propiedades coordenadas", 1017}}},
         {"Colores",
-         {{"Colores Favoritos", 1016}, {"-", 0}, {"Color Borde", 1013}, {"Color Relleno", 1014}, {"Color Papel", 1015}}},
+         {{"Colores Favoritos", 1016},
+          {"-", 0},
+          {"Color Borde", 1013},
+          {"Color Relleno", 1014},
+          {"Color Papel", 1015}}},
     };
     ASSERT_EQ(bar.menus.size(), expected.size()) << MenuSummary(bar);
     for (size_t m = 0; m < expected.size(); ++m) {
@@ -47,21 +53,24 @@ TEST(Menu, HasItsStructureIdsAndStates) {
             EXPECT_EQ(item.kind, 'I');
             EXPECT_EQ(Narrow(item.text), e.text);
             EXPECT_EQ(item.id, e.id);
-            EXPECT_EQ(item.Greyed(), e.id == ids::kVertexProperties) << "greyed state, state 0x" << std::hex << item.state;
+            EXPECT_EQ(item.Greyed(), e.id == ids::kVertexProperties)
+                << "greyed state, state 0x" << std::hex << item.state;
         }
     }
     // The swatches: a 16 x 16 picture in the colour of each setting (black, white, magenta).
     const struct {
         int id;
         std::uint32_t colour;
-    } swatches[] = {{ids::kBorderColor, kBlack}, {ids::kFillColor, kWhite}, {ids::kPaperColor, kMagenta}};
+    } swatches[] = {
+        {ids::kBorderColor, kBlack}, {ids::kFillColor, kWhite}, {ids::kPaperColor, kMagenta}};
     for (const auto& s : swatches) {
         const MenuItem* item = bar.FindById(s.id);
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->bitmapWidth, 16) << Narrow(item->text);
         EXPECT_EQ(item->bitmapHeight, 16) << Narrow(item->text);
         ASSERT_TRUE(item->bitmapCentre.has_value()) << Narrow(item->text) << " shows no swatch";
-        EXPECT_EQ(DescribePixel(*item->bitmapCentre), DescribePixel(s.colour)) << Narrow(item->text);
+        EXPECT_EQ(DescribePixel(*item->bitmapCentre), DescribePixel(s.colour))
+            << Narrow(item->text);
     }
     EXPECT_EQ(p.Quit(), 0u);
 }
@@ -70,7 +79,8 @@ TEST(Menu, ShowsItsPicturesBesideTheItems) {
     Program p;
     ASSERT_TRUE(p.Started());
     const MenuBar bar = ReadMenu(p);
-    for (int id : {ids::kSavePicture, ids::kAuthor, ids::kQuit, ids::kVertexProperties, ids::kFavoriteColors}) {
+    for (int id : {ids::kSavePicture, ids::kAuthor, ids::kQuit, ids::kVertexProperties,
+                   ids::kFavoriteColors}) {
         const MenuItem* item = bar.FindById(id);
         ASSERT_NE(item, nullptr) << id;
         EXPECT_EQ(item->bitmapWidth, 16) << Narrow(item->text) << ": expected a 16 x 16 picture";
@@ -86,7 +96,8 @@ TEST(Menu, VertexPropertiesStaysGreyedAcrossAColourCommandAndIsEnabledBySideCoun
     p.Send(ids::kBorderColor);
     MenuBar bar = ReadMenu(p);
     ASSERT_NE(bar.FindById(ids::kVertexProperties), nullptr);
-    EXPECT_TRUE(bar.FindById(ids::kVertexProperties)->Greyed()) << "after \"Color Borde\" with no side count";
+    EXPECT_TRUE(bar.FindById(ids::kVertexProperties)->Greyed())
+        << "after \"Color Borde\" with no side count";
     EXPECT_FALSE(bar.FindById(ids::kSavePicture)->Greyed());
     const HMENU rebuilt = GetMenu(p.Main());
     EXPECT_NE(rebuilt, first) << "a colour command rebuilds the menu bar";
@@ -97,7 +108,8 @@ TEST(Menu, VertexPropertiesStaysGreyedAcrossAColourCommandAndIsEnabledBySideCoun
     EXPECT_FALSE(bar.FindById(ids::kVertexProperties)->Greyed()) << "after \"10 lados\"";
     p.Send(ids::kFillColor);
     bar = ReadMenu(p);
-    EXPECT_FALSE(bar.FindById(ids::kVertexProperties)->Greyed()) << "a rebuild keeps the enabled state";
+    EXPECT_FALSE(bar.FindById(ids::kVertexProperties)->Greyed())
+        << "a rebuild keeps the enabled state";
     EXPECT_EQ(p.Quit(), 0u);
 }
 
@@ -109,7 +121,8 @@ TEST(Menu, ColorPapelChangesTheSwatchBesideItsItem) {
     const MenuBar bar = ReadMenu(p);
     ASSERT_TRUE(bar.FindById(ids::kPaperColor)->bitmapCentre.has_value());
     EXPECT_EQ(DescribePixel(*bar.FindById(ids::kPaperColor)->bitmapCentre), DescribePixel(kBlack));
-    EXPECT_EQ(DescribePixel(*bar.FindById(ids::kFillColor)->bitmapCentre), DescribePixel(kWhite)) << "unchanged";
+    EXPECT_EQ(DescribePixel(*bar.FindById(ids::kFillColor)->bitmapCentre), DescribePixel(kWhite))
+        << "unchanged";
     EXPECT_EQ(p.Quit(), 0u);
 }
 

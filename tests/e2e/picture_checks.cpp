@@ -50,7 +50,8 @@ std::vector<Vertex> TemplateVertices(int sides) {
     return v;
 }
 
-std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper) {
+std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices,
+                      std::uint32_t paper) {
     if (canvas.width != 800 || canvas.height != 800)
         return "expected an 800 x 800 picture, got " + std::to_string(canvas.width) + " x " +
                std::to_string(canvas.height);
@@ -59,8 +60,8 @@ std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices
         for (int x = 0; x < canvas.width; ++x) {
             const std::uint32_t p = canvas.At(x, y);
             if (p != paper && p != kBlack)
-                return "expected only the paper " + DescribePixel(paper) + " and black, got " + DescribePixel(p) +
-                       " at " + At(x, y);
+                return "expected only the paper " + DescribePixel(paper) + " and black, got " +
+                       DescribePixel(p) + " at " + At(x, y);
             if (p != kBlack || OnMarker(vertices, x, y)) continue;
             bool nearEdge = false;
             for (size_t i = 0; i < n && !nearEdge; ++i)
@@ -71,8 +72,9 @@ std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices
         for (int y = vertices[k].y; y <= vertices[k].y + 7; ++y)
             for (int x = vertices[k].x; x <= vertices[k].x + 7; ++x)
                 if (canvas.At(x, y) != kBlack)
-                    return "marker of vertex " + std::to_string(k + 1) + " at " + At(vertices[k].x, vertices[k].y) +
-                           ": expected black at " + At(x, y) + ", got " + DescribePixel(canvas.At(x, y));
+                    return "marker of vertex " + std::to_string(k + 1) + " at " +
+                           At(vertices[k].x, vertices[k].y) + ": expected black at " + At(x, y) +
+                           ", got " + DescribePixel(canvas.At(x, y));
     for (size_t i = 0; i < n; ++i) {
         const Vertex a = vertices[i], b = vertices[(i + 1) % n];
         const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
@@ -82,19 +84,21 @@ std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices
             bool found = false;
             for (int dy = -1; dy <= 1 && !found; ++dy)
                 for (int dx = -1; dx <= 1 && !found; ++dx) {
-                    const int x = static_cast<int>(std::lround(px)) + dx, y = static_cast<int>(std::lround(py)) + dy;
+                    const int x = static_cast<int>(std::lround(px)) + dx,
+                              y = static_cast<int>(std::lround(py)) + dy;
                     found = canvas.Contains(x, y) && canvas.At(x, y) == kBlack;
                 }
             if (!found)
-                return "edge " + std::to_string(i + 1) + " from " + At(a.x, a.y) + " to " + At(b.x, b.y) +
-                       ": no black pixel near " + At(static_cast<int>(px), static_cast<int>(py));
+                return "edge " + std::to_string(i + 1) + " from " + At(a.x, a.y) + " to " +
+                       At(b.x, b.y) + ": no black pixel near " +
+                       At(static_cast<int>(px), static_cast<int>(py));
         }
     }
     return "";
 }
 
-BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
-                            std::uint32_t border, std::uint32_t fill) {
+BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1,
+                            std::uint32_t paper, std::uint32_t border, std::uint32_t fill) {
     BorderMeasure m;
     const double slope = static_cast<double>(b.y - a.y) / (b.x - a.x);
     long total = 0;
@@ -102,15 +106,18 @@ BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, 
         const int centre = static_cast<int>(std::lround(a.y + slope * (x - a.x)));
         int y = centre - 12;
         if (picture.At(x, y) != paper) {
-            m.problem = "expected paper above the edge at " + At(x, y) + ", got " + DescribePixel(picture.At(x, y));
+            m.problem = "expected paper above the edge at " + At(x, y) + ", got " +
+                        DescribePixel(picture.At(x, y));
             return m;
         }
         while (y < centre + 12 && picture.At(x, y) == paper) ++y;
         const int runStart = y;
         while (y < centre + 12 && picture.At(x, y) == border) ++y;
         if (picture.At(x, y) != fill) {
-            m.problem = "column " + std::to_string(x) + ": expected paper, one run of the border colour, then the fill; after " +
-                        std::to_string(y - runStart) + " border pixels got " + DescribePixel(picture.At(x, y)) + " at " + At(x, y);
+            m.problem = "column " + std::to_string(x) +
+                        ": expected paper, one run of the border colour, then the fill; after " +
+                        std::to_string(y - runStart) + " border pixels got " +
+                        DescribePixel(picture.At(x, y)) + " at " + At(x, y);
             return m;
         }
         for (int below = y; below <= centre + 12; ++below)

@@ -24,17 +24,18 @@ std::vector<Vertex> TemplateVertices(int sides);
 // The mesh on paper of one colour: only paper and black, a full black 8 x 8 marker with its
 // top left pixel on each vertex, every black pixel on a marker or within one pixel of an
 // edge, and no gap along any edge.
-std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices, std::uint32_t paper);
+std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices,
+                      std::uint32_t paper);
 
 struct BorderMeasure {
-    double meanRun = 0;        // black pixels per column across the edge
-    double meanWidth = 0;      // the same, measured square to the edge
-    std::string problem;       // "" when every column shows paper, one black run, then fill
+    double meanRun = 0;    // black pixels per column across the edge
+    double meanWidth = 0;  // the same, measured square to the edge
+    std::string problem;   // "" when every column shows paper, one black run, then fill
 };
 
 // Scans columns x0 .. x1 across the edge from `a` to `b` (not steeper than 45 degrees) of a
 // painted polygon whose interior lies below that edge.
-BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1, std::uint32_t paper,
-                            std::uint32_t border, std::uint32_t fill);
+BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1,
+                            std::uint32_t paper, std::uint32_t border, std::uint32_t fill);
 
 }  // namespace e2e

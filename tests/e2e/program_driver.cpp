@@ -70,7 +70,9 @@ BOOL CALLBACK CountWindows(HWND w, LPARAM data) {
     return TRUE;
 }
 
-std::wstring Wide(const fs::path& p) { return p.wstring(); }
+std::wstring Wide(const fs::path& p) {
+    return p.wstring();
+}
 
 }  // namespace
 
@@ -82,7 +84,8 @@ Program::Program(const std::string& settings) {
     fs::create_directories(programFolder_);
     fs::create_directories(workFolder_);
     fs::copy_file(ProgramPath, programFolder_ / "poligonos.exe");
-    if (!settings.empty()) std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << settings;
+    if (!settings.empty())
+        std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << settings;
     Start(programFolder_ / "poligonos.exe");
 }
 
@@ -118,14 +121,19 @@ Program::~Program() {
     if (!root_.empty()) fs::remove_all(root_, ignored);
 }
 
-bool Program::Running() const { return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
 
-HWND Program::WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds) const {
+HWND Program::WaitForWindowOf(const wchar_t* title, int controlId, bool box,
+                              DWORD milliseconds) const {
     Search s{processId_, title, controlId};
-    WaitFor([&] {
-        EnumWindows(box ? FindBox : FindWindowOf, reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr || !Running();  // a program that has ended shows nothing more
-    }, milliseconds);
+    WaitFor(
+        [&] {
+            EnumWindows(box ? FindBox : FindWindowOf, reinterpret_cast<LPARAM>(&s));
+            return s.found != nullptr || !Running();  // a program that has ended shows nothing more
+        },
+        milliseconds);
     return s.found;
 }
 
@@ -137,7 +145,9 @@ HWND Program::WaitForDialogWith(int controlId, DWORD milliseconds) const {
     return WaitForWindowOf(nullptr, controlId, false, milliseconds);
 }
 
-HWND Program::WaitForMessageBox(DWORD milliseconds) const { return WaitForWindowOf(nullptr, 0, true, milliseconds); }
+HWND Program::WaitForMessageBox(DWORD milliseconds) const {
+    return WaitForWindowOf(nullptr, 0, true, milliseconds);
+}
 
 int Program::WindowCount() const {
     Search s{processId_};
@@ -147,20 +157,25 @@ int Program::WindowCount() const {
 
 void Program::Send(int command) const {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_NORMAL, 10000,
+                        &result);
 }
 
-void Program::Post(int command) const { PostMessageW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+void Program::Post(int command) const {
+    PostMessageW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
 
 void Program::ChooseListItem(int listId, int index, bool post) const {
     HWND list = Control(listId);
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, &result);
+    SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000,
+                        &result);
     const WPARAM w = MAKEWPARAM(listId, LBN_SELCHANGE);
     if (post)
         PostMessageW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list));
     else
-        SendMessageTimeoutW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 10000, &result);
+        SendMessageTimeoutW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list), SMTO_NORMAL,
+                            10000, &result);
 }
 
 // Messages posted to one thread are handled in order, so a scroll of the side list posted
@@ -176,18 +191,21 @@ bool Program::WaitForPostedMessages() const {
     PostMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(mark), 0);
     const bool handled = WaitFor([&] { return top() == mark || !Running(); }) && Running();
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0, SMTO_NORMAL, 5000, &result);
+    SendMessageTimeoutW(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0, SMTO_NORMAL, 5000,
+                        &result);
     return handled;
 }
 
 void Program::Pointer(UINT message, int x, int y) const {
     DWORD_PTR result = 0;
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
-    SendMessageTimeoutW(Control(1001), message, buttons, MAKELPARAM(x, y), SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutW(Control(1001), message, buttons, MAKELPARAM(x, y), SMTO_NORMAL, 10000,
+                        &result);
 }
 
 bool Program::WaitForExit(DWORD* exitCode, DWORD milliseconds) {
-    if (!process_ || WaitForSingleObject(process_.Get(), milliseconds) != WAIT_OBJECT_0) return false;
+    if (!process_ || WaitForSingleObject(process_.Get(), milliseconds) != WAIT_OBJECT_0)
+        return false;
     return GetExitCodeProcess(process_.Get(), exitCode) != 0;
 }
 
@@ -197,7 +215,9 @@ DWORD Program::Quit() {
     return WaitForExit(&code) ? code : ~0u;
 }
 
-fs::path Program::PictureFile(int sides) const { return workFolder_ / ("poligono " + std::to_string(sides) + ".bmp"); }
+fs::path Program::PictureFile(int sides) const {
+    return workFolder_ / ("poligono " + std::to_string(sides) + ".bmp");
+}
 
 std::vector<std::uint8_t> Program::SavePicture(int sides) const {
     Post(1010);
@@ -211,7 +231,8 @@ std::vector<std::uint8_t> Program::SavePicture(int sides) const {
 std::wstring Text(HWND window) {
     wchar_t text[1024]{};
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &result);
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                        &result);
     return text;
 }
 
@@ -226,7 +247,8 @@ std::vector<std::wstring> Items(HWND control, UINT count, UINT length, UINT get)
         SendMessageTimeoutW(control, length, i, 0, SMTO_NORMAL, 5000, &size);
         std::wstring text(size + 1, L'\0');
         DWORD_PTR got = 0;
-        SendMessageTimeoutW(control, get, i, reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 5000, &got);
+        SendMessageTimeoutW(control, get, i, reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+                            5000, &got);
         text.resize(got);
         items.push_back(text);
     }
@@ -235,7 +257,9 @@ std::vector<std::wstring> Items(HWND control, UINT count, UINT length, UINT get)
 
 }  // namespace
 
-std::vector<std::wstring> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+std::vector<std::wstring> ListItems(HWND list) {
+    return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
 
 std::vector<std::wstring> ComboItems(HWND combo) {
     return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
@@ -247,13 +271,18 @@ int ListSelection(HWND list) {
     return static_cast<int>(static_cast<LRESULT>(selected));
 }
 
-std::wstring MessageBoxText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+std::wstring MessageBoxText(HWND box) {
+    return Text(GetDlgItem(box, 0xFFFF));
+}
 
-void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0); }
+void Answer(HWND box, int button) {
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+}
 
 void SetControlText(HWND control, const std::wstring& text) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, 5000, &result);
+    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
+                        5000, &result);
 }
 
 namespace {
@@ -297,7 +326,8 @@ Picture Capture(HWND window) {
     shot.width = part.right - part.left;
     shot.height = part.bottom - part.top;
     const int dx = part.left - outer.left, dy = part.top - outer.top;
-    if (whole.pixels.empty() || dx < 0 || dy < 0 || dx + shot.width > whole.width || dy + shot.height > whole.height)
+    if (whole.pixels.empty() || dx < 0 || dy < 0 || dx + shot.width > whole.width ||
+        dy + shot.height > whole.height)
         return {};
     for (int y = 0; y < shot.height; ++y)
         for (int x = 0; x < shot.width; ++x) shot.pixels.push_back(whole.At(dx + x, dy + y));
@@ -310,8 +340,10 @@ bool WritePictureBmp(const Picture& shot, const fs::path& file) {
     const auto headers = runtime::BmpHeaders(shot.width, shot.height);
     const auto pixels = runtime::BmpPixelArray(r);
     std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(headers.data()), static_cast<std::streamsize>(headers.size()));
-    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    out.write(reinterpret_cast<const char*>(headers.data()),
+              static_cast<std::streamsize>(headers.size()));
+    out.write(reinterpret_cast<const char*>(pixels.data()),
+              static_cast<std::streamsize>(pixels.size()));
     return static_cast<bool>(out);
 }
 
@@ -321,12 +353,12 @@ std::vector<std::uint8_t> ReadFile(const fs::path& file) {
 }
 
 std::string Narrow(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                         nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
     if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(), size, nullptr,
-                            nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(),
+                            size, nullptr, nullptr);
     return narrow;
 }
 

@@ -30,7 +30,7 @@ struct CloseKernelHandle {
 using KernelHandle = runtime::OwnedHandle<HANDLE, CloseKernelHandle>;
 
 class Program {
-public:
+  public:
     // `settings`, when not empty, is written as "Configuracion.ini" beside the copy first.
     explicit Program(const std::string& settings = "");
     // Starts `program` where it stands, in `workFolder`; nothing is copied or removed.
@@ -63,7 +63,7 @@ public:
     void ChooseListItem(int listId, int index, bool post = false) const;  // 0-based
     // Returns once the program has handled what was posted to it before, modal loops and all.
     bool WaitForPostedMessages() const;
-    void Pointer(UINT message, int x, int y) const;                      // on the canvas, sent
+    void Pointer(UINT message, int x, int y) const;  // on the canvas, sent
 
     bool WaitForExit(DWORD* exitCode, DWORD milliseconds = 10000);
     // "Salir", and the exit code it ends with; ~0 when the program does not end.
@@ -73,7 +73,7 @@ public:
     std::vector<std::uint8_t> SavePicture(int sides) const;
     fs::path PictureFile(int sides) const;
 
-private:
+  private:
     void Start(const fs::path& program);
 
     HWND WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds) const;

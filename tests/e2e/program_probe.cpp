@@ -20,10 +20,11 @@ using MappedView = runtime::OwnedHandle<void*, Unmap>;
 
 // Memory allocated in another process, freed there.
 class RemoteMemory {
-public:
+  public:
     RemoteMemory(HANDLE process, SIZE_T size)
         : process_(process),
-          address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+          address_(
+              VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
     ~RemoteMemory() {
         if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
     }
@@ -32,36 +33,45 @@ public:
 
     void* Get() const { return address_; }
 
-private:
+  private:
     HANDLE process_;
     void* address_;
 };
 
 constexpr DWORD kThreadWaitMs = 15000;
 
-std::string LastErrorText() { return "error " + std::to_string(GetLastError()); }
+std::string LastErrorText() {
+    return "error " + std::to_string(GetLastError());
+}
 
 // Base address of a module in another process, 0 when it is not loaded there.
 std::uintptr_t RemoteModuleBase(DWORD pid, const std::wstring& fileName) {
     const HANDLE list = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
-    if (list == INVALID_HANDLE_VALUE) Fail("cannot list the modules of the program: " + LastErrorText());
+    if (list == INVALID_HANDLE_VALUE)
+        Fail("cannot list the modules of the program: " + LastErrorText());
     const KernelHandle snapshot(list);
     MODULEENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Module32FirstW(snapshot.Get(), &entry); more; more = Module32NextW(snapshot.Get(), &entry))
-        if (_wcsicmp(entry.szModule, fileName.c_str()) == 0) return reinterpret_cast<std::uintptr_t>(entry.modBaseAddr);
+    for (BOOL more = Module32FirstW(snapshot.Get(), &entry); more;
+         more = Module32NextW(snapshot.Get(), &entry))
+        if (_wcsicmp(entry.szModule, fileName.c_str()) == 0)
+            return reinterpret_cast<std::uintptr_t>(entry.modBaseAddr);
     return 0;
 }
 
 // Runs `entry(parameter)` on a new thread of the program and returns the thread's result.
 DWORD RunRemoteThread(HANDLE process, std::uintptr_t entry, void* parameter, const char* what) {
-    const KernelHandle thread(CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(entry),
+    const KernelHandle thread(CreateRemoteThread(process, nullptr, 0,
+                                                 reinterpret_cast<LPTHREAD_START_ROUTINE>(entry),
                                                  parameter, 0, nullptr));
-    if (!thread) Fail(std::string("cannot start a thread in the program for ") + what + ": " + LastErrorText());
+    if (!thread)
+        Fail(std::string("cannot start a thread in the program for ") + what + ": " +
+             LastErrorText());
     if (WaitForSingleObject(thread.Get(), kThreadWaitMs) != WAIT_OBJECT_0)
         Fail(std::string("the program's thread for ") + what + " did not finish in time");
     DWORD result = 0;
-    if (!GetExitCodeThread(thread.Get(), &result)) Fail("cannot read the result of " + std::string(what));
+    if (!GetExitCodeThread(thread.Get(), &result))
+        Fail("cannot read the result of " + std::string(what));
     return result;
 }
 
@@ -74,14 +84,17 @@ std::uintptr_t LoadedProbe(const Program& p) {
 
     const SIZE_T bytes = (path.size() + 1) * sizeof(wchar_t);
     RemoteMemory remotePath(p.Process(), bytes);
-    if (!remotePath.Get() || !WriteProcessMemory(p.Process(), remotePath.Get(), path.c_str(), bytes, nullptr))
+    if (!remotePath.Get() ||
+        !WriteProcessMemory(p.Process(), remotePath.Get(), path.c_str(), bytes, nullptr))
         Fail("cannot hand the probe's path to the program: " + LastErrorText());
     // LoadLibraryW lies at the same offset in the program's kernel32 as in ours.
     HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    const auto loadLibrary = reinterpret_cast<std::uintptr_t>(GetProcAddress(kernel, "LoadLibraryW"));
+    const auto loadLibrary =
+        reinterpret_cast<std::uintptr_t>(GetProcAddress(kernel, "LoadLibraryW"));
     const std::uintptr_t remoteKernel = RemoteModuleBase(p.ProcessId(), L"kernel32.dll");
     if (!remoteKernel) Fail("kernel32.dll is not loaded in the program");
-    const std::uintptr_t remoteLoad = remoteKernel + (loadLibrary - reinterpret_cast<std::uintptr_t>(kernel));
+    const std::uintptr_t remoteLoad =
+        remoteKernel + (loadLibrary - reinterpret_cast<std::uintptr_t>(kernel));
     if (RunRemoteThread(p.Process(), remoteLoad, remotePath.Get(), "loading the probe") == 0)
         Fail("the program could not load the probe " + fs::path(path).string());
     const std::uintptr_t base = RemoteModuleBase(p.ProcessId(), name);
@@ -120,7 +133,8 @@ std::uint64_t CommittedPrivateBytes(HANDLE process) {
 MenuBar ReadMenu(const Program& p) {
     constexpr DWORD kBytes = 256 * 1024;
     const std::wstring name = L"Local\\PoligonosMenuProbe-" + std::to_wstring(p.ProcessId());
-    const KernelHandle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBytes, name.c_str()));
+    const KernelHandle mapping(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBytes, name.c_str()));
     if (!mapping) Fail("cannot make the shared memory for the probe: " + LastErrorText());
     const MappedView view(MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, kBytes));
     if (!view) Fail("cannot map the probe's shared memory: " + LastErrorText());
@@ -130,7 +144,9 @@ MenuBar ReadMenu(const Program& p) {
     return ParseMenuDescription(std::wstring(text, wcsnlen(text, kBytes / sizeof(wchar_t))));
 }
 
-bool MenuAlive(const Program& p, HMENU menu) { return CallProbe(p, "IsMenuAlive", menu) == 1; }
+bool MenuAlive(const Program& p, HMENU menu) {
+    return CallProbe(p, "IsMenuAlive", menu) == 1;
+}
 
 ResourceCounts Counts(const Program& p) {
     ResourceCounts counts;

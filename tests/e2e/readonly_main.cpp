@@ -19,16 +19,21 @@ bool ArchiveFails(const e2e::Program& p) {
     }
     e2e::Click(d, e2e::kArchive);
     const auto boxes = e2e::AnswerEveryBox(p);
-    const auto failures = std::count(boxes.begin(), boxes.end(), L"Err:  52 Bad file name or number");
+    const auto failures =
+        std::count(boxes.begin(), boxes.end(), L"Err:  52 Bad file name or number");
     const bool claimed = std::count(boxes.begin(), boxes.end(), e2e::kArchivedText) > 0;
     const bool stillEnabled = IsWindowEnabled(GetDlgItem(d, e2e::kArchive)) != FALSE;
     e2e::Click(d, e2e::kLeave);
     const auto question = e2e::AnswerEveryBox(p, IDNO, 500);
     const bool closed = e2e::WaitFor([&] { return !IsWindow(d); });
-    std::printf("[ E2E      ] archive in a read-only folder: %zu messages, %td of them \"Err:  52 Bad file name or "
-                "number\", success %s, \"Archivar\" %s\n",
-                boxes.size(), failures, claimed ? "CLAIMED" : "not claimed", stillEnabled ? "still enabled" : "DISABLED");
-    return boxes.size() == 130 && failures == 130 && !claimed && stillEnabled && question.size() == 1 && closed;
+    std::printf(
+        "[ E2E      ] archive in a read-only folder: %zu messages, %td of them \"Err:  52 Bad file "
+        "name or "
+        "number\", success %s, \"Archivar\" %s\n",
+        boxes.size(), failures, claimed ? "CLAIMED" : "not claimed",
+        stillEnabled ? "still enabled" : "DISABLED");
+    return boxes.size() == 130 && failures == 130 && !claimed && stillEnabled &&
+           question.size() == 1 && closed;
 }
 
 }  // namespace
@@ -50,7 +55,9 @@ int main(int argc, char** argv) {
     p.Post(1012);
     DWORD code = 99;
     const bool ended = p.WaitForExit(&code);
-    std::printf("[ E2E      ] read-only program folder, run as an unprivileged user: %zu side counts listed, ended %s with %lu\n", items.size(),
-                ended ? "by itself" : "NOT", code);
+    std::printf(
+        "[ E2E      ] read-only program folder, run as an unprivileged user: %zu side counts "
+        "listed, ended %s with %lu\n",
+        items.size(), ended ? "by itself" : "NOT", code);
     return ended && code == 0 && items.size() == 30 && archiveFails ? 0 : 1;
 }

@@ -21,17 +21,20 @@ constexpr int kSideList = 509, kBorderColor = 1013, kFillColor = 1014, kPaperCol
 constexpr std::uint64_t kMemorySlack = 8u << 20;
 
 void Report(const char* label, const ResourceCounts& c) {
-    std::printf("[ E2E counts ] %-34s GDI objects %4lu  windows %3d  committed private %7.1f MiB  working set %7.1f MiB"
-                "  (GetGuiResources %lu/%lu)\n",
-                label, c.gdiObjects, c.windows, c.committedPrivate / 1048576.0, c.workingSet / 1048576.0,
-                c.reportedGdiObjects, c.reportedUserObjects);
+    std::printf(
+        "[ E2E counts ] %-34s GDI objects %4lu  windows %3d  committed private %7.1f MiB  working "
+        "set %7.1f MiB"
+        "  (GetGuiResources %lu/%lu)\n",
+        label, c.gdiObjects, c.windows, c.committedPrivate / 1048576.0, c.workingSet / 1048576.0,
+        c.reportedGdiObjects, c.reportedUserObjects);
 }
 
 void ExpectNoGrowth(const ResourceCounts& before, const ResourceCounts& after) {
     EXPECT_LE(after.gdiObjects, before.gdiObjects) << "GDI objects grew";
     EXPECT_EQ(after.windows, before.windows) << "window count changed";
     EXPECT_LE(after.committedPrivate, before.committedPrivate + kMemorySlack)
-        << "committed private memory grew by " << (after.committedPrivate - before.committedPrivate) << " bytes";
+        << "committed private memory grew by " << (after.committedPrivate - before.committedPrivate)
+        << " bytes";
 }
 
 TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
@@ -74,7 +77,8 @@ TEST(Reliability, AProgramThatCrashesEndsTheWaitsAtOnce) {
     EXPECT_FALSE(p.Started());
     EXPECT_EQ(p.WaitForMessageBox(), nullptr);
     const auto waited = std::chrono::steady_clock::now() - started;
-    EXPECT_LT(waited, std::chrono::seconds(5)) << "the start and the wait for a box should end with the program";
+    EXPECT_LT(waited, std::chrono::seconds(5))
+        << "the start and the wait for a box should end with the program";
     DWORD code = 0;
     ASSERT_TRUE(p.WaitForExit(&code, 0));
     EXPECT_EQ(code, 0xC0000005u) << "an access violation";

@@ -21,7 +21,8 @@ TEST(Resources, MenuPicturesAreSixteenPixelTwentyFourBitBitmaps) {
     Module m;
     ASSERT_NE(m.handle, nullptr);
     for (int id : {333, 338, 339, 340, 341}) {
-        HBITMAP b = static_cast<HBITMAP>(LoadImageW(m.handle, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        HBITMAP b = static_cast<HBITMAP>(
+            LoadImageW(m.handle, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         ASSERT_NE(b, nullptr) << id;
         DIBSECTION dib{};
         ASSERT_EQ(GetObjectW(b, sizeof dib, &dib), static_cast<int>(sizeof dib)) << id;
@@ -36,7 +37,8 @@ TEST(Resources, IconGroupHasBothSizesAndTheManifestAsksForCommonControlsSix) {
     Module m;
     ASSERT_NE(m.handle, nullptr);
     for (int size : {16, 32}) {
-        HICON icon = static_cast<HICON>(LoadImageW(m.handle, MAKEINTRESOURCEW(200), IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(
+            LoadImageW(m.handle, MAKEINTRESOURCEW(200), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -47,7 +49,8 @@ TEST(Resources, IconGroupHasBothSizesAndTheManifestAsksForCommonControlsSix) {
         DeleteObject(info.hbmMask);
         DestroyIcon(icon);
     }
-    HRSRC found = FindResourceW(m.handle, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    HRSRC found =
+        FindResourceW(m.handle, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
     ASSERT_NE(found, nullptr);
     const char* text = static_cast<const char*>(LockResource(LoadResource(m.handle, found)));
     const std::string manifest(text, SizeofResource(m.handle, found));

@@ -16,14 +16,16 @@ namespace {
 constexpr int kSideList = 509, kPaint = 500, kVertexProperties = 1017, kBorderColor = 1013;
 constexpr int kVertexList = 1002, kXBox = 1004, kYBox = 1005, kApply = 1007, kLeave = 1008;
 
-void Click(HWND dialog, int button) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+void Click(HWND dialog, int button) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
 
 void Choose(HWND dialog, int index) {
     HWND combo = GetDlgItem(dialog, kVertexList);
     DWORD_PTR r = 0;
     SendMessageTimeoutW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, &r);
-    SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(kVertexList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo),
-                        SMTO_NORMAL, 5000, &r);
+    SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(kVertexList, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(combo), SMTO_NORMAL, 5000, &r);
 }
 
 TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
@@ -149,16 +151,20 @@ TEST(Pointer, DragSpeedUnderWine) {
         QueryPerformanceFrequency(&f);
         QueryPerformanceCounter(&t0);
         for (int i = 0; i < 2000; ++i)
-            PostMessageW(canvas, WM_MOUSEMOVE, grab ? MK_LBUTTON : 0, MAKELPARAM(300 + i % 200, 300 + i % 100));
+            PostMessageW(canvas, WM_MOUSEMOVE, grab ? MK_LBUTTON : 0,
+                         MAKELPARAM(300 + i % 200, 300 + i % 100));
         // Sent messages overtake posted ones, so wait for the title of the last move.
         const std::wstring last = L"X : " + std::to_wstring(300 + 1999 % 200) + L" Y : " +
-                                  std::to_wstring(300 + 1999 % 100) + L" :: " + (grab ? L"32" : L"0");
+                                  std::to_wstring(300 + 1999 % 100) + L" :: " +
+                                  (grab ? L"32" : L"0");
         ASSERT_TRUE(WaitFor([&] { return Text(p.Main()) == last; }, 60000));
         QueryPerformanceCounter(&t1);
         rate[grab] = 2000.0 / (double(t1.QuadPart - t0.QuadPart) / f.QuadPart);
     }
-    std::printf("[ E2E      ] 2000 pointer moves: %.0f per second with a vertex dragged, %.0f with nothing grabbed\n",
-                rate[1], rate[0]);
+    std::printf(
+        "[ E2E      ] 2000 pointer moves: %.0f per second with a vertex dragged, %.0f with nothing "
+        "grabbed\n",
+        rate[1], rate[0]);
     EXPECT_GT(rate[1], 0.0);
 }
 
