@@ -51,6 +51,14 @@ void ShowSelectedColor(COLORREF textColor) {
     DrawLabel(textColor);
 }
 
+// The palette drawn anew into its picture, and the picture shown on the palette control.
+void ShowPalette() {
+    ClearPalette(PaletteBitmap);
+    DrawPalette(PaletteBitmap);
+    AttachTarget(DialogHandle(), kPaletteControl, 0);
+    CopyBitmap(PaletteBitmap, 0, 0);
+}
+
 // A new palette picture in place of the old one, shown on the palette control.
 void RebuildPalette() {
     if (PaletteBitmap > 0) {
@@ -58,19 +66,13 @@ void RebuildPalette() {
         EndBitmap();
     }
     PaletteBitmap = NewBitmap(kPaletteWidth, kPaletteHeight);
-    ClearPalette(PaletteBitmap);
-    DrawPalette(PaletteBitmap);
-    AttachTarget(DialogHandle(), kPaletteControl, 0);
-    CopyBitmap(PaletteBitmap, 0, 0);
+    ShowPalette();
 }
 
 void Hover(unsigned x, unsigned y) {
     const auto cell = CellAt(x, y);
     if (!cell) return;  // the last highlight stays
-    ClearPalette(PaletteBitmap);
-    DrawPalette(PaletteBitmap);
-    AttachTarget(DialogHandle(), kPaletteControl, 0);
-    CopyBitmap(PaletteBitmap, 0, 0);
+    ShowPalette();
     AttachTarget(DialogHandle(), kPaletteControl, 0);
     SetPenWidth(SwatchPenWidth);
     DrawCellBox(cell->row, cell->column, kWhite);  // the box under the pointer loses its ring

@@ -123,20 +123,15 @@ bool FileExists(const std::string& path) {
     return error.Number() == 0;
 }
 
+FavoriteColorRecord DefaultCell(int row, int column, COLORREF color) {
+    return {25 * column + 1, 25 * (column + 1) + 1, 25 * row + 1, 25 * (row + 1) + 1,
+            static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), color};
+}
+
 void ResetFavorites() {
     FavoriteColors = {};
-    for (int r = 0; r < 10; ++r) {
-        for (int c = 0; c < 13; ++c) {
-            FavoriteColorRecord& cell = FavoriteColors[r][c];
-            cell.left = 25 * c + 1;
-            cell.right = 25 * (c + 1) + 1;
-            cell.top = 25 * r + 1;
-            cell.bottom = 25 * (r + 1) + 1;
-            cell.column = static_cast<std::int16_t>(c);
-            cell.row = static_cast<std::int16_t>(r);
-            cell.color = kWhite;
-        }
-    }
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 13; ++c) FavoriteColors[r][c] = DefaultCell(r, c, kWhite);
 }
 
 void LoadFavorites() {

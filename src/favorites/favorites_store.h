@@ -72,7 +72,9 @@ extern const char* const kFavoritesTitle;  // "Programador"
 // True when the file or folder exists; never leaves an error behind.
 bool FileExists(const std::string& path);
 
-// The table all zero, then the 10 x 13 white default palette with its origin at (1, 1).
+// The cell (row, column) of the default palette, with its origin at (1, 1), in `color`.
+FavoriteColorRecord DefaultCell(int row, int column, runtime::COLORREF color);
+// The table all zero, then the 10 x 13 white default palette.
 void ResetFavorites();
 // The table all zero, then every whole record of the file stored in the cell it names
 // (records naming a row or column outside 0 .. 50 are skipped). Reports nothing.

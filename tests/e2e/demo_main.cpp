@@ -29,14 +29,12 @@ int main(int argc, char** argv) {
     p.ChooseListItem(509, 2);  // 05 lados
     p.Send(500);               // Pinta
     p.Post(1010);              // Grabar Imagen
-    HWND box = p.WaitForMessageBox();
+    const auto box = e2e::AnswerBox(p);
     if (!box) {
         std::fprintf(stderr, "demo: no message after saving\n");
         return 1;
     }
-    const std::wstring said = e2e::MessageBoxText(box);
-    e2e::Answer(box, IDOK);
-    e2e::WaitFor([&] { return !IsWindow(box); });
+    const std::wstring said = box->text;
     e2e::WritePictureBmp(e2e::Capture(p.Main()), out / "poligonos.bmp");
     std::error_code ignored;
     e2e::fs::copy_file(p.WorkFolder() / "poligono 5.bmp", out / "poligono 5.bmp",

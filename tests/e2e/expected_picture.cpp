@@ -11,6 +11,15 @@ app::SettingsRecord DefaultSettings() {
     return {0, 0x00FFFFFF, 0x00FF00FF, 1};
 }
 
+std::function<void()> VertexMovedTo(int k, int x, int y) {
+    return [=] {
+        polygon::VertexTable[k].x = x;
+        polygon::VertexTable[k].y = y;
+        polygon::ClearCanvas(polygon::CanvasHandle);
+        polygon::RedrawPolygon();
+    };
+}
+
 std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& settings,
                                           const std::function<void()>& change) {
     constexpr runtime::WindowHandle kStandIn = 0x6e6e;

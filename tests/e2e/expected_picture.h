@@ -17,4 +17,7 @@ std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& 
 
 app::SettingsRecord DefaultSettings();
 
+// A change for ExpectedPicture: vertex `k` put at (x, y) and the mesh drawn again.
+std::function<void()> VertexMovedTo(int k, int x, int y);
+
 }  // namespace e2e

@@ -48,35 +48,12 @@ bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column) {
            WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kArchive)); });
 }
 
-void Click(HWND dialog, int button) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-}
-
-std::vector<std::wstring> AnswerEveryBox(const Program& p, int button, DWORD quiet) {
-    std::vector<std::wstring> texts;
-    while (HWND box = p.WaitForMessageBox(quiet)) {
-        texts.push_back(MessageBoxText(box));
-        Answer(box, button);
-        if (!WaitFor([&] { return !IsWindow(box); })) break;
-    }
-    return texts;
-}
-
-favorites::FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color) {
-    return {25 * column + 1,
-            25 * (column + 1) + 1,
-            25 * row + 1,
-            25 * (row + 1) + 1,
-            static_cast<std::int16_t>(column),
-            static_cast<std::int16_t>(row),
-            color};
-}
-
 std::vector<favorites::FavoriteColorRecord> ColouredPalette() {
     std::vector<favorites::FavoriteColorRecord> cells;
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 13; ++c)
-            cells.push_back(Cell(r, c, (20 * c + 5) | (25 * r + 5) << 8 | 0xC8 << 16));
+            cells.push_back(
+                favorites::DefaultCell(r, c, (20 * c + 5) | (25 * r + 5) << 8 | 0xC8 << 16));
     return cells;
 }
 

@@ -34,14 +34,7 @@ HWND OpenChooser(const Program& p, HWND dialog, POINT at);
 bool AcceptChooser(HWND chooser, int red = -1, int green = -1, int blue = -1);
 // Changes a cell to mid grey through the chooser, as a user does to have something to archive.
 bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column);
-// A push button clicked (posted, since it may open a box).
-void Click(HWND dialog, int button);
-// Answers every box the program shows with `button` until none comes for `quiet` ms, and
-// gives back their texts.
-std::vector<std::wstring> AnswerEveryBox(const Program& p, int button = IDOK, DWORD quiet = 1500);
 
-// A default cell with the colour given.
-favorites::FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color);
 // The 130 palette cells in row-major order, each with a colour of its own.
 std::vector<favorites::FavoriteColorRecord> ColouredPalette();
 std::vector<std::uint8_t> FileOf(const std::vector<favorites::FavoriteColorRecord>& records);

@@ -24,7 +24,7 @@ constexpr int kSideList = 509, kPaint = 500, kSave = 1010, kFillColor = 1014;
 std::vector<FavoriteColorRecord> WhitePalette() {
     std::vector<FavoriteColorRecord> cells;
     for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 13; ++c) cells.push_back(Cell(r, c, 0x00FFFFFF));
+        for (int c = 0; c < 13; ++c) cells.push_back(favorites::DefaultCell(r, c, 0x00FFFFFF));
     return cells;
 }
 
@@ -167,7 +167,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     app::SettingsRecord settings = DefaultSettings();
     settings.Relleno = picked;
     EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") ==
-                ExpectedPicture(6, settings, [] { polygon::PaintPolygon(); }))
+                ExpectedPicture(6, settings, polygon::PaintPolygon))
         << "filled with the selected colour";
 
     d = OpenFavorites(p);
@@ -217,7 +217,7 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
     auto reversed = cells;
     std::reverse(reversed.begin(), reversed.end());
     auto farAway = cells;
-    farAway.push_back(Cell(20, 20, 0x00010203));
+    farAway.push_back(favorites::DefaultCell(20, 20, 0x00010203));
     auto missing = cells;
     missing.erase(missing.begin() + 4 * 13 + 7);
     auto extraByte = FileOf(cells);
@@ -287,7 +287,8 @@ TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
         for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
         // A few records that name palette cells among the noise.
         for (int k = 0; k < 5; ++k) {
-            const auto one = favorites::EncodeRecord(Cell(k, 2 * k, 0x00102030 * (k + 1)));
+            const auto one =
+                favorites::EncodeRecord(favorites::DefaultCell(k, 2 * k, 0x00102030 * (k + 1)));
             std::copy(one.begin(), one.end(), bytes.begin() + 24 * (1000 + 77777 * k));
         }
         return bytes;

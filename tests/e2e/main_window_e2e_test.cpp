@@ -21,13 +21,10 @@ std::wstring Two(int n) {
 
 // Answers the box that a command opened and gives back its text.
 std::wstring AnswerBox(Program& p) {
-    HWND box = p.WaitForMessageBox();
+    const auto box = e2e::AnswerBox(p);
     if (!box) return L"(no message box)";
-    EXPECT_EQ(Text(box), L"Programador");
-    const std::wstring text = MessageBoxText(box);
-    Answer(box, IDOK);
-    WaitFor([&] { return !IsWindow(box); });
-    return text;
+    EXPECT_EQ(box->title, L"Programador");
+    return box->text;
 }
 
 TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
@@ -76,8 +73,8 @@ TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
     app::SettingsRecord settings = DefaultSettings();
     settings.Grosor = 7;
     const auto saved = ReadFile(p.WorkFolder() / "poligono 12.bmp");
-    EXPECT_TRUE(saved == ExpectedPicture(12, settings, [] { polygon::PaintPolygon(); }));
-    EXPECT_FALSE(saved == ExpectedPicture(12, DefaultSettings(), [] { polygon::PaintPolygon(); }))
+    EXPECT_TRUE(saved == ExpectedPicture(12, settings, polygon::PaintPolygon));
+    EXPECT_FALSE(saved == ExpectedPicture(12, DefaultSettings(), polygon::PaintPolygon))
         << "and not the one-pixel border";
 }
 

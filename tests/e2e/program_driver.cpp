@@ -221,10 +221,7 @@ fs::path Program::PictureFile(int sides) const {
 
 std::vector<std::uint8_t> Program::SavePicture(int sides) const {
     Post(1010);
-    HWND box = WaitForMessageBox();
-    if (!box) return {};
-    Answer(box, IDOK);
-    WaitFor([&] { return !IsWindow(box); });
+    if (!AnswerBox(*this)) return {};
     return ReadFile(PictureFile(sides));
 }
 
@@ -275,8 +272,23 @@ std::wstring MessageBoxText(HWND box) {
     return Text(GetDlgItem(box, 0xFFFF));
 }
 
-void Answer(HWND box, int button) {
+std::optional<AnsweredBox> AnswerBox(const Program& p, int button, DWORD milliseconds) {
+    HWND box = p.WaitForMessageBox(milliseconds);
+    if (!box) return std::nullopt;
+    AnsweredBox seen{Text(box), MessageBoxText(box)};
     PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    WaitFor([&] { return !IsWindow(box); });
+    return seen;
+}
+
+std::vector<std::wstring> AnswerEveryBox(const Program& p, int button, DWORD quiet) {
+    std::vector<std::wstring> texts;
+    while (const auto box = AnswerBox(p, button, quiet)) texts.push_back(box->text);
+    return texts;
+}
+
+void Click(HWND dialog, int button) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
 }
 
 void SetControlText(HWND control, const std::wstring& text) {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,7 +90,18 @@ std::vector<std::wstring> ListItems(HWND list);
 std::vector<std::wstring> ComboItems(HWND combo);
 int ListSelection(HWND list);
 std::wstring MessageBoxText(HWND box);
-void Answer(HWND box, int button);
+// The next box of the program answered with `button`, and gone: its title and text. None when
+// no box came within the wait.
+struct AnsweredBox {
+    std::wstring title, text;
+};
+std::optional<AnsweredBox> AnswerBox(const Program& p, int button = IDOK,
+                                     DWORD milliseconds = 10000);
+// Every box the program shows answered with `button` until none comes for `quiet` ms: their
+// texts.
+std::vector<std::wstring> AnswerEveryBox(const Program& p, int button = IDOK, DWORD quiet = 1500);
+// A push button of a dialog clicked (posted, since it may open a box).
+void Click(HWND dialog, int button);
 void SetControlText(HWND control, const std::wstring& text);
 
 // The pixels of a top-level window, frame included, or of a control's client area, as they

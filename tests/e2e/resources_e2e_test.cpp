@@ -21,15 +21,14 @@ TEST(Resources, MenuPicturesAreSixteenPixelTwentyFourBitBitmaps) {
     Module m;
     ASSERT_NE(m.handle, nullptr);
     for (int id : {333, 338, 339, 340, 341}) {
-        HBITMAP b = static_cast<HBITMAP>(
-            LoadImageW(m.handle, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ASSERT_NE(b, nullptr) << id;
+        const runtime::Bitmap b(static_cast<HBITMAP>(
+            LoadImageW(m.handle, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        ASSERT_TRUE(b) << id;
         DIBSECTION dib{};
-        ASSERT_EQ(GetObjectW(b, sizeof dib, &dib), static_cast<int>(sizeof dib)) << id;
+        ASSERT_EQ(GetObjectW(b.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib)) << id;
         EXPECT_EQ(dib.dsBm.bmWidth, 16) << id;
         EXPECT_EQ(dib.dsBm.bmHeight, 16) << id;
         EXPECT_EQ(dib.dsBmih.biBitCount, 24) << id;
-        DeleteObject(b);
     }
 }
 
@@ -37,17 +36,15 @@ TEST(Resources, IconGroupHasBothSizesAndTheManifestAsksForCommonControlsSix) {
     Module m;
     ASSERT_NE(m.handle, nullptr);
     for (int size : {16, 32}) {
-        HICON icon = static_cast<HICON>(
-            LoadImageW(m.handle, MAKEINTRESOURCEW(200), IMAGE_ICON, size, size, 0));
-        ASSERT_NE(icon, nullptr) << size;
+        const runtime::Icon icon(static_cast<HICON>(
+            LoadImageW(m.handle, MAKEINTRESOURCEW(200), IMAGE_ICON, size, size, 0)));
+        ASSERT_TRUE(icon) << size;
         ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon, &info));
+        ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+        const runtime::Bitmap colourPart(info.hbmColor), maskPart(info.hbmMask);
         BITMAP colour{};
-        GetObjectW(info.hbmColor, sizeof colour, &colour);
+        GetObjectW(colourPart.Get(), sizeof colour, &colour);
         EXPECT_EQ(colour.bmWidth, size);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
     }
     HRSRC found =
         FindResourceW(m.handle, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST

@@ -4,10 +4,7 @@
 
 #include <cstdio>
 
-#include "editing/canvas_pointer.h"
 #include "expected_picture.h"
-#include "polygon/polygon_drawing.h"
-#include "polygon/vertex_model.h"
 #include "program_driver.h"
 
 namespace e2e {
@@ -15,10 +12,6 @@ namespace {
 
 constexpr int kSideList = 509, kPaint = 500, kVertexProperties = 1017, kBorderColor = 1013;
 constexpr int kVertexList = 1002, kXBox = 1004, kYBox = 1005, kApply = 1007, kLeave = 1008;
-
-void Click(HWND dialog, int button) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-}
 
 void Choose(HWND dialog, int index) {
     HWND combo = GetDlgItem(dialog, kVertexList);
@@ -42,13 +35,9 @@ TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
     EXPECT_EQ(Text(p.Main()), L"X : 310 Y : 306 :: 1");
     p.Pointer(WM_MOUSEMOVE, 311, 306);
     EXPECT_EQ(Text(p.Main()), L"X : 311 Y : 306 :: 0");
-    const auto expected = ExpectedPicture(3, DefaultSettings(), [] {
-        polygon::VertexTable[1].x = 310;
-        polygon::VertexTable[1].y = 306;
-        polygon::ClearCanvas(polygon::CanvasHandle);
-        polygon::RedrawPolygon();
-    });
-    EXPECT_TRUE(p.SavePicture(3) == expected) << "vertex 1 drawn at (310, 306)";
+    EXPECT_TRUE(p.SavePicture(3) ==
+                ExpectedPicture(3, DefaultSettings(), VertexMovedTo(1, 310, 306)))
+        << "vertex 1 drawn at (310, 306)";
 }
 
 TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
@@ -59,13 +48,9 @@ TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
     p.Pointer(WM_MOUSEMOVE, 199, 402);
     p.Pointer(WM_MOUSEMOVE, 204, 400);
     p.Pointer(WM_LBUTTONUP, 204, 400);
-    const auto expected = ExpectedPicture(5, DefaultSettings(), [] {
-        polygon::VertexTable[3].x += 10;
-        polygon::VertexTable[3].y -= 4;
-        polygon::ClearCanvas(polygon::CanvasHandle);
-        polygon::RedrawPolygon();
-    });
-    EXPECT_TRUE(p.SavePicture(5) == expected);
+    // Dragged by (10, -4) from (190, 400).
+    EXPECT_TRUE(p.SavePicture(5) ==
+                ExpectedPicture(5, DefaultSettings(), VertexMovedTo(3, 200, 396)));
 }
 
 TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
@@ -130,13 +115,8 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
     Click(d, kApply);  // moves the vertex chosen in the earlier opening
     Click(d, kLeave);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
-    const auto expected = ExpectedPicture(3, DefaultSettings(), [] {
-        polygon::VertexTable[3].x = 100;
-        polygon::VertexTable[3].y = 120;
-        polygon::ClearCanvas(polygon::CanvasHandle);
-        polygon::RedrawPolygon();
-    });
-    EXPECT_TRUE(p.SavePicture(3) == expected);
+    EXPECT_TRUE(p.SavePicture(3) ==
+                ExpectedPicture(3, DefaultSettings(), VertexMovedTo(3, 100, 120)));
 }
 
 TEST(Pointer, DragSpeedUnderWine) {

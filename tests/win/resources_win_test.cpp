@@ -17,6 +17,7 @@
 namespace {
 
 using runtime::Bitmap;
+using runtime::Icon;
 
 HMODULE Self() { return GetModuleHandleW(nullptr); }
 
@@ -44,20 +45,6 @@ std::uint32_t Dword(std::string_view bytes, std::size_t at) {
     return Word(bytes, at) | static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16;
 }
 std::int32_t Long(std::string_view bytes, std::size_t at) { return static_cast<std::int32_t>(Dword(bytes, at)); }
-
-class Icon {
-public:
-    explicit Icon(HICON icon) : icon_(icon) {}
-    ~Icon() {
-        if (icon_) DestroyIcon(icon_);
-    }
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    HICON Get() const { return icon_; }
-
-private:
-    HICON icon_;
-};
 
 // ---- menu pictures ---------------------------------------------------------------------------
 
