@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "failure.h"
+#include "program_driver.h"
 
 namespace e2e {
 
@@ -21,23 +22,6 @@ std::vector<std::wstring> SplitTabs(const std::wstring& line, size_t fields) {
     return parts;
 }
 
-std::string Utf8(const std::wstring& w) {
-    std::string s;
-    for (wchar_t c : w) {
-        if (c < 0x80) {
-            s += static_cast<char>(c);
-        } else if (c < 0x800) {
-            s += static_cast<char>(0xC0 | (c >> 6));
-            s += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            s += static_cast<char>(0xE0 | (c >> 12));
-            s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            s += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return s;
-}
-
 }  // namespace
 
 const MenuItem* MenuBar::FindById(int id) const {
@@ -54,7 +38,7 @@ MenuBar ParseMenuDescription(const std::wstring& description) {
     while (std::getline(lines, line)) {
         if (line.empty()) continue;
         const auto f = SplitTabs(line, 8);
-        if (f.size() != 8) Fail("menu probe: cannot read the line \"" + Utf8(line) + "\"");
+        if (f.size() != 8) Fail("menu probe: cannot read the line \"" + Narrow(line) + "\"");
         MenuItem item;
         try {
             item.position = std::stoi(f[1]);
@@ -69,7 +53,7 @@ MenuBar ParseMenuDescription(const std::wstring& description) {
             if (f[6] != L"-")
                 item.bitmapCentre = static_cast<std::uint32_t>(std::stoul(f[6], nullptr, 16));
         } catch (const std::exception&) {
-            Fail("menu probe: cannot read the line \"" + Utf8(line) + "\"");
+            Fail("menu probe: cannot read the line \"" + Narrow(line) + "\"");
         }
         item.text = f[7];
         if (f[0] == L"0") {
@@ -77,26 +61,10 @@ MenuBar ParseMenuDescription(const std::wstring& description) {
         } else if (f[0] == L"1" && !bar.menus.empty()) {
             bar.menus.back().items.push_back(std::move(item));
         } else {
-            Fail("menu probe: item outside a menu in \"" + Utf8(line) + "\"");
+            Fail("menu probe: item outside a menu in \"" + Narrow(line) + "\"");
         }
     }
     return bar;
-}
-
-std::string MenuSummary(const MenuBar& bar) {
-    std::ostringstream out;
-    for (const MenuItem& menu : bar.menus) {
-        out << "[" << Utf8(menu.text) << "]";
-        for (const MenuItem& item : menu.items) {
-            if (item.kind == 'S')
-                out << " | -";
-            else
-                out << " | " << Utf8(item.text) << " (" << item.id
-                    << (item.Greyed() ? ", greyed" : "") << ")";
-        }
-        out << "\n";
-    }
-    return out.str();
 }
 
 }  // namespace e2e

@@ -33,6 +33,4 @@ struct MenuBar {
 // Fails on a line it cannot read.
 MenuBar ParseMenuDescription(const std::wstring& description);
 
-std::string MenuSummary(const MenuBar& bar);  // for failure messages
-
 }  // namespace e2e

@@ -8,72 +8,13 @@
 namespace e2e {
 namespace {
 
-constexpr std::uint32_t kMagenta = 0xFF00FF, kWhite = 0xFFFFFF, kBlack = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000;
 
 namespace ids {
 constexpr int kSideList = 509, kSavePicture = 1010, kAuthor = 1011, kQuit = 1012,
               kBorderColor = 1013, kFillColor = 1014, kPaperColor = 1015, kFavoriteColors = 1016,
               kVertexProperties = 1017;
 }  // namespace ids
-
-TEST(Menu, HasItsStructureIdsAndStates) {
-    Program p;
-    ASSERT_TRUE(p.Started());
-    const MenuBar bar = ReadMenu(p);
-    struct Expected {
-        const char* text;
-        int id;
-    };
-    const std::vector<std::pair<const char*, std::vector<Expected>>> expected = {
-        {"Archivos",
-         {{"Grabar Imagen", 1010}, {"-", 0}, {"Autor", 1011}, {"-", 0}, {"Salir", 1012}}},
-        {"Ajustes", {{"Propiedades coordenadas", 1017}}},
-        {"Colores",
-         {{"Colores Favoritos", 1016},
-          {"-", 0},
-          {"Color Borde", 1013},
-          {"Color Relleno", 1014},
-          {"Color Papel", 1015}}},
-    };
-    ASSERT_EQ(bar.menus.size(), expected.size()) << MenuSummary(bar);
-    for (size_t m = 0; m < expected.size(); ++m) {
-        SCOPED_TRACE(expected[m].first);
-        const MenuItem& menu = bar.menus[m];
-        EXPECT_EQ(Narrow(menu.text), expected[m].first);
-        EXPECT_EQ(menu.kind, 'P');
-        ASSERT_EQ(menu.items.size(), expected[m].second.size()) << MenuSummary(bar);
-        for (size_t i = 0; i < menu.items.size(); ++i) {
-            const MenuItem& item = menu.items[i];
-            const Expected& e = expected[m].second[i];
-            SCOPED_TRACE("position " + std::to_string(i));
-            if (std::string(e.text) == "-") {
-                EXPECT_EQ(item.kind, 'S') << "expected a separator";
-                continue;
-            }
-            EXPECT_EQ(item.kind, 'I');
-            EXPECT_EQ(Narrow(item.text), e.text);
-            EXPECT_EQ(item.id, e.id);
-            EXPECT_EQ(item.Greyed(), e.id == ids::kVertexProperties)
-                << "greyed state, state 0x" << std::hex << item.state;
-        }
-    }
-    // The swatches: a 16 x 16 picture in the colour of each setting (black, white, magenta).
-    const struct {
-        int id;
-        std::uint32_t colour;
-    } swatches[] = {
-        {ids::kBorderColor, kBlack}, {ids::kFillColor, kWhite}, {ids::kPaperColor, kMagenta}};
-    for (const auto& s : swatches) {
-        const MenuItem* item = bar.FindById(s.id);
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->bitmapWidth, 16) << Narrow(item->text);
-        EXPECT_EQ(item->bitmapHeight, 16) << Narrow(item->text);
-        ASSERT_TRUE(item->bitmapCentre.has_value()) << Narrow(item->text) << " shows no swatch";
-        EXPECT_EQ(DescribePixel(*item->bitmapCentre), DescribePixel(s.colour))
-            << Narrow(item->text);
-    }
-    EXPECT_EQ(p.Quit(), 0u);
-}
 
 TEST(Menu, ShowsItsPicturesBesideTheItems) {
     Program p;
