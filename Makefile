@@ -11,7 +11,7 @@ JOBS  ?= $(shell nproc)
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: package all deps host win64 test test-host test-win64 test-fuzz fuzz fuzz-build bench run clean
+.PHONY: package all deps host win64 test test-host test-win64 test-stress test-fuzz fuzz fuzz-build bench bench-wine run clean
 
 all: host win64
 
@@ -49,6 +49,12 @@ test-win64: win64
 
 test: test-host test-win64 test-fuzz
 
+# The Wine-side suites RUNS times over with the cores kept busy (PIN=1: all on one core);
+# per test, how many runs passed and failed. Not part of make test.
+RUNS ?= 10
+test-stress: win64
+	@scripts/stress $(RUNS)
+
 fuzz-build: deps $(FUZZ)/build.ninja
 	@cmake --build $(FUZZ) -j $(JOBS) --target poligonos_fuzzers
 
@@ -70,6 +76,11 @@ bench: deps $(BENCH)/build.ninja
 	@cmake --build $(BENCH) -j $(JOBS)
 	@cd $(BENCH) && bench/poligonos_bench --benchmark_min_time=0.3 --benchmark_repetitions=7 \
 	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
+
+# The real program under Wine: pointer moves per second, hovering and dragging.
+bench-wine: win64
+	@scripts/with-wine scripts/wine-run $(WIN)/bench/wine/poligonos_pointer_bench.exe \
+	  $(CURDIR)/$(WIN)/src/poligonos.exe
 
 run: win64
 	@scripts/run

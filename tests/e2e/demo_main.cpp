@@ -11,16 +11,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: poligonos_demo path/to/poligonos.exe output-folder\n");
         return 2;
     }
-    auto windowsPath = [](std::string p) {
-        if (!p.empty() && p[0] == '/') {
-            for (char& c : p)
-                if (c == '/') c = '\\';
-            p = "Z:" + p;
-        }
-        return e2e::fs::path(p);
-    };
-    e2e::ProgramPath = windowsPath(argv[1]);
-    const e2e::fs::path out = windowsPath(argv[2]);
+    e2e::ProgramPath = e2e::FromArgument(argv[1]);
+    const e2e::fs::path out = e2e::FromArgument(argv[2]);
     e2e::Program p;
     if (!p.Started()) {
         std::fprintf(stderr, "demo: the program did not start\n");
@@ -35,6 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::wstring said = box->text;
+    p.WaitForRest();
     e2e::WritePictureBmp(e2e::Capture(p.Main()), out / "poligonos.bmp");
     std::error_code ignored;
     e2e::fs::copy_file(p.WorkFolder() / "poligono 5.bmp", out / "poligono 5.bmp",
@@ -47,9 +40,10 @@ int main(int argc, char** argv) {
         if (favorites && e2e::ChangeCellToGrey(p, favorites, 4, 6)) {
             e2e::OnPalette(favorites, WM_RBUTTONDOWN, e2e::BoxMiddle(2, 9));
             e2e::OnPalette(favorites, WM_MOUSEMOVE, e2e::BoxMiddle(4, 6));
+            p.WaitForRest();
             e2e::WritePictureBmp(e2e::Capture(favorites), out / "favoritos.bmp");
             e2e::Click(favorites, e2e::kLeave);
-            e2e::AnswerEveryBox(p, IDNO, 500);
+            e2e::AnswerEveryBox(p, IDNO);
         }
     }
     p.Send(1012);  // Salir

@@ -1,5 +1,5 @@
 // The end-to-end runner: poligonos_e2e_tests [gtest flags] poligonos.exe probe.dll
-// crash-fixture.exe. Linux paths, as CMake gives them, are reached through Wine's drive Z:.
+// crash-fixture.exe.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,19 +11,6 @@ namespace e2e {
 extern fs::path CrashFixturePath;
 }
 
-namespace {
-
-e2e::fs::path FromArgument(std::string path) {
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path)
-            if (c == '/') c = '\\';
-        path = "Z:" + path;
-    }
-    return path;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (argc < 4) {
@@ -32,8 +19,8 @@ int main(int argc, char** argv) {
                      "crash_fixture.exe\n");
         return 2;
     }
-    e2e::ProgramPath = FromArgument(argv[1]);
-    e2e::ProbePath = FromArgument(argv[2]);
-    e2e::CrashFixturePath = FromArgument(argv[3]);
+    e2e::ProgramPath = e2e::FromArgument(argv[1]);
+    e2e::ProbePath = e2e::FromArgument(argv[2]);
+    e2e::CrashFixturePath = e2e::FromArgument(argv[3]);
     return RUN_ALL_TESTS();
 }

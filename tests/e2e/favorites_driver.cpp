@@ -102,20 +102,21 @@ favorites::FavoriteTable TableFromFile(const Program& p) {
 }
 
 int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first) {
-    const Picture shown = Capture(GetDlgItem(dialog, kPalette));
-    if (shown.pixels.empty()) {
-        if (first) *first = "no picture of the palette";
-        return -1;
-    }
-    int mismatches = 0;
-    for (int y = 0; y < shown.height && y < expected.height; ++y)
-        for (int x = 0; x < shown.width && x < expected.width; ++x)
-            if (shown.At(x, y) != expected.At(x, y) && mismatches++ == 0 && first) {
-                char text[96];
-                std::snprintf(text, sizeof text, "(%d, %d) shows %06X, not %06X", x, y,
-                              shown.At(x, y), expected.At(x, y));
-                *first = text;
-            }
+    int mismatches = -1;
+    std::string firstSeen = "no picture of the palette";
+    CaptureWhen(GetDlgItem(dialog, kPalette), [&](const Picture& shown) {
+        mismatches = 0;
+        for (int y = 0; y < shown.height && y < expected.height; ++y)
+            for (int x = 0; x < shown.width && x < expected.width; ++x)
+                if (shown.At(x, y) != expected.At(x, y) && mismatches++ == 0) {
+                    char text[96];
+                    std::snprintf(text, sizeof text, "(%d, %d) shows %06X, not %06X", x, y,
+                                  shown.At(x, y), expected.At(x, y));
+                    firstSeen = text;
+                }
+        return mismatches == 0;
+    });
+    if (first) *first = firstSeen;
     return mismatches;
 }
 

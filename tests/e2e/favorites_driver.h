@@ -46,7 +46,7 @@ Picture ExpectedPalette(const favorites::FavoriteTable& table);
 // The table the dialog builds from the file beside the program (or the default one).
 favorites::FavoriteTable TableFromFile(const Program& p);
 // How many pixels of the shown palette differ from `expected`, over the part the control
-// shows; the first difference goes to `first`.
+// shows, once it shows `expected` or the wait has ended; the first difference goes to `first`.
 int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first = nullptr);
 
 }  // namespace e2e

@@ -50,17 +50,22 @@ void WhiteRing(Picture& picture, int row, int column) {
     }
 }
 
-// How many pixels of the label hold `colour`.
+// The label once more than 50 of its pixels hold `text` (its words in that colour).
+Picture Label(HWND dialog, std::uint32_t text) {
+    return CaptureWhen(GetDlgItem(dialog, kColorLabel), [&](const Picture& label) {
+        return std::count(label.pixels.begin(), label.pixels.end(), text) > 50;
+    });
+}
+
+// How many pixels of the label hold `colour`, once its words show in that colour.
 int LabelPixels(HWND dialog, std::uint32_t colour) {
-    const Picture label = Capture(GetDlgItem(dialog, kColorLabel));
-    int n = 0;
-    for (std::uint32_t px : label.pixels) n += px == colour;
-    return n;
+    const Picture label = Label(dialog, colour);
+    return static_cast<int>(std::count(label.pixels.begin(), label.pixels.end(), colour));
 }
 
 // The first and last columns of the label that hold `colour`.
 std::pair<int, int> LabelColumns(HWND dialog, std::uint32_t colour) {
-    const Picture label = Capture(GetDlgItem(dialog, kColorLabel));
+    const Picture label = Label(dialog, colour);
     int first = label.width, last = -1;
     for (int y = 0; y < label.height; ++y)
         for (int x = 0; x < label.width; ++x)
@@ -68,10 +73,15 @@ std::pair<int, int> LabelColumns(HWND dialog, std::uint32_t colour) {
     return {first, last};
 }
 
+// The label's background, once it shows `colour`.
+std::uint32_t LabelBackground(HWND dialog, std::uint32_t colour) {
+    return PixelWhen(GetDlgItem(dialog, kColorLabel), 3, 3, colour);
+}
+
 // Leaves the dialog with "Salir", answering a question with `answer` if one comes.
 std::vector<std::wstring> Leave(const Program& p, HWND dialog, int answer = IDNO) {
     Click(dialog, kLeave);
-    auto boxes = AnswerEveryBox(p, answer, 500);
+    auto boxes = AnswerEveryBox(p, answer);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog closes";
     return boxes;
 }
@@ -104,7 +114,8 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     ASSERT_TRUE(AcceptChooser(chooser));  // OK, with the mid grey it opened with
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, kArchive)) != FALSE; }))
         << "a change to archive";
-    EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 300), nullptr) << "and no chooser after it";
+    ASSERT_TRUE(p.WaitForPostedMessages());
+    EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 0), nullptr) << "and no chooser after it";
 
     OnPalette(d, WM_MOUSEMOVE, BoxMiddle(5, 5));  // the new colour shows at the next move
     table[1][0].color = 0x00808080;
@@ -136,20 +147,20 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu) << "white before any pick";
+    EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "white before any pick";
     const auto [left, right] = LabelColumns(d, 0x000000);
     EXPECT_TRUE(left > 20 && right < 314 && std::abs((left + right) / 2 - 167) <= 6)
         << "\"Color Seleccionado\" centred: columns " << left << " to " << right;
 
     OnPalette(d, WM_RBUTTONDOWN, {4 + 25, 10});  // the ring of (0, 1)
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0x000000u);
+    EXPECT_EQ(LabelBackground(d, 0x000000), 0x000000u);
     EXPECT_GT(LabelPixels(d, 0xFFFFFF), 50) << "white text on black";
     OnPalette(d, WM_RBUTTONDOWN, {2, 2});  // between boxes
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu);
+    EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu);
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on white";
     const runtime::COLORREF picked = ColouredPalette()[3 * 13 + 7].color;
     OnPalette(d, WM_RBUTTONDOWN, BoxMiddle(3, 7));
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), PixelOf(picked));
+    EXPECT_EQ(LabelBackground(d, PixelOf(picked)), PixelOf(picked));
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on a colour";
 
     EXPECT_TRUE(Leave(p, d).empty()) << "no changes, no question";
@@ -172,7 +183,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
 
     d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(Capture(GetDlgItem(d, kColorLabel)).At(3, 3), 0xFFFFFFu)
+    EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu)
         << "a new opening shows the label white";
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "with black text, whatever colour is selected";
     Leave(p, d);
@@ -207,7 +218,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     ASSERT_TRUE(ChangeCellToGrey(p, d, 0, 0));
     PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(d); }));
-    EXPECT_TRUE(AnswerEveryBox(p, IDYES, 500).empty()) << "no question";
+    EXPECT_TRUE(AnswerEveryBox(p, IDYES).empty()) << "no question";
     EXPECT_FALSE(fs::exists(PaletteFile(p)));
 }
 

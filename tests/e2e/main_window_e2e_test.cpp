@@ -82,13 +82,12 @@ TEST(MainWindow, PaperColourRepaintsTheCanvas) {
     Program p;
     ASSERT_TRUE(p.Started());
     p.ChooseListItem(kSideList, 0);
-    Picture before = Capture(p.Control(1001));
-    ASSERT_EQ(before.width, 800);
-    EXPECT_EQ(before.At(10, 10), 0xFF00FFu) << "magenta paper";
+    HWND canvas = p.Control(1001);
+    EXPECT_EQ(Capture(canvas).width, 800);
+    EXPECT_EQ(PixelWhen(canvas, 10, 10, 0xFF00FF), 0xFF00FFu) << "magenta paper";
     p.Send(kPaperColor);  // no favourite picked yet: the selected colour is black
-    Picture after = Capture(p.Control(1001));
-    EXPECT_EQ(after.At(10, 10), 0x000000u);
-    EXPECT_EQ(after.At(790, 790), 0x000000u);
+    EXPECT_EQ(PixelWhen(canvas, 10, 10, 0x000000), 0x000000u);
+    EXPECT_EQ(PixelWhen(canvas, 790, 790, 0x000000), 0x000000u);
 }
 
 TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
@@ -149,8 +148,7 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
     ASSERT_TRUE(p.Started());
     EXPECT_EQ(ListSelection(p.Control(kWidthList)), -1) << "an absurd width selects nothing";
     p.ChooseListItem(kSideList, 0);
-    Picture shot = Capture(p.Control(1001));
-    EXPECT_EQ(shot.At(10, 10), 0xFF0000u) << "paper &HFF is red";
+    EXPECT_EQ(PixelWhen(p.Control(1001), 10, 10, 0xFF0000), 0xFF0000u) << "paper &HFF is red";
 }
 
 TEST(MainWindow, WindowLayoutOnScreen) {
@@ -178,6 +176,7 @@ TEST(MainWindow, WindowLayoutOnScreen) {
         else
             EXPECT_EQ(r.bottom - r.top, c.h) << c.id;
     }
+    ASSERT_TRUE(p.WaitForRest());
     const Picture shot = Capture(p.Main());
     ASSERT_GT(shot.width, 800);
     const fs::path file = fs::temp_directory_path() / "poligonos-e2e-main-window.bmp";

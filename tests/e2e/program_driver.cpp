@@ -11,6 +11,15 @@ namespace e2e {
 
 fs::path ProgramPath;
 
+fs::path FromArgument(std::string path) {
+    if (!path.empty() && path[0] == '/') {
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        path = "Z:" + path;
+    }
+    return path;
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
@@ -28,6 +37,7 @@ struct Search {
     int id = 0;
     HWND found = nullptr;
     int count = 0;
+    bool visibleOnly = true;
 };
 
 bool OfProcess(HWND w, DWORD pid) {
@@ -50,11 +60,27 @@ BOOL CALLBACK FindWindowOf(HWND w, LPARAM data) {
 
 BOOL CALLBACK FindBox(HWND w, LPARAM data) {
     auto* s = reinterpret_cast<Search*>(data);
-    if (OfProcess(w, s->pid) && IsWindowVisible(w) && GetDlgItem(w, 0xFFFF)) {
+    if (OfProcess(w, s->pid) && (!s->visibleOnly || IsWindowVisible(w)) && GetDlgItem(w, 0xFFFF)) {
         s->found = w;
         return FALSE;
     }
     return TRUE;
+}
+
+// Stops at the first window that waits for a paint.
+BOOL CALLBACK FindUnpainted(HWND w, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (!IsWindowVisible(w) || !GetUpdateRect(w, nullptr, FALSE)) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
+BOOL CALLBACK FindUnpaintedWindow(HWND w, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (!OfProcess(w, s->pid)) return TRUE;
+    FindUnpainted(w, data);
+    if (!s->found) EnumChildWindows(w, FindUnpainted, data);
+    return s->found ? FALSE : TRUE;
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM data) {
@@ -149,6 +175,13 @@ HWND Program::WaitForMessageBox(DWORD milliseconds) const {
     return WaitForWindowOf(nullptr, 0, true, milliseconds);
 }
 
+HWND Program::MessageBoxMade() const {
+    Search s{processId_};
+    s.visibleOnly = false;
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
 int Program::WindowCount() const {
     Search s{processId_};
     EnumWindows(CountWindows, reinterpret_cast<LPARAM>(&s));
@@ -194,6 +227,14 @@ bool Program::WaitForPostedMessages() const {
     SendMessageTimeoutW(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0, SMTO_NORMAL, 5000,
                         &result);
     return handled;
+}
+
+bool Program::WaitForRest() const {
+    return WaitForPostedMessages() && WaitFor([&] {
+               Search s{processId_};
+               EnumWindows(FindUnpaintedWindow, reinterpret_cast<LPARAM>(&s));
+               return !s.found || !Running();
+           }) && Running();
 }
 
 void Program::Pointer(UINT message, int x, int y) const {
@@ -281,10 +322,17 @@ std::optional<AnsweredBox> AnswerBox(const Program& p, int button, DWORD millise
     return seen;
 }
 
-std::vector<std::wstring> AnswerEveryBox(const Program& p, int button, DWORD quiet) {
+// A box still to come has been made by the time the program handles what was posted after
+// the command that shows it: only the box's own loop handles messages meanwhile.
+std::vector<std::wstring> AnswerEveryBox(const Program& p, int button) {
     std::vector<std::wstring> texts;
-    while (const auto box = AnswerBox(p, button, quiet)) texts.push_back(box->text);
-    return texts;
+    for (;;) {
+        if (!p.WaitForMessageBox(0) && (!p.WaitForPostedMessages() || !p.MessageBoxMade()))
+            return texts;
+        const auto box = AnswerBox(p, button);
+        if (!box) return texts;
+        texts.push_back(box->text);
+    }
 }
 
 void Click(HWND dialog, int button) {
@@ -344,6 +392,23 @@ Picture Capture(HWND window) {
     for (int y = 0; y < shot.height; ++y)
         for (int x = 0; x < shot.width; ++x) shot.pixels.push_back(whole.At(dx + x, dy + y));
     return shot;
+}
+
+Picture CaptureWhen(HWND window, const std::function<bool(const Picture&)>& shows,
+                    DWORD milliseconds) {
+    Picture shot;
+    WaitFor([&] {
+        shot = Capture(window);
+        return !shot.pixels.empty() && shows(shot);
+    }, milliseconds);
+    return shot;
+}
+
+std::uint32_t PixelWhen(HWND window, int x, int y, std::uint32_t colour) {
+    const Picture shot = CaptureWhen(window, [&](const Picture& p) {
+        return p.Contains(x, y) && p.At(x, y) == colour;
+    });
+    return shot.Contains(x, y) ? shot.At(x, y) : ~0u;
 }
 
 bool WritePictureBmp(const Picture& shot, const fs::path& file) {

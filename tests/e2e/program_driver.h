@@ -21,6 +21,8 @@ namespace fs = std::filesystem;
 
 // Where the program under test was built; set from the command line by main().
 extern fs::path ProgramPath;
+// A path given on the command line: Linux paths, as CMake gives them, through Wine's drive Z:.
+fs::path FromArgument(std::string path);
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 10000);
 
@@ -55,6 +57,8 @@ class Program {
     HWND WaitForDialogWith(int controlId, DWORD milliseconds = 10000) const;
     // The message box of the program that is open now, or null after the wait.
     HWND WaitForMessageBox(DWORD milliseconds = 10000) const;
+    // A message box the program has made, shown yet or not; null if there is none.
+    HWND MessageBoxMade() const;
     int WindowCount() const;
 
     // Commands that open nothing modal are sent, so they have run when this returns; the
@@ -64,6 +68,9 @@ class Program {
     void ChooseListItem(int listId, int index, bool post = false) const;  // 0-based
     // Returns once the program has handled what was posted to it before, modal loops and all.
     bool WaitForPostedMessages() const;
+    // Returns once, in addition, no window of the program waits for a paint. Under Wine the
+    // painted pixels reach the screen a moment later still: checks of pixels wait for them.
+    bool WaitForRest() const;
     void Pointer(UINT message, int x, int y) const;  // on the canvas, sent
 
     bool WaitForExit(DWORD* exitCode, DWORD milliseconds = 10000);
@@ -97,9 +104,9 @@ struct AnsweredBox {
 };
 std::optional<AnsweredBox> AnswerBox(const Program& p, int button = IDOK,
                                      DWORD milliseconds = 10000);
-// Every box the program shows answered with `button` until none comes for `quiet` ms: their
-// texts.
-std::vector<std::wstring> AnswerEveryBox(const Program& p, int button = IDOK, DWORD quiet = 1500);
+// Every box the program shows answered with `button`, until it has handled what was posted
+// to it before with no box open: their texts.
+std::vector<std::wstring> AnswerEveryBox(const Program& p, int button = IDOK);
 // A push button of a dialog clicked (posted, since it may open a box).
 void Click(HWND dialog, int button);
 void SetControlText(HWND control, const std::wstring& text);
@@ -107,6 +114,12 @@ void SetControlText(HWND control, const std::wstring& text);
 // The pixels of a top-level window, frame included, or of a control's client area, as they
 // are on screen: 0x00RRGGBB, top-down.
 Picture Capture(HWND window);
+// Pictures of the window taken until one `shows` what is asked, within the wait: that one,
+// or the last taken.
+Picture CaptureWhen(HWND window, const std::function<bool(const Picture&)>& shows,
+                    DWORD milliseconds = 10000);
+// The colour at (x, y) of the window once it shows `colour` there, or the last one seen.
+std::uint32_t PixelWhen(HWND window, int x, int y, std::uint32_t colour);
 bool WritePictureBmp(const Picture& shot, const fs::path& file);  // as a 24-bit BMP
 
 std::vector<std::uint8_t> ReadFile(const fs::path& file);

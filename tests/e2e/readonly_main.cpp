@@ -24,7 +24,7 @@ bool ArchiveFails(const e2e::Program& p) {
     const bool claimed = std::count(boxes.begin(), boxes.end(), e2e::kArchivedText) > 0;
     const bool stillEnabled = IsWindowEnabled(GetDlgItem(d, e2e::kArchive)) != FALSE;
     e2e::Click(d, e2e::kLeave);
-    const auto question = e2e::AnswerEveryBox(p, IDNO, 500);
+    const auto question = e2e::AnswerEveryBox(p, IDNO);
     const bool closed = e2e::WaitFor([&] { return !IsWindow(d); });
     std::printf(
         "[ E2E      ] archive in a read-only folder: %zu messages, %td of them \"Err:  52 Bad file "

@@ -304,6 +304,7 @@ INT_PTR ShowDialogModal(HWND dialog, DialogCallback callback) {
         EnableWindow(owner, FALSE);
     }
     ShowWindow(dialog, d->showCommand);
+    UpdateWindow(dialog);  // painted before it takes any input, not when the queue next empties
 
     // Messages for every window of the thread go through here while the dialog lives; when
     // the queue is empty the thread sleeps in the platform's wait rather than polling.
