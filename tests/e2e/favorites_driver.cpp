@@ -22,9 +22,7 @@ POINT BoxMiddle(int row, int column) {
 
 void OnPalette(HWND dialog, UINT message, POINT at) {
     const WPARAM buttons = message == WM_RBUTTONDOWN ? MK_RBUTTON : 0;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(GetDlgItem(dialog, kPalette), message, buttons, MAKELPARAM(at.x, at.y),
-                        SMTO_NORMAL, 10000, &result);
+    SendTo(GetDlgItem(dialog, kPalette), message, buttons, MAKELPARAM(at.x, at.y));
 }
 
 HWND OpenChooser(const Program& p, HWND dialog, POINT at) {

@@ -1,5 +1,6 @@
 #include "program_driver.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -18,6 +19,13 @@ fs::path FromArgument(std::string path) {
         path = "Z:" + path;
     }
     return path;
+}
+
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kPatience, &result))
+        return 0;
+    return static_cast<LRESULT>(result);
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
@@ -134,7 +142,7 @@ void Program::Start(const fs::path& program) {
     process_ = KernelHandle(started.hProcess);
     KernelHandle thread(started.hThread);
     processId_ = started.dwProcessId;
-    WaitForInputIdle(process_.Get(), 10000);
+    WaitForInputIdle(process_.Get(), kPatience);
     main_ = WaitForDialogWith(509);  // the side list
 }
 
@@ -189,9 +197,7 @@ int Program::WindowCount() const {
 }
 
 void Program::Send(int command) const {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_NORMAL, 10000,
-                        &result);
+    SendTo(main_, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
 void Program::Post(int command) const {
@@ -200,15 +206,12 @@ void Program::Post(int command) const {
 
 void Program::ChooseListItem(int listId, int index, bool post) const {
     HWND list = Control(listId);
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000,
-                        &result);
+    SendTo(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     const WPARAM w = MAKEWPARAM(listId, LBN_SELCHANGE);
     if (post)
         PostMessageW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list));
     else
-        SendMessageTimeoutW(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list), SMTO_NORMAL,
-                            10000, &result);
+        SendTo(main_, WM_COMMAND, w, reinterpret_cast<LPARAM>(list));
 }
 
 // Messages posted to one thread are handled in order, so a scroll of the side list posted
@@ -216,16 +219,12 @@ void Program::ChooseListItem(int listId, int index, bool post) const {
 bool Program::WaitForPostedMessages() const {
     HWND list = Control(509);
     auto top = [&] {
-        DWORD_PTR index = 0;
-        SendMessageTimeoutW(list, LB_GETTOPINDEX, 0, 0, SMTO_NORMAL, 5000, &index);
-        return static_cast<int>(index);
+        return static_cast<int>(SendTo(list, LB_GETTOPINDEX));
     };
     const int before = top(), mark = before == 1 ? 2 : 1;
     PostMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(mark), 0);
     const bool handled = WaitFor([&] { return top() == mark || !Running(); }) && Running();
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0, SMTO_NORMAL, 5000,
-                        &result);
+    SendTo(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0);
     return handled;
 }
 
@@ -238,10 +237,8 @@ bool Program::WaitForRest() const {
 }
 
 void Program::Pointer(UINT message, int x, int y) const {
-    DWORD_PTR result = 0;
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
-    SendMessageTimeoutW(Control(1001), message, buttons, MAKELPARAM(x, y), SMTO_NORMAL, 10000,
-                        &result);
+    SendTo(Control(1001), message, buttons, MAKELPARAM(x, y));
 }
 
 bool Program::WaitForExit(DWORD* exitCode, DWORD milliseconds) {
@@ -268,9 +265,7 @@ std::vector<std::uint8_t> Program::SavePicture(int sides) const {
 
 std::wstring Text(HWND window) {
     wchar_t text[1024]{};
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
-                        &result);
+    SendTo(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -278,16 +273,13 @@ namespace {
 
 std::vector<std::wstring> Items(HWND control, UINT count, UINT length, UINT get) {
     std::vector<std::wstring> items;
-    DWORD_PTR n = 0;
-    SendMessageTimeoutW(control, count, 0, 0, SMTO_NORMAL, 5000, &n);
-    for (DWORD_PTR i = 0; i < n && i < 1000; ++i) {
-        DWORD_PTR size = 0;
-        SendMessageTimeoutW(control, length, i, 0, SMTO_NORMAL, 5000, &size);
-        std::wstring text(size + 1, L'\0');
-        DWORD_PTR got = 0;
-        SendMessageTimeoutW(control, get, i, reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
-                            5000, &got);
-        text.resize(got);
+    const LRESULT n = SendTo(control, count);
+    for (LRESULT i = 0; i < n && i < 1000; ++i) {
+        const LRESULT size = SendTo(control, length, static_cast<WPARAM>(i));
+        std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(size, 0)) + 1, L'\0');
+        const LRESULT got =
+            SendTo(control, get, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, size)));
         items.push_back(text);
     }
     return items;
@@ -304,9 +296,7 @@ std::vector<std::wstring> ComboItems(HWND combo) {
 }
 
 int ListSelection(HWND list) {
-    DWORD_PTR selected = 0;
-    SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_NORMAL, 5000, &selected);
-    return static_cast<int>(static_cast<LRESULT>(selected));
+    return static_cast<int>(SendTo(list, LB_GETCURSEL));
 }
 
 std::wstring MessageBoxText(HWND box) {
@@ -340,9 +330,7 @@ void Click(HWND dialog, int button) {
 }
 
 void SetControlText(HWND control, const std::wstring& text) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
-                        5000, &result);
+    SendTo(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 namespace {

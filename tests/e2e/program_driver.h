@@ -24,7 +24,14 @@ extern fs::path ProgramPath;
 // A path given on the command line: Linux paths, as CMake gives them, through Wine's drive Z:.
 fs::path FromArgument(std::string path);
 
-bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 10000);
+// How long a wait for the program goes on before it gives up. Generous: a wait ends as soon
+// as what it waits for is there, so only a failing check ever waits this long.
+constexpr DWORD kPatience = 30000;
+
+bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = kPatience);
+// A message sent to a window of the program, and its result; 0 when it was not handled
+// within kPatience (the program hangs or has ended).
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 struct CloseKernelHandle {
     void operator()(HANDLE h) const { CloseHandle(h); }
@@ -52,11 +59,11 @@ class Program {
     bool Running() const;
 
     // A window of the program with this title (and class #32770), or null after the wait.
-    HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) const;
+    HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = kPatience) const;
     // A dialog of the program holding a control with this id, or null after the wait.
-    HWND WaitForDialogWith(int controlId, DWORD milliseconds = 10000) const;
+    HWND WaitForDialogWith(int controlId, DWORD milliseconds = kPatience) const;
     // The message box of the program that is open now, or null after the wait.
-    HWND WaitForMessageBox(DWORD milliseconds = 10000) const;
+    HWND WaitForMessageBox(DWORD milliseconds = kPatience) const;
     // A message box the program has made, shown yet or not; null if there is none.
     HWND MessageBoxMade() const;
     int WindowCount() const;
@@ -73,7 +80,7 @@ class Program {
     bool WaitForRest() const;
     void Pointer(UINT message, int x, int y) const;  // on the canvas, sent
 
-    bool WaitForExit(DWORD* exitCode, DWORD milliseconds = 10000);
+    bool WaitForExit(DWORD* exitCode, DWORD milliseconds = kPatience);
     // "Salir", and the exit code it ends with; ~0 when the program does not end.
     DWORD Quit();
     // "Grabar Imagen" with `sides` sides chosen: the box answered, the file's bytes (none when
@@ -103,7 +110,7 @@ struct AnsweredBox {
     std::wstring title, text;
 };
 std::optional<AnsweredBox> AnswerBox(const Program& p, int button = IDOK,
-                                     DWORD milliseconds = 10000);
+                                     DWORD milliseconds = kPatience);
 // Every box the program shows answered with `button`, until it has handled what was posted
 // to it before with no box open: their texts.
 std::vector<std::wstring> AnswerEveryBox(const Program& p, int button = IDOK);
@@ -117,7 +124,7 @@ Picture Capture(HWND window);
 // Pictures of the window taken until one `shows` what is asked, within the wait: that one,
 // or the last taken.
 Picture CaptureWhen(HWND window, const std::function<bool(const Picture&)>& shows,
-                    DWORD milliseconds = 10000);
+                    DWORD milliseconds = kPatience);
 // The colour at (x, y) of the window once it shows `colour` there, or the last one seen.
 std::uint32_t PixelWhen(HWND window, int x, int y, std::uint32_t colour);
 bool WritePictureBmp(const Picture& shot, const fs::path& file);  // as a 24-bit BMP

@@ -15,10 +15,8 @@ constexpr int kVertexList = 1002, kXBox = 1004, kYBox = 1005, kApply = 1007, kLe
 
 void Choose(HWND dialog, int index) {
     HWND combo = GetDlgItem(dialog, kVertexList);
-    DWORD_PTR r = 0;
-    SendMessageTimeoutW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, &r);
-    SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(kVertexList, CBN_SELCHANGE),
-                        reinterpret_cast<LPARAM>(combo), SMTO_NORMAL, 5000, &r);
+    SendTo(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendTo(dialog, WM_COMMAND, MAKEWPARAM(kVertexList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
 TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
