@@ -7,6 +7,7 @@
 #include "runtime/files/error_number.h"
 #include "runtime/files/number_text.h"
 #include "runtime/files/record_file.h"
+#include "runtime/files/replacement_file.h"
 
 namespace favorites {
 
@@ -111,7 +112,6 @@ void SetDefaultGeometry() {
 }
 
 std::string FavoritesFilePath() { return FavoritesFolder + "Mis Colores.log"; }
-std::string FavoritesTemporaryPath() { return FavoritesFolder + "Mis Colores.nuevo"; }
 
 PromptFunction SetFavoritesPrompt(PromptFunction p) {
     return std::exchange(prompt, p ? p : PlatformPrompt);
@@ -172,26 +172,25 @@ bool AppendFavoriteRecord(const std::string& path, const FavoriteColorRecord& re
 }
 
 bool SaveFavorites() {
-    // The records go to a file of their own first, so that a failure half way leaves the
-    // palette on disk as it was.
-    const std::string temporary = FavoritesTemporaryPath();
-    RemoveQuietly(temporary);
+    // The records go to a new file of their own, which takes the old one's place only once
+    // every record is in it: a failure half way leaves the palette on disk as it was. Like
+    // removing the old file first would, the replacement takes its read-only, hidden and
+    // system attributes off.
+    ReplacementFile file(FavoritesFilePath(), ReadOnlyTarget::Clear);
+    std::string newFile;
+    {
+        // A new file that cannot be made shows as each record failing, as on a file that
+        // will not open (52).
+        ProcedureError quiet;
+        if (file.Open()) newFile = file.HandOver();
+    }
     bool written = true;
     for (int r = 0; r < PaletteRows(); ++r)
-        for (int c = 0; c < PaletteColumns(); ++c) written = AppendFavoriteRecord(temporary, FavoriteColors[r][c]) && written;
-    if (!written) {
-        RemoveQuietly(temporary);
-        return false;
-    }
+        for (int c = 0; c < PaletteColumns(); ++c) written = AppendFavoriteRecord(newFile, FavoriteColors[r][c]) && written;
+    if (!written) return false;
     ProcedureError error;
-    const int n = FreeFileNumber();
-    OpenRecordFile(n, temporary, kRecordLength, RecordAccess::WriteOnly);
-    FlushFile(n);
-    CloseFile(n);
-    if (error.Number() == 0) MoveReplacing(temporary, FavoritesFilePath());
-    if (error.Number() == 0) return true;
+    if (file.Commit()) return true;
     ShowError(error.Number());
-    RemoveQuietly(temporary);
     return false;
 }
 

@@ -46,6 +46,7 @@ protected:
     }
 
     fs::path File() const { return folder_.Path() / "Mis Colores.log"; }
+    int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {})); }
 
     std::vector<std::uint8_t> FileBytes() const {
         std::ifstream in(File(), std::ios::binary);
@@ -123,7 +124,7 @@ TEST_F(FavoritesStore, ArchiveWritesThePaletteRowByRowAndSaysSo) {
     // Record 14 is cell (1, 0).
     const auto record14 = DecodeRecord(std::span<const std::uint8_t, 24>(bytes.data() + 312, 24));
     EXPECT_EQ(record14, Cell(1, 0, runtime::kWhite));
-    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath())) << "the new file took the old one's place";
+    EXPECT_EQ(Entries(), 1) << "the new file took the old one's place";
 }
 
 TEST_F(FavoritesStore, LoadingFollowsWhatEachRecordSays) {
@@ -215,7 +216,7 @@ TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
     EXPECT_EQ(FavoriteColors[0][0].color, runtime::kWhite);
     EXPECT_EQ(CellWidth, 25);
     EXPECT_EQ(FavoritesModified, 1) << "a reset leaves the flag as it was";
-    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath()));
+    EXPECT_EQ(Entries(), 0);
 }
 
 TEST_F(FavoritesStore, LeavingOffersToSaveOnlyChanges) {
@@ -244,27 +245,48 @@ TEST_F(FavoritesStore, AFailedArchiveKeepsTheOldFileAndSaysNoSuccess) {
     FavoriteColors[0][0].color = 0x00222222;
     FavoritesModified = 1;
 
-    // The new records cannot be written: the place of the temporary file is taken by a folder.
-    fs::create_directory(FavoritesTemporaryPath());
-    fs::create_directory(fs::path(FavoritesTemporaryPath()) / "x");
-    EXPECT_FALSE(ArchiveFavorites());
-    ASSERT_EQ(messages.size(), 130u) << "one message per record";
-    EXPECT_EQ(messages[0].text.rfind("Err:  ", 0), 0u) << messages[0].text;
-    EXPECT_EQ(messages.back().text, messages[0].text);
-    EXPECT_EQ(FileBytes(), old);
-    EXPECT_EQ(FavoritesModified, 1);
-    fs::remove_all(FavoritesTemporaryPath());
-
-    // The records are written but cannot take the old file's place: one message, and the
-    // temporary file goes.
-    messages.clear();
-    fs::remove(File());
+    // Files of the user's where the new file would go are left alone; the records cannot take
+    // the old file's place when a folder holds it: one message, and the new file goes.
+    std::ofstream(folder_.Path() / "Mis Colores.~00") << "mine";
+    fs::create_directory(folder_.Path() / "Mis Colores.~01");
+    fs::rename(File(), folder_.Path() / "old");
     fs::create_directory(File());
     EXPECT_FALSE(ArchiveFavorites());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Err:  70 Permission denied");
-    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath()));
     EXPECT_EQ(FavoritesModified, 1);
+    EXPECT_EQ(Entries(), 4) << "the two of the user's, the old file and the folder";
+    std::ifstream mine(folder_.Path() / "Mis Colores.~00");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mine), {}), "mine");
+
+    fs::remove(File());
+    fs::rename(folder_.Path() / "old", File());
+    fs::permissions(File(), fs::perms::owner_read);  // read-only, as a user may leave it
+    messages.clear();
+    EXPECT_TRUE(ArchiveFavorites());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Mis Colores Favoritos han sido Archivados");
+    EXPECT_NE(FileBytes(), old);
+    EXPECT_EQ(DecodeRecord(std::span<const std::uint8_t, 24>(FileBytes().data(), 24)).color, 0x00222222);
+    EXPECT_NE(fs::status(File()).permissions() & fs::perms::owner_write, fs::perms::none)
+        << "no longer read-only";
+    EXPECT_EQ(Entries(), 3);
+}
+
+// The new file's name is as long as the palette file's, so a folder where "Mis Colores.log"
+// fits the longest path a file may have still takes an archive.
+TEST_F(FavoritesStore, ArchivesAtTheLongestPath) {
+    std::string folder = folder_.File("");
+    while (folder.size() + std::string("Mis Colores.log").size() < 255) {
+        folder += std::string(std::min<std::size_t>(100, 254 - folder.size() - 15), 'c') + "/";
+        fs::create_directory(folder);
+    }
+    FavoritesFolder = folder;
+    ASSERT_EQ(FavoritesFilePath().size(), 255u);
+    ResetFavorites();
+    EXPECT_TRUE(ArchiveFavorites());
+    EXPECT_EQ(fs::file_size(FavoritesFilePath()), 3120u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);
 }
 
 TEST_F(FavoritesStore, AFolderThatIsNotThereGivesBadFileNameMessages) {

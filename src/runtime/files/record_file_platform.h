@@ -13,6 +13,15 @@ constexpr std::uint32_t kFileNotFound = 2;
 constexpr std::uint32_t kPathNotFound = 3;
 constexpr std::uint32_t kAccessDenied = 5;
 constexpr std::uint32_t kSharingViolation = 32;
+constexpr std::uint32_t kLockViolation = 33;
+constexpr std::uint32_t kFileExists = 80;
+
+// What opening does with the name.
+enum class Disposition {
+    OpenOrCreate,  // a missing file is created empty
+    CreateNew,     // only a new file: kFileExists when the name is taken
+    OpenExisting,  // only a file that is there: kFileNotFound when it is not
+};
 
 // An open file, closed when it goes.
 class OpenFile {
@@ -22,9 +31,11 @@ public:
     OpenFile(OpenFile&& other) noexcept;
     OpenFile& operator=(OpenFile&& other) noexcept;
 
-    // Opens exclusively: nobody else may read or write the file until it is closed. Creates a
-    // missing file empty. A read-only file refuses writing whoever asks (5). 0 or the error.
-    std::uint32_t Open(const std::string& path, bool forWriting);
+    // Opens exclusively: nobody else may read or write the file until it is closed. A
+    // read-only file refuses writing whoever asks (5). 0 or the error.
+    std::uint32_t Open(const std::string& path, bool forWriting,
+                       Disposition how = Disposition::OpenOrCreate);
+    bool IsOpen() const { return handle_ != -1; }
     bool IsDisk() const { return disk_; }
     std::uint32_t Length(std::int64_t& length) const;
     // Reads up to bytes.size() bytes at `offset`; `got` is less at the end of the file.

@@ -77,13 +77,17 @@ struct DirCloser {
 
 }  // namespace
 
-std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
+std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     struct stat st;
     if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kAccessDenied;
-    const int fd = ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | O_CREAT | O_CLOEXEC, 0666);
-    // With O_CREAT a missing name can only be a missing folder.
-    if (fd < 0) return errno == ENOENT ? kPathNotFound : CodeOf(errno);
+    const int creating = how == Disposition::CreateNew      ? O_CREAT | O_EXCL
+                         : how == Disposition::OpenExisting ? 0
+                                                            : O_CREAT;
+    const int fd = ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | creating | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) return kFileExists;
+    // Where a missing file would be created, a missing name can only be a missing folder.
+    if (fd < 0) return errno == ENOENT && creating ? kPathNotFound : CodeOf(errno);
     handle_ = fd;
     if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         Close();

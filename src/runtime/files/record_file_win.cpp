@@ -29,7 +29,7 @@ bool Seek(HANDLE h, std::int64_t offset) {
 
 }  // namespace
 
-std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
+std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     const std::wstring wide = WideFromAnsi(path);
     // Windows refuses to write a read-only file; Wine run by root would not, so we ask first.
@@ -38,9 +38,15 @@ std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             return kAccessDenied;
     }
+    const DWORD disposition = how == Disposition::CreateNew      ? CREATE_NEW
+                              : how == Disposition::OpenExisting ? OPEN_EXISTING
+                                                                 : OPEN_ALWAYS;
     HANDLE h = CreateFileW(wide.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return GetLastError();
+                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_ALREADY_EXISTS ? kFileExists : error;
+    }
     handle_ = reinterpret_cast<std::intptr_t>(h);
     disk_ = GetFileType(h) == FILE_TYPE_DISK;
     return 0;

@@ -1,38 +1,59 @@
 #pragma once
-// Writes a file as a whole or not at all: the bytes go to a new file beside the target, which
-// replaces the target only once it is complete and flushed. Until then, and after any failure,
-// an older file of that name stays exactly as it was, and nothing is left behind.
+// Replaces a file as a whole or not at all. The new content goes to a new file beside the
+// target, which takes the target's place in one step once it is complete and flushed. Until
+// then, and after any failure, the target stays exactly as it was and the new file is gone.
+// Nothing else is ever deleted or changed: the new file's name is one that no file had, and
+// it is never longer than the target's, so it can be made wherever the target can.
+// Failures are stored in the caller's error number, as record files do.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
+#include "runtime/files/record_file_platform.h"
+
 namespace runtime {
+
+// What a replacement does with a read-only target.
+enum class ReadOnlyTarget {
+    Refuse,  // leaves it alone and fails (70)
+    Clear,   // takes read-only, hidden and system off it first; puts them back on failure
+};
 
 class ReplacementFile {
 public:
     // `target` is a path in the program's single-byte text, relative to the working folder
     // or absolute.
-    explicit ReplacementFile(std::string target);
-    ~ReplacementFile();  // an uncommitted replacement is removed
+    explicit ReplacementFile(std::string target, ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
+    ~ReplacementFile();  // an uncommitted new file is removed
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // False when the target is read-only or a folder, its folder does not exist, or the
-    // name is not a valid file name.
+    // Makes the new file, empty and open for Write. False when the target is read-only and
+    // refused, or no new file can be made beside it.
     bool Open();
     // False unless every byte was written.
     bool Write(const void* data, std::size_t size);
-    // Flushes, closes and puts the new file in the target's place. False when the target
-    // cannot be replaced (read-only, held open elsewhere); the old file then stays.
+    // Closes the new file for writers that open it by its name, and gives that name; empty
+    // when there is no new file.
+    const std::string& HandOver();
+    // Flushes the new file and puts it in the target's place. False when the target is a
+    // folder, read-only and refused, or held open elsewhere: one busy for a moment only (a
+    // scanner or an indexer reading it) is tried again a few times first.
     bool Commit();
 
 private:
+    std::uint32_t Replace();
     void Discard();
 
     std::string target_;
-    std::string temporary_;
-    std::intptr_t handle_ = -1;  // a file descriptor or a HANDLE, -1 when none is open
+    ReadOnlyTarget readOnly_;
+    std::string newFile_;
+    platform::OpenFile file_;
 };
+
+// The name of the new file for the n-th try (from 0) beside `target`: the target's path with
+// the last (up to three) characters of its name given over to "~" and base-36 digits. Empty
+// when n is past the last name. One of them may be the target's own name.
+std::string ReplacementName(const std::string& target, int n);
 
 }  // namespace runtime

@@ -56,10 +56,51 @@ TEST(ReplacementFile, RefusesReadOnlyTargetsFoldersAndMissingFolders) {
     fs::permissions(target, fs::perms::owner_all);
     EXPECT_EQ(Read(target), "keep");
 
-    EXPECT_FALSE(ReplacementFile(folder.Path().string()).Open()) << "a folder";
+    fs::create_directory(folder.Path() / "sub");
+    ReplacementFile onFolder(folder.File("sub"));
+    ASSERT_TRUE(onFolder.Open());
+    EXPECT_FALSE(onFolder.Commit()) << "a folder";
     EXPECT_FALSE(ReplacementFile(folder.File("no/such/file")).Open());
     EXPECT_FALSE(ReplacementFile("").Open());
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 2);
+}
+
+// The new file takes a name no file has, never longer than the target's, and leaves every
+// other file alone.
+TEST(ReplacementFile, NewNamesAreAsLongAsTheTargetsAndNeverTaken) {
+    EXPECT_EQ(ReplacementName("C:\\p\\Mis Colores.log", 0), "C:\\p\\Mis Colores.~00");
+    EXPECT_EQ(ReplacementName("C:\\p\\Mis Colores.log", 37), "C:\\p\\Mis Colores.~11");
+    EXPECT_EQ(ReplacementName("d/ab", 35), "d/0z");
+    EXPECT_EQ(ReplacementName("d/a", 2), "d/2");
+    EXPECT_EQ(ReplacementName("d/abc", 36 * 36), "") << "past the last name";
+    EXPECT_EQ(ReplacementName("d/", 0), "") << "no name to replace";
+
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("data.bin");
+    std::ofstream(ReplacementName(target, 0)) << "mine";
+    fs::create_directory(ReplacementName(target, 1));
+    ReplacementFile file(target);
+    ASSERT_TRUE(file.Open());
+    ASSERT_TRUE(file.Write("new", 3));
+    EXPECT_EQ(file.HandOver(), ReplacementName(target, 2));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(Read(target), "new");
+    EXPECT_EQ(Read(ReplacementName(target, 0)), "mine");
+    EXPECT_TRUE(fs::is_directory(ReplacementName(target, 1)));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 3);
+}
+
+TEST(ReplacementFile, ClearingTakesAReadOnlyTarget) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("palette");
+    std::ofstream(target) << "old";
+    fs::permissions(target, fs::perms::owner_read);
+    ReplacementFile file(target, ReadOnlyTarget::Clear);
+    ASSERT_TRUE(file.Open());
+    ASSERT_TRUE(file.Write("new", 3));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(Read(target), "new");
+    EXPECT_NE(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
 }  // namespace
