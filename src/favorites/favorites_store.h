@@ -57,8 +57,6 @@ extern int FavoritesModified;
 // The folder the file lives in, with its trailing separator; the dialog sets it.
 extern std::string FavoritesFolder;
 std::string FavoritesFilePath();  // FavoritesFolder + "Mis Colores.log"
-// Where an archive is written before it takes the place of the file.
-std::string FavoritesTemporaryPath();
 
 // How the store talks to the user: a message box with a text, buttons and title, giving the
 // button pressed. The platform's box by default; tests put their own in.

@@ -203,12 +203,16 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));  // the change is gone
+    const std::uint32_t picked = PixelOf(ColouredPalette()[2 * 13 + 4].color);
+    OnPalette(d, WM_RBUTTONDOWN, BoxMiddle(2, 4));
+    ASSERT_EQ(LabelBackground(d, picked), picked);
     Click(d, kReset);
     EXPECT_EQ(AnswerEveryBox(p, IDYES),
               std::vector<std::wstring>{
                   L"Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos"});
     EXPECT_FALSE(fs::exists(PaletteFile(p)));
     ExpectPalette(d, ExpectedPalette(TableOf(WhitePalette())));
+    EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "the selected colour is white again";
     EXPECT_TRUE(Leave(p, d).empty());
     EXPECT_FALSE(fs::exists(PaletteFile(p))) << "a reset writes no new file";
 

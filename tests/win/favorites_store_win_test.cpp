@@ -1,5 +1,6 @@
-// The favourite colours' file on Windows: a palette file that another program holds open or
-// that is read-only keeps its content, and the user hears of it once.
+// The favourite colours' file on Windows: a palette file that another program holds open keeps
+// its content, and the user hears of it once; a read-only or hidden one is archived over, and
+// files of others beside it are left alone.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "favorites/favorites_store.h"
+#include "runtime/files/replacement_file.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -49,6 +51,8 @@ protected:
         FavoritesFolder.clear();
     }
 
+    int Files() const { return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {})); }
+
     testing_support::TempFolder folder_;
     std::vector<char> old_;
     PromptFunction previous_ = nullptr;
@@ -64,7 +68,7 @@ TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
     ASSERT_EQ(shown.size(), 1u) << "one message, and no word of success";
     EXPECT_EQ(shown[0], "Err:  70 Permission denied");
     EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
-    EXPECT_FALSE(fs::exists(FavoritesTemporaryPath())) << "nothing is left behind";
+    EXPECT_EQ(Files(), 1) << "nothing is left behind";
     EXPECT_EQ(FavoritesModified, 1);
 
     // Once the other program lets go, the archive goes through.
@@ -76,30 +80,36 @@ TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
     EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
 }
 
-TEST_F(FavoritesStoreWin, ReadOnlyFileIsNotReplaced) {
+TEST_F(FavoritesStoreWin, ReadOnlyOrHiddenFileIsArchivedOverWithTheArchiveAttributeOnly) {
     const std::wstring wide = (folder_.Path() / "Mis Colores.log").wstring();
-    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(ArchiveFavorites());
+    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_TRUE(ArchiveFavorites());
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Err:  70 Permission denied");
-    EXPECT_EQ(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
-    EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
+    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()), DWORD{FILE_ATTRIBUTE_ARCHIVE});
+    LoadFavorites();
+    EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
+    EXPECT_EQ(Files(), 1);
 
-    // A reset clears the attribute and deletes the file all the same.
+    // A reset clears the attributes and deletes the file all the same.
     SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
     RemoveFavoritesFile();
     EXPECT_EQ(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(FavoritesStoreWin, TemporaryFileHeldOpenGivesOneMessagePerRecord) {
-    HANDLE other = CreateFileA(FavoritesTemporaryPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+TEST_F(FavoritesStoreWin, AFileOfAnotherProgramWhereTheNewFileWouldGoIsLeftAlone) {
+    const std::string theirs = runtime::ReplacementName(FavoritesFilePath(), 0);
+    HANDLE other = CreateFileA(theirs.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(ArchiveFavorites());
+    DWORD written = 0;
+    WriteFile(other, "theirs", 6, &written, nullptr);
+    EXPECT_TRUE(ArchiveFavorites());
     CloseHandle(other);
-    ASSERT_EQ(shown.size(), 130u);
-    for (const std::string& text : shown) EXPECT_EQ(text, "Err:  52 Bad file name or number");
-    EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
+    EXPECT_EQ(Bytes(theirs), std::vector<char>({'t', 'h', 'e', 'i', 'r', 's'}));
+    EXPECT_EQ(Files(), 2);
 }
 
 }  // namespace
