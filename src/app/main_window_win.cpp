@@ -34,17 +34,24 @@ Bitmap ResourcePicture(int id) {
 
 // The 16 x 16 swatch of a colour, drawn with the program's own box and handed to the menu as
 // a bitmap in memory: white ground, a rounded box with a black outline filled in the colour.
+// Menus show only the top-left 13 x 13 of a check-mark picture (Windows and Wine alike), so
+// the box fits there; and they are 24-bit, since themed Windows menus read a fourth byte of 0
+// as transparent.
 Bitmap MakeColorSwatch(runtime::COLORREF color) {
+    constexpr int kShown = 13;
     const TargetHandle swatch = NewBitmap(kSwatchSize, kSwatchSize);
     if (swatch == 0) return Bitmap();
     polygon::ClearToWhite(swatch);
-    DrawBox(0, 0, 15, 15, 15, kBlack, color, 0);
-    const BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
+    DrawBox(0, 0, kShown, kShown, 15, kBlack, color, 0);
+    BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
+    info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (picture && bits)
         WithCurrentRaster([&](const Raster& r, void*) {
-            std::memcpy(bits, r.pixels, sizeof(Pixel) * kSwatchSize * kSwatchSize);
+            auto* out = static_cast<std::uint8_t*>(bits);  // rows of 16 x 3 bytes need no padding
+            for (int i = 0; i < kSwatchSize * kSwatchSize; ++i, out += 3)
+                std::memcpy(out, &r.pixels[i], 3);  // blue, green, red
         });
     EndBitmap();
     return picture;

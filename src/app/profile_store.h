@@ -20,6 +20,15 @@ public:
     // blanks of `value` are not stored. A failure is not reported.
     virtual void Write(const std::string& section, const std::string& key, const std::string& value,
                        const std::string& path) = 0;
+
+    struct Value {
+        std::string section, key, value;
+    };
+    // Writes the values, in order, as one change of the file: all of them, or none when the
+    // file cannot be written. One by one unless the store can do better.
+    virtual void WriteAll(const std::vector<Value>& values, const std::string& path) {
+        for (const Value& v : values) Write(v.section, v.key, v.value, path);
+    }
 };
 
 // The store the program uses: the profile functions of Windows.

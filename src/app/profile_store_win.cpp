@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include "app/profile_store.h"
+#include "runtime/files/error_number.h"
+#include "runtime/files/replacement_file.h"
 
 namespace app {
 
@@ -23,6 +25,19 @@ public:
         const DWORD attributes = GetFileAttributesA(path.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
         WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+    }
+
+    // Each profile write rewrites the whole file, and an end between them (or inside one)
+    // would leave it damaged: they go to a copy, which then takes the file's place whole.
+    void WriteAll(const std::vector<Value>& values, const std::string& path) override {
+        runtime::ProcedureError quiet;         // a store that cannot write says nothing
+        runtime::ReplacementFile file(path);  // and leaves a read-only file alone
+        if (!file.Open() || !file.CopyTarget()) return;
+        const std::string copy = file.HandOver();
+        for (const Value& v : values)
+            if (!WritePrivateProfileStringA(v.section.c_str(), v.key.c_str(), v.value.c_str(), copy.c_str()))
+                return;
+        file.Commit();
     }
 };
 

@@ -18,10 +18,9 @@ std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key
     return runtime::StoreInt32(runtime::TextToNumber(store.Read(section, key, fallback, path)));
 }
 
-void WriteNumber(ProfileStore& store, const char* section, const char* key, runtime::Number value,
-                 const std::string& path) {
+ProfileStore::Value NumberValue(const char* section, const char* key, runtime::Number value) {
     // The leading blank of a positive number is dropped by the store.
-    store.Write(section, key, runtime::NumberToText(value).substr(0, kLongestText), path);
+    return {section, key, runtime::NumberToText(value).substr(0, kLongestText)};
 }
 
 }  // namespace
@@ -38,10 +37,11 @@ void SettingsFile(const std::string& action, ProfileStore& store, const std::str
         Settings.Papel = ReadInt32(store, "Colores", "Papel", runtime::NumberToTextTrim(kMagenta), path);
         Settings.Grosor = runtime::StoreInt16(runtime::TextToNumber(store.Read("Punta", "Grosor", "1", path)));
     } else if (action == "save") {
-        WriteNumber(store, "Colores", "Borde", Settings.Borde, path);
-        WriteNumber(store, "Colores", "Relleno", Settings.Relleno, path);
-        WriteNumber(store, "Colores", "Papel", Settings.Papel, path);
-        WriteNumber(store, "Punta", "Grosor", Settings.Grosor, path);
+        store.WriteAll({NumberValue("Colores", "Borde", Settings.Borde),
+                        NumberValue("Colores", "Relleno", Settings.Relleno),
+                        NumberValue("Colores", "Papel", Settings.Papel),
+                        NumberValue("Punta", "Grosor", Settings.Grosor)},
+                       path);
     }
 }
 

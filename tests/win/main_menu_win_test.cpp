@@ -28,12 +28,15 @@ HBITMAP Picture(HMENU menu, int position) {
     return item.hbmpUnchecked;
 }
 
-// The colour of a swatch's pixel, as 0x00BBGGRR.
+// The colour of a swatch's pixel, as 0x00BBGGRR; all ones for a swatch that is not a 24-bit
+// DIB section (themed Windows menus would draw a 32-bit one with a zero fourth byte as nothing).
 std::uint32_t SwatchPixel(HBITMAP swatch, int x, int y) {
     DIBSECTION dib{};
-    if (GetObjectW(swatch, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return 0xFFFFFFFF;
+    if (GetObjectW(swatch, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits ||
+        dib.dsBm.bmBitsPixel != 24)
+        return 0xFFFFFFFF;
     const auto* row = static_cast<const std::uint8_t*>(dib.dsBm.bmBits) + y * dib.dsBm.bmWidthBytes;
-    return row[4 * x + 2] | row[4 * x + 1] << 8 | row[4 * x] << 16;
+    return row[3 * x + 2] | row[3 * x + 1] << 8 | row[3 * x] << 16;
 }
 
 struct MainMenu : ::testing::Test {
@@ -80,11 +83,15 @@ TEST_F(MainMenu, ThreeMenusWithTheirItemsPicturesAndSwatches) {
             EXPECT_EQ(MenuItemState(bar, i.id), 0) << "enabled";
         }
     }
-    // Swatches: white ground, black outline, the colour inside, last row and column white.
+    // Swatches: white ground, and the colour inside a black outline that ends at the 13th
+    // column and row, the last a menu shows.
     EXPECT_EQ(SwatchPixel(Picture(colors, 2), 5, 5), 0x000000FFu);
     EXPECT_EQ(SwatchPixel(Picture(colors, 3), 5, 5), 0x0000FF00u);
     EXPECT_EQ(SwatchPixel(Picture(colors, 4), 5, 5), 0x00FF0000u);
-    EXPECT_EQ(SwatchPixel(Picture(colors, 4), 0, 0), 0u);
+    EXPECT_EQ(SwatchPixel(Picture(colors, 4), 6, 0), 0u);
+    EXPECT_EQ(SwatchPixel(Picture(colors, 4), 12, 6), 0u);
+    EXPECT_EQ(SwatchPixel(Picture(colors, 4), 6, 12), 0u);
+    EXPECT_EQ(SwatchPixel(Picture(colors, 4), 13, 6), 0x00FFFFFFu);
     EXPECT_EQ(SwatchPixel(Picture(colors, 4), 15, 15), 0x00FFFFFFu);
 }
 

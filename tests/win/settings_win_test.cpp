@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -87,6 +88,34 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
     EXPECT_NE(text.find("Extra=1\r\nBorde=255\r\n"), std::string::npos) << "replaced in place: " << text;
     EXPECT_NE(text.find("[Punta]\r\nGrosor=7\r\n"), std::string::npos) << text;
     EXPECT_EQ(text.find("Borde=3"), std::string::npos) << text;
+
+    // Line for line what the profile functions give when they change the file in place.
+    const std::string inPlace = temp_.File("en sitio.ini");
+    WriteFile(inPlace,
+              "; hecho a mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]\r\nGrosor=2\r\n");
+    for (const auto& [section, key, value] : {std::array<const char*, 3>{"Colores", "Borde", "255"},
+                                              {"Colores", "Relleno", "16777215"},
+                                              {"Colores", "Papel", "16711935"},
+                                              {"Punta", "Grosor", "7"}})
+        WritePrivateProfileStringA(section, key, value, inPlace.c_str());
+    EXPECT_EQ(text, Read(inPlace));
+}
+
+// A store that ends after the copy was written, before it took the file's place, leaves the
+// file as it was and no copy behind: here another program keeps reading it meanwhile.
+TEST_F(SettingsWin, AStoreThatCannotReplaceTheFileLeavesItWhole) {
+    const std::string before = "[Colores]\r\nBorde=3\r\n";
+    WriteFile(path_, before);
+    HANDLE reader = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    Settings = SettingsRecord{11, 12, 13, 4};
+    runtime::ProcedureError error;
+    Save();
+    CloseHandle(reader);
+    EXPECT_EQ(runtime::ErrorNumber(), 0) << "silently";
+    EXPECT_EQ(Read(path_), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no copy left behind";
 }
 
 TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {

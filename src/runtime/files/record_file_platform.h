@@ -63,6 +63,9 @@ std::vector<Match> FindMatches(const std::string& pattern);
 
 std::uint32_t RemoveFile(const std::string& path);
 
+// The whole content of a file, read while others may read it too (not write it).
+std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes);
+
 // Renames `from` to `to` in one step, replacing a file of that name. A read-only or folder
 // `to` refuses (5) whoever asks, as on Windows.
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to);

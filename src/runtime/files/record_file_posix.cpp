@@ -191,6 +191,24 @@ std::uint32_t RemoveFile(const std::string& path) {
     return 0;
 }
 
+std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return CodeOf(errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } const owned{fd};
+    char chunk[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return CodeOf(errno);
+        if (got == 0) return 0;
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+}
+
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     struct stat st;
     if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode))) return kAccessDenied;

@@ -133,6 +133,21 @@ std::uint32_t RemoveFile(const std::string& path) {
     return 0;
 }
 
+std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    HANDLE h = CreateFileW(WideFromAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError();
+    const std::unique_ptr<void, decltype(&CloseHandle)> owned(h, CloseHandle);
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(h, chunk, sizeof chunk, &read, nullptr)) {
+        if (read == 0) return 0;  // the end of the file
+        bytes.insert(bytes.end(), chunk, chunk + read);
+    }
+    return GetLastError();
+}
+
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     const std::wstring target = WideFromAnsi(to);
     // Wine's MoveFileExW replaces a read-only file (and drops the attribute); Windows refuses.

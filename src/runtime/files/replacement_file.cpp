@@ -5,6 +5,7 @@
 #include <chrono>
 #include <span>
 #include <thread>
+#include <vector>
 
 #include "runtime/files/error_number.h"
 #include "runtime/files/record_file.h"
@@ -92,6 +93,17 @@ bool ReplacementFile::Write(const void* data, std::size_t size) {
     if (code != 0) RecordPlatformError(code);
     else if (put < size) RecordError(kDiskFull);
     return code == 0 && put == size;
+}
+
+bool ReplacementFile::CopyTarget() {
+    std::vector<std::uint8_t> bytes;
+    const std::uint32_t code = platform::ReadShared(target_, bytes);
+    if (code == platform::kFileNotFound) return true;
+    if (code != 0) {
+        RecordPlatformError(code);
+        return false;
+    }
+    return Write(bytes.data(), bytes.size());
 }
 
 const std::string& ReplacementFile::HandOver() {

@@ -33,6 +33,9 @@ public:
     bool Open();
     // False unless every byte was written.
     bool Write(const void* data, std::size_t size);
+    // Writes what the target holds now (nothing when there is none), for a change of part of
+    // it. False when the target cannot be read.
+    bool CopyTarget();
     // Closes the new file for writers that open it by its name, and gives that name; empty
     // when there is no new file.
     const std::string& HandOver();
