@@ -1,15 +1,14 @@
 // Arbitrary bytes as a record file: every record reads as the file's bytes at its place,
-// zeros past the end, and never an error.
-#include <unistd.h>
-
+// zeros past the end, and never an error. The file is kept in memory (the fuzz tree's
+// record file backend), so an input costs no real file.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "runtime/files/error_number.h"
 #include "runtime/files/record_file.h"
+#include "runtime/files/record_file_memory.h"
 
 using namespace runtime;
 
@@ -19,20 +18,7 @@ void Check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
-char scratch[] = "/tmp/poligonos-fuzz-XXXXXX";
-
-// One file for the whole run, removed at its end.
-const char* ScratchFile() {
-    static const bool made = [] {
-        const int fd = mkstemp(scratch);
-        Check(fd >= 0);
-        close(fd);
-        std::atexit([] { unlink(scratch); });
-        return true;
-    }();
-    (void)made;
-    return scratch;
-}
+const std::string kPath = "fuzz/records.dat";
 
 }  // namespace
 
@@ -40,15 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first two bytes choose the record length, the rest is the file.
     if (size < 2) return 0;
     const int length = 1 + ((data[0] | (data[1] << 8)) % kLongestRecord);
-    const std::vector<std::uint8_t> file(data + 2, data + size);
-    FILE* out = std::fopen(ScratchFile(), "wb");
-    Check(out != nullptr);
-    Check(std::fwrite(file.data(), 1, file.size(), out) == file.size());
-    Check(std::fclose(out) == 0);
+    const std::span<const std::uint8_t> file(data + 2, size - 2);
+    memory_files::Put(kPath, file);
 
     ProcedureError error;
     const int n = FreeFileNumber();
-    OpenRecordFile(n, ScratchFile(), length, RecordAccess::ReadOnly);
+    OpenRecordFile(n, kPath, length, RecordAccess::ReadOnly);
     Check(ErrorNumber() == 0);
     Check(FileLength(n) == static_cast<std::int64_t>(file.size()));
     std::vector<std::uint8_t> record(static_cast<std::size_t>(length));
@@ -57,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         record.assign(record.size(), 0xEE);
         ReadRecord(n, r, record);
         for (std::size_t i = 0; i < record.size(); ++i) {
-            const std::size_t at = static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(length) + i;
+            const std::size_t at =
+                static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(length) + i;
             Check(record[i] == (at < file.size() ? file[at] : 0));
         }
     }
@@ -65,5 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(ClearError() == 63);
     Check(ErrorNumber() == 0);
     CloseFile(n);
+    Check(ErrorNumber() == 0);
     return 0;
 }
