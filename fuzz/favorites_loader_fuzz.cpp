@@ -36,6 +36,26 @@ runtime::TargetHandle Picture() {
 
 }  // namespace
 
+// Once per run, the store's archive through the memory files: the old file replaced by the
+// palette's 130 records in row-major order, and no temporary file left behind.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    FavoritesFolder = "fuzz/";
+    SetFavoritesPrompt(Silent);
+    SetDefaultGeometry();
+    ResetFavorites();
+    FavoriteColors[9][12].color = 0x00123456;
+    runtime::memory_files::Put(FavoritesFilePath(), std::vector<std::uint8_t>(30, 0xAB));
+    Check(SaveFavorites());
+    const auto saved = runtime::memory_files::Get(FavoritesFilePath());
+    Check(saved && saved->size() == 130 * kRecordLength);
+    for (int k = 0; k < 130; ++k) {
+        const auto bytes = std::span(*saved).subspan(k * kRecordLength).first<kRecordLength>();
+        Check(DecodeRecord(bytes) == FavoriteColors[k / 13][k % 13]);
+    }
+    Check(!runtime::memory_files::Get(FavoritesTemporaryPath()));
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FavoritesFolder = "fuzz/";
     SetFavoritesPrompt(Silent);
