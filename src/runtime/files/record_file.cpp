@@ -152,7 +152,8 @@ void ReadRecord(int fileNumber, std::int64_t recordNumber, std::span<std::uint8_
     std::size_t got = 0;
     const std::uint32_t code = f->file.ReadAt((recordNumber - 1) * f->recordLength, bytes, got);
     // Whatever the file did not have reads as zeros.
-    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(got, bytes.size())), bytes.end(), std::uint8_t{0});
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(got, bytes.size())), bytes.end(),
+              std::uint8_t{0});
     if (code != 0) RecordPlatformError(code);
 }
 
