@@ -37,7 +37,8 @@ runtime::TargetHandle Picture() {
 }  // namespace
 
 // Once per run, the store's archive through the memory files: the old file replaced by the
-// palette's 130 records in row-major order, and no temporary file left behind.
+// palette's 130 records in row-major order, and no temporary file left behind. The inputs
+// then start from no files at all.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     FavoritesFolder = "fuzz/";
     SetFavoritesPrompt(Silent);
@@ -53,6 +54,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         Check(DecodeRecord(bytes) == FavoriteColors[k / 13][k % 13]);
     }
     Check(!runtime::memory_files::Get(FavoritesTemporaryPath()));
+    runtime::memory_files::Clear();
+    Check(!runtime::memory_files::Get(FavoritesFilePath()));
     return 0;
 }
 
