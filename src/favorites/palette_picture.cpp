@@ -1,6 +1,7 @@
 #include "favorites/palette_picture.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "favorites/favorites_store.h"
 
@@ -15,8 +16,13 @@ void ClearPalette(TargetHandle bitmap) {
 
 void DrawCellBox(int row, int column, COLORREF ringColor) {
     const FavoriteColorRecord& cell = FavoriteColors[row][column];
-    DrawBox(static_cast<float>(cell.left + SwatchInset), static_cast<float>(cell.top + SwatchInset),
-            static_cast<float>(cell.right), static_cast<float>(cell.bottom), 0, ringColor, cell.color, 0);
+    // A file may put a cell anywhere in the 32-bit range: its inset corner is worked out in
+    // 64 bits, so one near the top of the range lies beyond it instead of wrapping round.
+    const auto inset = [](std::int32_t edge) {
+        return static_cast<float>(std::int64_t{edge} + SwatchInset);
+    };
+    DrawBox(inset(cell.left), inset(cell.top), static_cast<float>(cell.right),
+            static_cast<float>(cell.bottom), 0, ringColor, cell.color, 0);
 }
 
 void DrawPalette(TargetHandle bitmap) {

@@ -62,6 +62,24 @@ TEST_F(PalettePicture, AMissingRecordIsASmallBlackSquareAtTheCorner) {
     EXPECT_EQ(At(110, 110), kWhite);
 }
 
+TEST_F(PalettePicture, CellsAtTheEndOfTheRangeDrawWhereTheyLie) {
+    // Cell (0, 0) far to the right and below: nothing of it shows, nor does it wrap round.
+    FavoriteColors[0][0] = {INT32_MAX - 1, INT32_MAX, INT32_MAX - 1, INT32_MAX, 0, 0, 0x00123456};
+    // Cell (0, 1) from x 40 to beyond the picture's right edge.
+    FavoriteColors[0][1] = {INT32_MAX - 1, 40, 1, 26, 1, 0, 0x00654321};
+    ClearPalette(bitmap_);
+    DrawPalette(bitmap_);
+    EXPECT_EQ(At(4, 4), kWhite);
+    EXPECT_EQ(At(0, 0), kWhite);
+    EXPECT_EQ(At(40, 10), kBlack);
+    EXPECT_EQ(At(41, 10), 0x00654321);
+    EXPECT_EQ(At(335, 10), 0x00654321) << "no right side inside the picture";
+    EXPECT_EQ(At(335, 4), kBlack);
+    EXPECT_EQ(At(335, 25), kBlack);
+    EXPECT_EQ(At(335, 26), kWhite);
+    EXPECT_EQ(At(39, 10), kWhite);
+}
+
 TEST(CellAt, CountsFromTheControlsCorner) {
     SetDefaultGeometry();
     EXPECT_EQ(CellAt(24, 0)->column, 0);

@@ -1,15 +1,18 @@
 #include "runtime/files/record_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <map>
+#include <string_view>
 
 #include "runtime/files/error_number.h"
 #include "runtime/files/record_file_platform.h"
 
 namespace runtime {
 
-// Ownership of an open file is the same on every platform; only Open and Close differ.
+// Ownership of an open file, and name matching for the backends that list folders themselves,
+// are the same on every platform.
 namespace platform {
 
 OpenFile::~OpenFile() { Close(); }
@@ -26,6 +29,22 @@ OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
         other.handle_ = -1;
     }
     return *this;
+}
+
+bool NameMatches(const char* pattern, const char* name) {
+    if (*pattern == '\0') return *name == '\0';
+    if (*pattern == '*') {
+        if (std::string_view(pattern) == "*.*") return true;
+        for (const char* rest = name;; ++rest) {
+            if (NameMatches(pattern + 1, rest)) return true;
+            if (*rest == '\0') return false;
+        }
+    }
+    if (*name == '\0') return false;
+    if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
+                               std::tolower(static_cast<unsigned char>(*name)))
+        return false;
+    return NameMatches(pattern + 1, name + 1);
 }
 
 }  // namespace platform
@@ -133,7 +152,8 @@ void ReadRecord(int fileNumber, std::int64_t recordNumber, std::span<std::uint8_
     std::size_t got = 0;
     const std::uint32_t code = f->file.ReadAt((recordNumber - 1) * f->recordLength, bytes, got);
     // Whatever the file did not have reads as zeros.
-    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(got, bytes.size())), bytes.end(), 0);
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(got, bytes.size())), bytes.end(),
+              std::uint8_t{0});
     if (code != 0) RecordPlatformError(code);
 }
 

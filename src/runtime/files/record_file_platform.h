@@ -60,6 +60,9 @@ struct Match {
 // Every entry of the pattern's folder whose name matches its last part; none when the folder
 // cannot be listed.
 std::vector<Match> FindMatches(const std::string& pattern);
+// Windows matching of a name against a pattern's last part: "*" any run, "?" one character,
+// letters in either case; "*.*" is every name. For backends that list folders themselves.
+bool NameMatches(const char* pattern, const char* name);
 
 std::uint32_t RemoveFile(const std::string& path);
 

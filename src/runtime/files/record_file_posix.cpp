@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -52,23 +51,6 @@ bool ReadOnlyMode(mode_t mode) { return (mode & 0222) == 0; }
 std::string NamePart(const std::string& path) {
     const std::size_t cut = path.find_last_of('/');
     return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-// Windows matching: "*" any run, "?" one character, letters in either case; "*.*" is all.
-bool Matches(const char* pattern, const char* name) {
-    if (*pattern == '\0') return *name == '\0';
-    if (*pattern == '*') {
-        if (std::string_view(pattern) == "*.*") return true;
-        for (const char* rest = name;; ++rest) {
-            if (Matches(pattern + 1, rest)) return true;
-            if (*rest == '\0') return false;
-        }
-    }
-    if (*name == '\0') return false;
-    if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
-                               std::tolower(static_cast<unsigned char>(*name)))
-        return false;
-    return Matches(pattern + 1, name + 1);
 }
 
 struct DirCloser {
@@ -179,7 +161,7 @@ std::vector<Match> FindMatches(const std::string& pattern) {
     if (!dir) return matches;
     while (const dirent* entry = readdir(dir.get())) {
         const std::string found = entry->d_name;
-        if (found == "." || found == ".." || !Matches(name.c_str(), found.c_str())) continue;
+        if (found == "." || found == ".." || !NameMatches(name.c_str(), found.c_str())) continue;
         std::uint32_t attributes = 0;
         if (GetAttributes(folder + found, attributes) == 0) matches.push_back({folder + found, attributes});
     }
