@@ -13,6 +13,7 @@
 #include "favorites/palette_picture.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/record_file_memory.h"
+#include "runtime/files/replacement_file.h"
 
 using namespace favorites;
 
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         const auto bytes = std::span(*saved).subspan(k * kRecordLength).first<kRecordLength>();
         Check(DecodeRecord(bytes) == FavoriteColors[k / 13][k % 13]);
     }
-    Check(!runtime::memory_files::Get(FavoritesTemporaryPath()));
+    Check(!runtime::memory_files::Get(runtime::ReplacementName(FavoritesFilePath(), 0)));
     runtime::memory_files::Clear();
     Check(!runtime::memory_files::Get(FavoritesFilePath()));
     return 0;

@@ -71,8 +71,11 @@ void Clear() {
 
 namespace platform {
 
-std::uint32_t OpenFile::Open(const std::string& path, bool forWriting) {
+std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
+    const bool exists = Find(path) != nullptr;
+    if (how == Disposition::CreateNew && exists) return kFileExists;
+    if (how == Disposition::OpenExisting && !exists) return kFileNotFound;
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();  // a missing file is created empty
     if (forWriting && (file->attributes & kReadOnly)) return kAccessDenied;
@@ -163,6 +166,12 @@ std::uint32_t RemoveFile(const std::string& path) {
     if (found->second->open) return kSharingViolation;
     files.erase(found);
     return 0;
+}
+
+std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    const File* file = Find(path);
+    bytes = file ? file->bytes : std::vector<std::uint8_t>{};
+    return file ? 0 : kFileNotFound;
 }
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
