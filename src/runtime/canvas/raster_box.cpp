@@ -71,8 +71,9 @@ void DrawBoxPixels(const Raster& r, PixelRect box, const BoxStyle& style) {
     if (box.Empty()) return;
     const std::int64_t ew = std::min<std::int64_t>(style.cornerWidth, std::int64_t{box.right} - box.left);
     const std::int64_t eh = std::min<std::int64_t>(style.cornerHeight, std::int64_t{box.bottom} - box.top);
-    // Rounded corners are drawn for one-pixel outlines only; corners too large to be seen
-    // as corners on any screen are drawn square rather than traced pixel by pixel.
+    // Rounded corners are drawn for one-pixel outlines only. Corners above kMaxCornerSize are
+    // drawn square: the trace costs the corner's size, not the visible part, and its products
+    // outgrow 64 bits past 2^15. Only a box far larger than the screen has such corners.
     if (ew <= 2 || eh <= 2 || ew > kMaxCornerSize || eh > kMaxCornerSize || style.penWidth > 1 ||
         !style.border) {
         DrawSquareBox(r, box, style);
