@@ -113,6 +113,24 @@ void PaintDrawingOnly(benchmark::State& state) {
     }
 }
 
+// The same paint with every other vertex pushed billions of pixels off the canvas: clipping
+// first keeps its cost to the visible part.
+void PaintFarDrawingOnly(benchmark::State& state) {
+    PrepareProgram();
+    polygon::ClearCanvas(polygon::CanvasHandle);
+    SetPenWidth(10);
+    std::vector<PointF> points(32);
+    for (int k = 0; k < 32; ++k) {
+        const PointF p = polygon::OutlinePoints[32].View().points[k];
+        const float push = k % 2 ? 5e6f : 1.f;
+        points[k] = {400 + (p.x - 400) * push, 400 + (p.y - 400) * push};
+    }
+    for (auto _ : state) {
+        DrawPolygon({32, points}, 0, 0x00FFFFFF, 0, 0);
+        benchmark::ClobberMemory();
+    }
+}
+
 // The same scenes with cairo: no anti-aliasing, the same paper and points, then one plain
 // copy into a second surface.
 struct CairoScene {
@@ -230,6 +248,7 @@ BENCHMARK(DragDrawingOnly);
 BENCHMARK(CairoDragDrawingOnly);
 BENCHMARK(PaintDrawingOnly);
 BENCHMARK(CairoPaintDrawingOnly);
+BENCHMARK(PaintFarDrawingOnly);
 BENCHMARK(SaveCanvas)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per step so the ratios can be printed after the table.
@@ -268,6 +287,9 @@ int main(int argc, char** argv) {
                         ratio("PaintDrawingOnly", "CairoPaintDrawingOnly"));
         }
     }
+    if (t.count("PaintFarDrawingOnly") && t.count("PaintDrawingOnly"))
+        std::printf("painted with far vertices / painted, drawing alone: %.3f\n",
+                    t["PaintFarDrawingOnly"] / t["PaintDrawingOnly"]);
     benchmark::Shutdown();
     return 0;
 }

@@ -195,5 +195,61 @@ TEST(GdiComparison, RandomPolygons) {
     }
 }
 
+// A coordinate thousands to tens of millions of pixels off an 800 x 800 canvas, of either
+// sign. Wine's GDI is exact up to 2^28; above that it divides far ends of sloped lines by 8.
+// Wide pens stay within a million: Wine joins a wide outline's bodies as regions of one
+// rectangle per row, about a second per ten million rows, and where two bodies are tens of
+// millions of rows tall it drops a whole body from the join (each alone still matches).
+float FarCoordinate(std::mt19937& rng, bool widePen) {
+    const float sign = rng() % 2 ? 1.f : -1.f;
+    switch (rng() % 3) {
+        case 0: return sign * float(1000 + rng() % 9000);
+        case 1: return sign * float(10000 + rng() % 990000);
+        default: return sign * float(widePen ? 100000 + rng() % 900000 : 1000000 + rng() % 63000000);
+    }
+}
+
+TEST(GdiComparison, FarVertices) {
+    // Vertices far outside the canvas, mixed with some on it, and pairs mirrored through it so
+    // that far edges cross it at every slope; pens 1 to 10, filled and not.
+    Tally polygons("far polygons"), boxes("far boxes");
+    std::mt19937 rng(2028);
+    std::uniform_int_distribution<int> count(3, 8), width(1, 10), near(-20, 820), colour(0, 0xFFFFFF);
+    for (int i = 0; i < 120; ++i) {
+        const int pen = width(rng);
+        std::vector<PointF> pts(count(rng));
+        for (std::size_t k = 0; k < pts.size(); ++k) {
+            const PointF far{FarCoordinate(rng, pen > 1), FarCoordinate(rng, pen > 1)};
+            const PointF pivot{float(near(rng)), float(near(rng))};
+            switch (rng() % 4) {
+                case 0: pts[k] = pivot; break;
+                case 1: pts[k] = k > 0 ? PointF{2 * pivot.x - pts[k - 1].x, 2 * pivot.y - pts[k - 1].y} : far; break;
+                case 2: pts[k] = {far.x, pivot.y}; break;
+                default: pts[k] = far; break;
+            }
+        }
+        Scene s{"far polygon " + std::to_string(i)};
+        s.ops.push_back(Polygon(pts, pen, colour(rng), i % 4 == 0 ? NoColor : colour(rng), i % 3 == 0));
+        polygons.Add(s);
+    }
+    for (int i = 0; i < 40; ++i) {
+        Scene s{"far boxes " + std::to_string(i), 200, 200, kWhite};
+        for (int k = 0; k < 6; ++k) {
+            const int pen = k % 2 ? width(rng) : 1;
+            auto side = [&] { return rng() % 3 ? FarCoordinate(rng, pen > 1) : float(near(rng) / 4); };
+            float x1 = side(), y1 = side(), x2 = side(), y2 = side();
+            int roundness = 0;
+            if (k % 3 == 0) {  // a long rounded bar: its corners stay small enough to trace
+                y1 = float(near(rng) / 4);
+                y2 = y1 + float(3 + rng() % 60);
+                roundness = 1 + int(rng() % 100);
+            }
+            s.ops.push_back(Box(x1, y1, x2, y2, pen == 1 ? roundness : 0, pen, colour(rng),
+                                k % 4 ? colour(rng) : NoColor));
+        }
+        boxes.Add(s);
+    }
+}
+
 }  // namespace
 }  // namespace gdi_test

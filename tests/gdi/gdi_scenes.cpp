@@ -44,7 +44,8 @@ void DrawOpWithGdi(HDC dc, const Op& op) {
         if (l > r) std::swap(l, r);
         if (t > b) std::swap(t, b);
         // DrawBox takes roundness above 100 as 100.
-        const int corner = std::min(r - l, b - t) * std::min(op.box.roundness, 100) / 100;
+        const auto corner = static_cast<int>(std::min(std::int64_t{r} - l, std::int64_t{b} - t) *
+                                             std::min(op.box.roundness, 100) / 100);
         if (corner > 0)
             RoundRect(dc, l, t, r, b, corner, corner);
         else

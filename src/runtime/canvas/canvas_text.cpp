@@ -58,8 +58,8 @@ TextExtent GetTargetSize() {
 
 void SetPosition(float x, float y) {
     WithCurrentText([&](TextTarget& t) {
-        t.text.x = PixelCoordinate(x);
-        t.text.y = PixelCoordinate(y);
+        t.text.x = std::clamp(PixelCoordinate(x), -kTextPositionLimit, kTextPositionLimit);
+        t.text.y = std::clamp(PixelCoordinate(y), -kTextPositionLimit, kTextPositionLimit);
         return PixelRect{};
     });
 }
@@ -87,7 +87,7 @@ void PrintText(const std::string& text) {
         const TextExtent size = Backend().Measure(t.text.font, t.drawingContext, text);
         const PixelRect drawn = Backend().Draw(t.text.font, t.raster, t.drawingContext, t.text.x, t.text.y, text,
                                                t.foreColor, t.backColor);
-        t.text.x = std::min(t.text.x + size.width, kCoordinateLimit);
+        t.text.x = std::min(t.text.x + size.width, kTextPositionLimit);
         return drawn;
     });
 }
@@ -95,7 +95,7 @@ void PrintText(const std::string& text) {
 void NewLine() {
     WithCurrentText([&](TextTarget& t) {
         t.text.x = 0;
-        t.text.y = std::min(t.text.y + LineHeight(t), kCoordinateLimit);
+        t.text.y = std::min(t.text.y + LineHeight(t), kTextPositionLimit);
         return PixelRect{};
     });
 }
@@ -145,7 +145,7 @@ std::optional<FontMetrics> FixedPitchFontBackend::Metrics(int font, void*) {
 TextExtent FixedPitchFontBackend::Measure(int font, void*, std::string_view text) {
     if (font < 1 || font > 3) return {};
     const auto width = static_cast<long long>(text.size()) * CellWidth(font);
-    return {static_cast<int>(std::min<long long>(width, kCoordinateLimit)), cellHeight_};
+    return {static_cast<int>(std::min<long long>(width, kTextPositionLimit)), cellHeight_};
 }
 
 std::size_t FixedPitchFontBackend::FitCount(int font, void*, std::string_view text, int width) {
@@ -158,7 +158,7 @@ PixelRect FixedPitchFontBackend::Draw(int font, const Raster& raster, void*, int
     if (font < 1 || font > 3 || text.empty()) return {};
     const int w = CellWidth(font);
     const PixelRect area{x, y, static_cast<int>(std::min<long long>(x + static_cast<long long>(text.size()) * w,
-                                                                    kCoordinateLimit)),
+                                                                    kTextPositionLimit)),
                          y + cellHeight_};
     if (back != NoColor) FillRect(raster, area, PixelFromColor(PlainColor(back)));
     const Pixel ink = PixelFromColor(PlainColor(fore));

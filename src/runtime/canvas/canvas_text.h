@@ -18,6 +18,10 @@ struct TextExtent {
     friend bool operator==(const TextExtent&, const TextExtent&) = default;
 };
 
+// Text positions are kept within +-2^27 pixels, what GDI's text output accepts, so that a
+// position plus a text's width never leaves the int range.
+constexpr int kTextPositionLimit = 1 << 27;
+
 struct FontMetrics {
     int height = 0;           // of a character cell, pixels
     int externalLeading = 0;  // the gap the font asks for between lines

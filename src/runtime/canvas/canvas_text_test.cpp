@@ -100,6 +100,11 @@ TEST_F(CanvasText, PositionFollowsTheTextAndNewLineGoesToTheLeftEdge) {
     EXPECT_EQ(GetPosition(), (PixelPoint{0, 46}));
     EXPECT_EQ(TextSize("ab"), (TextExtent{20, 20}));
 
+    SetPosition(3e9f, -3e9f);  // kept within the text limit, so a text's width still adds up
+    EXPECT_EQ(GetPosition(), (PixelPoint{kTextPositionLimit, -kTextPositionLimit}));
+    PrintText("ab");
+    EXPECT_EQ(GetPosition(), (PixelPoint{kTextPositionLimit, -kTextPositionLimit}));
+
     ClearTarget(kWhite, 0);
     EXPECT_EQ(GetPosition(), (PixelPoint{0, 0})) << "a cleared target starts at the top left";
 }

@@ -252,8 +252,8 @@ void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF bor
     roundness = std::clamp(roundness, 0, 100);
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    const auto corner = static_cast<int>(
-        std::int64_t{std::min(right - left, bottom - top)} * roundness / 100);
+    const std::int64_t corner =
+        std::min(std::int64_t{right} - left, std::int64_t{bottom} - top) * roundness / 100;
 
     BoxStyle style;
     style.penWidth = t->penWidth;
@@ -263,7 +263,9 @@ void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF bor
     DrawBoxPixels(t->Pixels(), {left, top, right, bottom}, style);
 
     const int grow = std::clamp(t->penWidth, 0, kMaxPenWidth) / 2 + 1;
-    MarkChanged(*t, {left - grow, top - grow, right + grow, bottom + grow});
+    MarkChanged(*t, Clip(FarRect{std::int64_t{left} - grow, std::int64_t{top} - grow, std::int64_t{right} + grow,
+                                      std::int64_t{bottom} + grow},
+                              t->Pixels().Bounds()));
 }
 
 void DrawPolygon(const PointList& list, COLORREF borderColor, COLORREF fillColor, int /*fillStyle*/,

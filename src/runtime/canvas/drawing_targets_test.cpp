@@ -153,6 +153,12 @@ TEST_F(Targets, UnbufferedControlsShowEachChangeAndBufferedOnlyOnRedraw) {
     EXPECT_EQ(box.bottom, 31);
     DrawBox(-10, -10, 2, 2, 0, 0, 0, 0);
     EXPECT_EQ(presenter.shown.back().left, 0) << "clipped to the control";
+    // Corners beyond the int range count as its ends; the area grown round them still clips.
+    DrawBox(-3e9f, 3e9f, 40, 50, 0, 0, 0, 0);
+    EXPECT_EQ(presenter.shown.back().left, 0);
+    EXPECT_EQ(presenter.shown.back().top, 47);
+    EXPECT_EQ(presenter.shown.back().right, 43);
+    EXPECT_EQ(presenter.shown.back().bottom, 80);
 
     AttachTarget(kDialog, 1001, 1);
     presenter.shown.clear();

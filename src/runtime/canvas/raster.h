@@ -23,13 +23,23 @@ struct PixelPoint {
     friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
-// Coordinates are kept within +-2^27 pixels (what GDI itself accepts), so that every product
-// the rasterizer forms fits in 64 bits.
-constexpr int kCoordinateLimit = 1 << 27;
-
 // A float coordinate as a pixel position: nearest integer, halves to even; NaN counts as 0
-// and anything beyond the limit as the limit.
+// and anything beyond the int range as its end. Any int is a valid coordinate: every
+// primitive clips to the raster exactly, in 64-bit (and where a product needs it, 128-bit)
+// arithmetic.
 int PixelCoordinate(float v);
+
+// Points and rectangles a pen's offsets may push past the int range; clipped before use.
+struct FarPoint {
+    std::int64_t x = 0, y = 0;
+};
+
+struct FarRect {
+    std::int64_t left = 0, top = 0, right = 0, bottom = 0;  // [left, right) x [top, bottom)
+};
+
+// The part of `a` inside `bounds`, which fits in int.
+PixelRect Clip(const FarRect& a, const PixelRect& bounds);
 
 struct Raster {
     Pixel* pixels = nullptr;
@@ -46,11 +56,11 @@ struct Raster {
 void FillRect(const Raster& r, PixelRect area, Pixel p);
 
 // Fills the pixels x0 .. x1-1 of row y, clipped to the raster.
-inline void FillSpan(const Raster& r, int y, int x0, int x1, Pixel p) {
+inline void FillSpan(const Raster& r, std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel p) {
     if (y < 0 || y >= r.height) return;
-    x0 = std::max(x0, 0);
-    x1 = std::min(x1, r.width);
-    if (x0 < x1) std::fill(r.Row(y) + x0, r.Row(y) + x1, p);
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, r.width);
+    if (x0 < x1) std::fill(r.Row(static_cast<int>(y)) + x0, r.Row(static_cast<int>(y)) + x1, p);
 }
 
 inline void PlotClipped(const Raster& r, int x, int y, Pixel p) {

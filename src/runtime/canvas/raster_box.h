@@ -3,6 +3,7 @@
 // (right-1, top) (left, top) (left, bottom-1) (right-1, bottom-1), so a box covers columns
 // left .. right-1 and rows top .. bottom-1; the interior is painted first, the outline over it.
 
+#include <cstdint>
 #include <optional>
 
 #include "runtime/canvas/raster.h"
@@ -13,8 +14,8 @@ struct BoxStyle {
     int penWidth = 1;                 // 0 and 1 both mean one pixel
     std::optional<Pixel> border;      // none: no outline, and the fill reaches one pixel further
     std::optional<Pixel> fill;        // none: the interior is left as it is
-    int cornerWidth = 0;              // the corner ellipse; 2 or less gives square corners
-    int cornerHeight = 0;
+    std::int64_t cornerWidth = 0;     // the corner ellipse; 2 or less gives square corners
+    std::int64_t cornerHeight = 0;
 };
 
 // `box` must be ordered (left <= right, top <= bottom); an empty box draws nothing.

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "runtime/canvas/wide_pen.h"
+
 #include "runtime/canvas/raster_test_support.h"
 
 namespace runtime {
@@ -83,6 +87,64 @@ TEST(DrawBoxPixels, WidePenIsCentredOnTheOutline) {
     // The left side runs down column 10; a pen of 5 covers columns 8 .. 12 there.
     for (int x = 5; x < 16; ++x) EXPECT_EQ(r.At(x, 20) == kPen, x >= 8 && x <= 12) << x;
     EXPECT_EQ(r.At(20, 20), kBrush);
+}
+
+TEST(DrawBoxPixels, FarBoxesMatchTheReference) {
+    // Sides thousands of pixels to the int range's ends away, pens 1 to 10, with and without
+    // fill. Square boxes against the pixel rule itself: the interior, then the outline path
+    // (right-1, top) (left, top) (left, bottom-1) (right-1, bottom-1) as a one-pixel ring or a
+    // wide pen. Rounded boxes (one-pixel pen) against the same box with its far sides pulled in
+    // to just beyond the raster, which leaves every visible row as it was.
+    constexpr int W = 40, H = 36;
+    std::mt19937 rng(4242);
+    std::uniform_int_distribution<int> near(-15, 55), pen(1, 10), roundness(1, 100);
+    int visible = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        auto side = [&] { return rng() % 3 ? test::FarCoordinate(rng) : near(rng); };
+        int l = side(), t = side(), r = side(), b = side();
+        if (l > r) std::swap(l, r);
+        if (t > b) std::swap(t, b);
+        const bool rounded = trial % 3 == 0;
+        if (rounded) b = t + 3 + static_cast<int>(rng() % 60);  // a corner small enough to trace
+        if (rounded && b < t) continue;  // t was at the int range's end
+        BoxStyle style = Style(0, rounded ? 1 : pen(rng));
+        if (trial % 4 == 1) style.fill.reset();
+        const std::int64_t w = std::int64_t{r} - l, h = std::int64_t{b} - t;
+        if (rounded) style.cornerWidth = style.cornerHeight = std::min(w, h) * roundness(rng) / 100;
+        if (w < 2 || h < 2) continue;  // tiny boxes have their own test
+
+        OwnedRaster got(W, H);
+        DrawBoxPixels(got.raster, {l, t, r, b}, style);
+        visible += got.Count(kPen) > 0;
+        OwnedRaster want(W, H);
+        if (rounded) {
+            const int reach = static_cast<int>(style.cornerWidth) + 2;
+            const PixelRect pulled{std::max(l, -reach), std::max(t, -reach), std::min(r, W + reach),
+                                   std::min(b, H + reach)};
+            ASSERT_LE(pulled.right - pulled.left, w);
+            DrawBoxPixels(want.raster, pulled, style);
+        } else {
+            const std::vector<PixelPoint> path{{r - 1, t}, {l, t}, {l, b - 1}, {r - 1, b - 1}};
+            std::vector<bool> disc(style.penWidth * style.penWidth);
+            ForEachEllipseSpan(0, 0, style.penWidth, style.penWidth, [&](int y, int x0, int x1) {
+                for (int x = x0; x <= x1; ++x) disc[y * style.penWidth + x] = true;
+            });
+            const test::WideOutlineReference wide(path, style.penWidth, disc);
+            for (int y = 0; y < H; ++y)
+                for (int x = 0; x < W; ++x) {
+                    const bool inBox = x >= l && x < r && y >= t && y < b;
+                    const bool ring = x == l || x == std::int64_t{r} - 1 || y == t || y == std::int64_t{b} - 1;
+                    const bool pen = style.penWidth > 1 ? wide.Covers(x, y) : inBox && ring;
+                    if (pen)
+                        want.raster.At(x, y) = kPen;
+                    else if (style.fill && inBox && !ring)
+                        want.raster.At(x, y) = kBrush;
+                }
+        }
+        ASSERT_TRUE(got == want) << "trial " << trial << ": " << l << "," << t << " .. " << r << "," << b
+                                 << ", pen " << style.penWidth << ", corner " << style.cornerWidth;
+    }
+    EXPECT_GT(visible, 100);
 }
 
 }  // namespace

@@ -14,17 +14,18 @@ using i64 = std::int64_t;
 // of the current row is kept exactly as x - remainder/height, 0 <= remainder < height, and
 // stepped from row to row without division.
 struct Edge {
-    int top, bottom;
+    i64 top, bottom;
     int winding;  // +1 going down in polygon order, -1 going up
     i64 x;        // ceil of the crossing on the current row
     i64 remainder;
     i64 height;
     i64 stepWhole, stepRemainder;  // dx = stepWhole * height + stepRemainder
 
-    void StartAt(int y, int xTop, i64 dx) {
-        // crossing = xTop + (y - top) * dx / height; ceil via floor of the negation.
-        i64 num = (i64{y} - top) * dx;
-        i64 q = num / height, rem = num % height;
+    void StartAt(i64 y, i64 xTop, i64 dx) {
+        // crossing = xTop + (y - top) * dx / height; ceil via floor of the negation. A far
+        // edge's product reaches 2^66; the quotient is at most |dx|.
+        const __int128 num = static_cast<__int128>(y - top) * dx;
+        i64 q = static_cast<i64>(num / height), rem = static_cast<i64>(num % height);
         if (rem > 0) {
             q += 1;
             rem -= height;
@@ -63,10 +64,10 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     if (count < 3 || r.height <= 0 || r.width <= 0) return;
 
     std::array<Edge, kMaxPolygonPoints> edges;
-    std::array<int, kMaxPolygonPoints> xTop;
+    std::array<i64, kMaxPolygonPoints> xTop;
     std::array<i64, kMaxPolygonPoints> deltaX;
     int n = 0;
-    int yMin = r.height, yMax = 0;
+    i64 yMin = r.height, yMax = 0;
     for (int i = 0; i < count; ++i) {
         PixelPoint a = points[i], b = points[(i + 1) % count];
         if (a.y == b.y) continue;
@@ -83,8 +84,8 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
         e.height = i64{b.y} - a.y;
         xTop[n] = a.x;
         deltaX[n] = i64{b.x} - a.x;
-        yMin = std::min(yMin, std::max(a.y, 0));
-        yMax = std::max(yMax, std::min(b.y, r.height));
+        yMin = std::min<i64>(yMin, std::max(a.y, 0));
+        yMax = std::max<i64>(yMax, std::min(b.y, r.height));
         ++n;
     }
     if (n == 0) return;
@@ -92,14 +93,14 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     // Edges enter the active list in order of their first visible row.
     std::array<int, kMaxPolygonPoints> order;
     for (int i = 0; i < n; ++i) order[i] = i;
-    auto firstRow = [&](int i) { return std::max(edges[i].top, 0); };
+    auto firstRow = [&](int i) { return std::max<i64>(edges[i].top, 0); };
     std::sort(order.begin(), order.begin() + n,
               [&](int a, int b) { return firstRow(a) < firstRow(b); });
 
     std::array<int, kMaxPolygonPoints> active;
     std::array<Crossing, kMaxPolygonPoints> crossings;
     int activeCount = 0, next = 0;
-    for (int y = yMin; y < yMax; ++y) {
+    for (i64 y = yMin; y < yMax; ++y) {
         int kept = 0;
         for (int k = 0; k < activeCount; ++k) {
             Edge& e = edges[active[k]];
@@ -135,7 +136,7 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
         auto fill = [&](i64 from, i64 to) {
             from = std::max<i64>(from, 0);
             to = std::min<i64>(to, r.width);
-            if (from < to) FillSpan(r, y, static_cast<int>(from), static_cast<int>(to), p);
+            if (from < to) FillSpan(r, y, from, to, p);
         };
         if (rule == FillRule::Alternate) {
             for (int k = 0; k + 1 < activeCount; k += 2) fill(crossings[k].x, crossings[k + 1].x);
@@ -152,36 +153,35 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     }
 }
 
-void FillConvexPolygon(const Raster& r, const PixelPoint* points, int count, Pixel p) {
+void FillConvexPolygon(const Raster& r, const FarPoint* points, int count, Pixel p) {
     if (count < 3 || count > kMaxConvexPoints || r.height <= 0 || r.width <= 0) return;
     std::array<Edge, kMaxConvexPoints> edges;
     int n = 0;
-    int yMin = r.height, yMax = 0;
+    i64 yMin = r.height, yMax = 0;
     for (int i = 0; i < count; ++i) {
-        PixelPoint a = points[i], b = points[(i + 1) % count];
+        FarPoint a = points[i], b = points[(i + 1) % count];
         if (a.y == b.y) continue;
         if (a.y > b.y) std::swap(a, b);
         if (b.y <= 0 || a.y >= r.height) continue;
         Edge& e = edges[n++];
         e.top = a.y;
         e.bottom = b.y;
-        e.height = i64{b.y} - a.y;
-        const int first = std::max(a.y, 0);
-        e.StartAt(first, a.x, i64{b.x} - a.x);
+        e.height = b.y - a.y;
+        const i64 first = std::max<i64>(a.y, 0);
+        e.StartAt(first, a.x, b.x - a.x);
         yMin = std::min(yMin, first);
-        yMax = std::max(yMax, std::min(b.y, r.height));
+        yMax = std::max<i64>(yMax, std::min<i64>(b.y, r.height));
     }
-    for (int y = yMin; y < yMax; ++y) {
+    for (i64 y = yMin; y < yMax; ++y) {
         i64 left = INT64_MAX, right = INT64_MIN;
         for (int k = 0; k < n; ++k) {
             Edge& e = edges[k];
             if (y < e.top || y >= e.bottom) continue;
-            if (y > std::max(e.top, 0)) e.Step();
+            if (y > std::max<i64>(e.top, 0)) e.Step();
             left = std::min(left, e.x);
             right = std::max(right, e.x);
         }
-        if (left < right)
-            FillSpan(r, y, static_cast<int>(std::max<i64>(left, 0)), static_cast<int>(std::min<i64>(right, r.width)), p);
+        if (left < right) FillSpan(r, y, left, right, p);
     }
 }
 

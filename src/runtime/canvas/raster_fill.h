@@ -20,8 +20,9 @@ constexpr int kMaxPolygonPoints = 1024;
 void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule rule, Pixel p);
 
 // The same pixels as FillPolygon for a convex polygon of at most kMaxConvexPoints points,
-// without its general machinery: every row crosses the outline twice at most.
+// without its general machinery: every row crosses the outline twice at most. Its points may
+// lie beyond the int range, as a wide pen's body around a far vertex does.
 constexpr int kMaxConvexPoints = 8;
-void FillConvexPolygon(const Raster& r, const PixelPoint* points, int count, Pixel p);
+void FillConvexPolygon(const Raster& r, const FarPoint* points, int count, Pixel p);
 
 }  // namespace runtime

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -12,38 +13,18 @@ namespace runtime {
 namespace {
 
 using test::OwnedRaster;
+using test::i128;
 
 constexpr Pixel kInk = 0xABCDEF;
 
 // The slow reference: the winding number at each integer point, from every edge's exact
-// crossing of that row. An edge from (xt, yt) down to (xb, yb) covers rows yt <= y < yb and
-// counts for the point (x, y) when its crossing X is at or left of x.
-int WindingAt(const std::vector<PixelPoint>& poly, int x, int y, bool alternate) {
-    int winding = 0, crossings = 0;
-    for (std::size_t i = 0; i < poly.size(); ++i) {
-        PixelPoint a = poly[i], b = poly[(i + 1) % poly.size()];
-        if (a.y == b.y) continue;
-        int dir = 1;
-        if (a.y > b.y) {
-            std::swap(a, b);
-            dir = -1;
-        }
-        if (y < a.y || y >= b.y) continue;
-        // X <= x  <=>  xt*(yb-yt) + (y-yt)*(xb-xt) <= x*(yb-yt)
-        const long long h = b.y - a.y;
-        if (1LL * a.x * h + 1LL * (y - a.y) * (b.x - a.x) <= 1LL * x * h) {
-            winding += dir;
-            ++crossings;
-        }
-    }
-    return alternate ? crossings % 2 : winding;
-}
-
+// crossing of that row.
 OwnedRaster ReferenceFill(const std::vector<PixelPoint>& poly, int w, int h, bool alternate) {
+    const std::vector<FarPoint> far = test::Far(poly);
     OwnedRaster r(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (WindingAt(poly, x, y, alternate) != 0) r.raster.At(x, y) = kInk;
+            if (test::WindingAt(far, x, y, alternate) != 0) r.raster.At(x, y) = kInk;
     return r;
 }
 
@@ -102,7 +83,7 @@ TEST(FillConvexPolygon, MatchesTheGeneralFillOnParallelogramsAndConvexShapes) {
         }
         OwnedRaster general(64, 48), convex(64, 48);
         FillPolygon(general.raster, poly.data(), static_cast<int>(poly.size()), FillRule::Winding, kInk);
-        FillConvexPolygon(convex.raster, poly.data(), static_cast<int>(poly.size()), kInk);
+        FillConvexPolygon(convex.raster, test::Far(poly).data(), static_cast<int>(poly.size()), kInk);
         ASSERT_TRUE(general == convex) << "trial " << trial;
     }
 }
@@ -117,10 +98,50 @@ TEST(FillPolygon, DegenerateAndFarPolygonsStayInBounds) {
     FillPolygon(r.raster, flat, 4, FillRule::Winding, kInk);
     EXPECT_EQ(r.Count(kInk), 0) << "only horizontal edges: nothing";
 
-    const int L = kCoordinateLimit;
-    const PixelPoint huge[3] = {{-L, -L}, {L, -L}, {0, L}};
+    const PixelPoint huge[3] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {0, INT_MAX}};
     FillPolygon(r.raster, huge, 3, FillRule::Winding, kInk);
     EXPECT_EQ(r.Count(kInk), 30 * 30) << "a triangle far around the raster covers all of it";
+}
+
+TEST(FillPolygon, FarVerticesMatchTheReferenceExactly) {
+    // Vertices thousands of pixels to the int range's ends away, mixed with some on the
+    // raster, and pairs mirrored through it, so far edges cross it at every slope.
+    std::mt19937 rng(2718);
+    std::uniform_int_distribution<int> near(-20, 70), size(3, 9);
+    int visible = 0;  // shapes that reach the raster at all
+    for (int trial = 0; trial < 400; ++trial) {
+        std::vector<PixelPoint> poly(size(rng));
+        for (std::size_t k = 0; k < poly.size(); ++k) {
+            const PixelPoint far{test::FarCoordinate(rng), test::FarCoordinate(rng)};
+            switch (rng() % 4) {
+                case 0: poly[k] = {near(rng), near(rng)}; break;
+                case 1: poly[k] = k > 0 ? test::Mirror(poly[k - 1], {near(rng), near(rng)}) : far; break;
+                case 2: poly[k] = {far.x, near(rng)}; break;
+                default: poly[k] = far; break;
+            }
+        }
+        const bool alternate = trial % 3 == 0;
+        OwnedRaster got(64, 48);
+        FillPolygon(got.raster, poly.data(), static_cast<int>(poly.size()),
+                    alternate ? FillRule::Alternate : FillRule::Winding, kInk);
+        visible += got.Count(kInk) > 0;
+        ASSERT_TRUE(got == ReferenceFill(poly, 64, 48, alternate)) << "trial " << trial;
+        if (poly.size() == 4) {  // the convex fill on the same points where they happen to be convex
+            OwnedRaster convex(64, 48);
+            const auto far = test::Far(poly);
+            i128 turn[4];
+            for (int k = 0; k < 4; ++k) {
+                const FarPoint a = far[k], b = far[(k + 1) % 4], c = far[(k + 2) % 4];
+                turn[k] = i128{b.x - a.x} * (c.y - b.y) - i128{b.y - a.y} * (c.x - b.x);
+            }
+            const bool cw = turn[0] > 0 && turn[1] > 0 && turn[2] > 0 && turn[3] > 0;
+            const bool ccw = turn[0] < 0 && turn[1] < 0 && turn[2] < 0 && turn[3] < 0;
+            if (!cw && !ccw) continue;
+            FillConvexPolygon(convex.raster, far.data(), 4, kInk);
+            ASSERT_TRUE(convex == ReferenceFill(poly, 64, 48, false)) << "convex trial " << trial;
+        }
+    }
+    EXPECT_GT(visible, 133);
 }
 
 }  // namespace

@@ -8,9 +8,10 @@ namespace runtime {
 namespace {
 
 using i64 = std::int64_t;
+using i128 = __int128;  // products of a 33-bit delta and a 33-bit step count
 
-i64 FloorDiv(i64 a, i64 b) {  // b > 0
-    i64 q = a / b;
+i128 FloorDiv(i128 a, i128 b) {  // b > 0
+    i128 q = a / b;
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
@@ -64,16 +65,19 @@ void DrawLine(const Raster& r, PixelPoint from, PixelPoint to, Pixel p) {
     hi = std::min(hi, b);
     AxisRange(minor0, sMinor, minorSize, a, b);  // the minor offset must lie in [a, b]
     if (b < 0) return;
+    // With deltas and offsets of up to 2^32, these products need more than 64 bits; every
+    // quotient is again a step index or an offset, which fits.
+    const i128 M = major, m = minor;
     if (minor == 0) {
         if (a > 0) return;
     } else {
-        if (a > 0) lo = std::max(lo, FloorDiv(2 * major * (a - 1) + major - bias, 2 * minor) + 1);
-        hi = std::min(hi, FloorDiv(2 * major * b + major - bias, 2 * minor));
+        if (a > 0) lo = static_cast<i64>(std::max<i128>(lo, std::min<i128>(FloorDiv(2 * M * (a - 1) + M - bias, 2 * m) + 1, hi + 1)));
+        hi = static_cast<i64>(std::min<i128>(hi, FloorDiv(2 * M * b + M - bias, 2 * m)));
     }
     if (lo > hi) return;
 
-    i64 offset = FloorDiv(2 * minor * lo - major + bias + 2 * major - 1, 2 * major);  // ceil
-    i64 err = 2 * minor - major + 2 * minor * lo - 2 * major * offset;
+    const i64 offset = static_cast<i64>(FloorDiv(2 * m * lo - M + bias + 2 * M - 1, 2 * M));  // ceil
+    i64 err = static_cast<i64>(2 * m - M + 2 * m * lo - 2 * M * offset);
     int mj = static_cast<int>(major0 + sMajor * lo);
     int mn = static_cast<int>(minor0 + sMinor * offset);
     for (i64 i = lo; i <= hi; ++i) {

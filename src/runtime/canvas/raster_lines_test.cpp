@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <random>
 
@@ -97,8 +98,8 @@ TEST(DrawLine, ClippedLinesMatchTheUnclippedReferenceInEveryOctant) {
 }
 
 TEST(DrawLine, FarEndpointsCostOnlyTheVisiblePart) {
-    // Steps over a hundred million pixels if it did not clip first.
-    const PixelPoint a{-kCoordinateLimit, 3}, b{kCoordinateLimit, 17};
+    // Steps over four billion pixels if it did not clip first.
+    const PixelPoint a{INT_MIN, 3}, b{INT_MAX, 17};
     OwnedRaster got(40, 30);
     DrawLine(got.raster, a, b, kInk);
     // On the visible columns the line is on row 10: the midpoint of rows 3 and 17.
@@ -106,8 +107,36 @@ TEST(DrawLine, FarEndpointsCostOnlyTheVisiblePart) {
     EXPECT_EQ(got.Count(kInk), 40);
 
     OwnedRaster steep(40, 30);
-    DrawLine(steep.raster, {5, -kCoordinateLimit}, {5, kCoordinateLimit}, kInk);
+    DrawLine(steep.raster, {5, INT_MIN}, {5, INT_MAX}, kInk);
     EXPECT_EQ(steep.Count(kInk), 30);
+}
+
+TEST(DrawLine, FarLinesMatchTheExactReferenceAtEveryVisiblePixel) {
+    std::mt19937 rng(31);
+    std::uniform_int_distribution<int> near(-30, 80), small(-3000, 3000);
+    int visible = 0;  // shapes that reach the raster at all
+    for (int trial = 0; trial < 3000; ++trial) {
+        const PixelPoint far{test::FarCoordinate(rng), test::FarCoordinate(rng)};
+        PixelPoint a, b;
+        switch (trial % 4) {
+            case 0: a = far, b = test::Mirror(far, {near(rng), near(rng)}); break;  // through the raster
+            case 1: a = {near(rng), near(rng)}, b = far; break;
+            case 2: a = far, b = {test::FarCoordinate(rng), near(rng)}; break;
+            default: a = {small(rng), near(rng)}, b = {near(rng), small(rng)}; break;
+        }
+        if (trial % 2) std::swap(a, b);
+        OwnedRaster got(48, 40);
+        DrawLine(got.raster, a, b, kInk);
+        const auto want = test::ReferencePixels(48, 40, kInk, [&](int x, int y) { return test::LineCovers(a, b, x, y); });
+        visible += got.Count(kInk) > 0;
+        ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
+        if (trial % 4 == 3) {  // the reference itself, against GDI's steps taken one by one
+            OwnedRaster stepped(48, 40);
+            ReferenceLine(a, b, [&](int x, int y) { PlotClipped(stepped.raster, x, y, kInk); });
+            ASSERT_TRUE(stepped == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
+        }
+    }
+    EXPECT_GT(visible, 500);
 }
 
 TEST(DrawClosedOutline, DrawsEveryVertexAsTheStartOfItsSegment) {

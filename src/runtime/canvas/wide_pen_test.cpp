@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
+
 #include "runtime/canvas/raster_test_support.h"
 
 namespace runtime {
@@ -84,11 +87,44 @@ TEST(WideOutline, AxisParallelBodiesSpanThePenAcrossTheSegment) {
 
 TEST(WideOutline, AbsurdWidthsAndCoordinatesStayInBoundsAndBounded) {
     OwnedRaster r(50, 50);
-    const int L = kCoordinateLimit;
-    const PixelPoint pts[4] = {{-L, -L}, {L, 3}, {25, 25}, {-7, L}};
+    const PixelPoint pts[4] = {{INT_MIN, INT_MIN}, {INT_MAX, 3}, {25, 25}, {-7, INT_MAX}};
     DrawWideOutline(r.raster, pts, 4, kMaxPenWidth, kInk);
     EXPECT_EQ(r.Count(kInk), 50 * 50) << "a pen 32767 wide through the middle covers everything";
     DrawWideOutline(r.raster, pts, 4, 1 << 30, kInk);  // capped at the widest pen
+}
+
+TEST(WideOutline, FarVerticesMatchTheReferenceExactly) {
+    // Bodies and discs of pens 2 to 10 round vertices far outside the raster, some at the int
+    // range's very ends where a body's corners lie beyond it; some vertices on the raster's
+    // edge so their discs are cut.
+    std::mt19937 rng(1618);
+    std::uniform_int_distribution<int> near(-12, 52), size(2, 6), pen(2, 10);
+    int visible = 0;  // shapes that reach the raster at all
+    for (int trial = 0; trial < 500; ++trial) {
+        const int width = pen(rng);
+        std::vector<bool> disc(width * width);
+        ForEachEllipseSpan(0, 0, width, width, [&](int y, int x0, int x1) {
+            for (int x = x0; x <= x1; ++x) disc[y * width + x] = true;
+        });
+        std::vector<PixelPoint> pts(size(rng));
+        for (std::size_t k = 0; k < pts.size(); ++k) {
+            const PixelPoint far{test::FarCoordinate(rng), test::FarCoordinate(rng)};
+            switch (rng() % 5) {
+                case 0: pts[k] = {near(rng), near(rng)}; break;
+                case 1: pts[k] = k > 0 ? test::Mirror(pts[k - 1], {near(rng), near(rng)}) : far; break;
+                case 2: pts[k] = {far.x, near(rng)}; break;
+                case 3: pts[k] = k > 0 ? PixelPoint{far.x, pts[k - 1].y} : far; break;  // horizontal
+                default: pts[k] = far; break;
+            }
+        }
+        OwnedRaster got(40, 40);
+        DrawWideOutline(got.raster, pts.data(), static_cast<int>(pts.size()), width, kInk);
+        const test::WideOutlineReference reference(pts, width, disc);
+        const auto want = test::ReferencePixels(40, 40, kInk, [&](int x, int y) { return reference.Covers(x, y); });
+        visible += got.Count(kInk) > 0;
+        ASSERT_TRUE(got == want) << "trial " << trial << ", width " << width;
+    }
+    EXPECT_GT(visible, 166);
 }
 
 }  // namespace
