@@ -43,15 +43,9 @@ std::string ReplacementName(const std::string& target, int n) {
     if (width == 0 || n < 0) return {};
     // Three characters: "~" and two digits; fewer: digits alone.
     const std::size_t digits = width == 3 ? 2 : width;
-    std::string suffix = width == 3 ? "~" : "";
-    int limit = 1;
-    for (std::size_t i = 0; i < digits; ++i) limit *= 36;
-    if (n >= limit) return {};
-    for (std::size_t i = digits; i-- > 0;) {
-        int d = n;
-        for (std::size_t j = 0; j < i; ++j) d /= 36;
-        suffix += kDigits[d % 36];
-    }
+    std::string suffix = (width == 3 ? "~" : "") + std::string(digits, '0');
+    for (std::size_t i = suffix.size(); i-- > suffix.size() - digits; n /= 36) suffix[i] = kDigits[n % 36];
+    if (n > 0) return {};  // past the last name
     return target.substr(0, target.size() - width) + suffix;
 }
 
