@@ -110,16 +110,7 @@ TEST(FillPolygon, FarVerticesMatchTheReferenceExactly) {
     std::uniform_int_distribution<int> near(-20, 70), size(3, 9);
     int visible = 0;  // shapes that reach the raster at all
     for (int trial = 0; trial < 400; ++trial) {
-        std::vector<PixelPoint> poly(size(rng));
-        for (std::size_t k = 0; k < poly.size(); ++k) {
-            const PixelPoint far{test::FarCoordinate(rng), test::FarCoordinate(rng)};
-            switch (rng() % 4) {
-                case 0: poly[k] = {near(rng), near(rng)}; break;
-                case 1: poly[k] = k > 0 ? test::Mirror(poly[k - 1], {near(rng), near(rng)}) : far; break;
-                case 2: poly[k] = {far.x, near(rng)}; break;
-                default: poly[k] = far; break;
-            }
-        }
+        const std::vector<PixelPoint> poly = test::FarVertices(rng, size(rng), near, false);
         const bool alternate = trial % 3 == 0;
         OwnedRaster got(64, 48);
         FillPolygon(got.raster, poly.data(), static_cast<int>(poly.size()),

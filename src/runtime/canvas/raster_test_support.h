@@ -165,4 +165,27 @@ inline PixelPoint Mirror(PixelPoint far, PixelPoint pivot) {
     return {mirror(far.x, pivot.x), mirror(far.y, pivot.y)};
 }
 
+// Vertices for the far-shape tests: each one on the raster (`near`), mirrored through it from
+// the one before, far in x only, level with the one before (only when `level`), or far in both.
+inline std::vector<PixelPoint> FarVertices(std::mt19937& rng, std::size_t count,
+                                           std::uniform_int_distribution<int>& near, bool level) {
+    std::vector<PixelPoint> v(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const PixelPoint far{FarCoordinate(rng), FarCoordinate(rng)};
+        switch (rng() % (level ? 5 : 4)) {
+            case 0: v[k] = {near(rng), near(rng)}; break;
+            case 1: v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : far; break;
+            case 2: v[k] = {far.x, near(rng)}; break;
+            case 3:
+                if (level) {
+                    v[k] = k > 0 ? PixelPoint{far.x, v[k - 1].y} : far;
+                    break;
+                }
+                [[fallthrough]];
+            default: v[k] = far; break;
+        }
+    }
+    return v;
+}
+
 }  // namespace runtime::test

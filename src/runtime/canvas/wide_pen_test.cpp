@@ -106,17 +106,7 @@ TEST(WideOutline, FarVerticesMatchTheReferenceExactly) {
         ForEachEllipseSpan(0, 0, width, width, [&](int y, int x0, int x1) {
             for (int x = x0; x <= x1; ++x) disc[y * width + x] = true;
         });
-        std::vector<PixelPoint> pts(size(rng));
-        for (std::size_t k = 0; k < pts.size(); ++k) {
-            const PixelPoint far{test::FarCoordinate(rng), test::FarCoordinate(rng)};
-            switch (rng() % 5) {
-                case 0: pts[k] = {near(rng), near(rng)}; break;
-                case 1: pts[k] = k > 0 ? test::Mirror(pts[k - 1], {near(rng), near(rng)}) : far; break;
-                case 2: pts[k] = {far.x, near(rng)}; break;
-                case 3: pts[k] = k > 0 ? PixelPoint{far.x, pts[k - 1].y} : far; break;  // horizontal
-                default: pts[k] = far; break;
-            }
-        }
+        const std::vector<PixelPoint> pts = test::FarVertices(rng, size(rng), near, true);
         OwnedRaster got(40, 40);
         DrawWideOutline(got.raster, pts.data(), static_cast<int>(pts.size()), width, kInk);
         const test::WideOutlineReference reference(pts, width, disc);
