@@ -5,7 +5,7 @@ HOST  := $(BUILD)/host
 WIN   := $(BUILD)/win64
 BENCH := $(BUILD)/bench
 FUZZ  := $(BUILD)/fuzz
-FUZZERS := text_to_number record_reader favorites_loader
+FUZZERS := text_to_number record_reader favorites_loader palette_picture
 FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc)
 

@@ -1,7 +1,7 @@
-// Arbitrary bytes as "Mis Colores.log": loading never fails or reports, leaves in the table
-// exactly what the file's whole records say for cells inside it and the file as it was, and
-// the palette picture draws whatever the cells say. The file is kept in memory (the fuzz
-// tree's record file backend), so an input costs no real file.
+// Arbitrary bytes as "Mis Colores.log": loading never fails or reports, and leaves in the table
+// exactly what the file's whole records say for cells inside it and the file as it was. (What
+// the cells can then hold, any decoded record, is drawn by the palette picture's fuzzer.) The
+// file is kept in memory (the fuzz tree's record file backend), so an input costs no real file.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "favorites/favorites_store.h"
-#include "favorites/palette_picture.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/record_file_memory.h"
 #include "runtime/files/replacement_file.h"
@@ -25,14 +24,6 @@ void Check(bool ok) {
 
 int Silent(const std::string&, int, const std::string&) {
     __builtin_trap();  // loading must never speak to the user
-}
-
-// One palette picture for the whole run, kept by the drawing targets until the process ends:
-// a new one for every input would cost more than all the rest.
-runtime::TargetHandle Picture() {
-    static const runtime::TargetHandle bitmap = runtime::NewBitmap(kPaletteWidth, kPaletteHeight);
-    Check(bitmap > 0);
-    return bitmap;
 }
 
 }  // namespace
@@ -82,8 +73,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(std::memcmp(&FavoriteColors, &expected, sizeof expected) == 0);
     const auto after = runtime::memory_files::Get(FavoritesFilePath());
     Check(after && std::equal(after->begin(), after->end(), file.begin(), file.end()));
-
-    ClearPalette(Picture());
-    DrawPalette(Picture());
     return 0;
 }
