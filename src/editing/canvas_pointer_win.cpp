@@ -1,6 +1,5 @@
 #include "editing/canvas_pointer_win.h"
 
-#include "app/main_window_win.h"
 #include "editing/canvas_pointer.h"
 #include "runtime/dialogs/dialog_services_win.h"
 
@@ -9,13 +8,14 @@ namespace editing {
 namespace {
 
 WNDPROC previousProcedure = nullptr;
+HWND titledWindow = nullptr;
 
 void SetSharedCursor(const wchar_t* which) {
     SetCursor(static_cast<HCURSOR>(LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE)));
 }
 
 void Answer(const PointerResponse& response) {
-    runtime::SetText(app::MainWindow, response.title);
+    runtime::SetText(titledWindow, response.title);
     // IDC_CROSS and IDC_ARROW, as wide resource names.
     if (response.cursor == CursorChange::Crosshair) SetSharedCursor(MAKEINTRESOURCEW(32515));
     if (response.cursor == CursorChange::Arrow) SetSharedCursor(MAKEINTRESOURCEW(32512));
@@ -35,8 +35,9 @@ LRESULT CALLBACK CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-void TrackPointerOn(HWND canvas) {
+void TrackPointerOn(HWND canvas, HWND titled) {
     if (!canvas) return;
+    titledWindow = titled;
     previousProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasPointerProc)));
 }

@@ -2,17 +2,17 @@
 
 #include <commdlg.h>
 
-#include "app/main_window_texts.h"
-#include "app/main_window_win.h"
 #include "favorites/favorites_store.h"
 #include "favorites/label_text.h"
 #include "favorites/palette_picture.h"
 #include "favorites/selected_color.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/program_folder.h"
+#include "ids/program_ids.h"
 
 namespace favorites {
 
+using namespace ids;
 using namespace runtime;
 using runtime::COLORREF;
 
@@ -97,7 +97,7 @@ void PickSelectedColor(unsigned x, unsigned y) {
     AttachTarget(DialogHandle(), kPaletteControl, 0);
     ResetScale();
     const COLORREF under = ReadPixel(static_cast<float>(x), static_cast<float>(y));
-    if (under == -1) return;  // outside the picture: nothing to pick
+    if (under == NoPixel) return;  // outside the picture: nothing to pick
     SelectedColor = under;
     ShowSelectedColor(SelectedColor == 0 ? kWhite : kBlack);
 }
@@ -115,8 +115,8 @@ LRESULT CALLBACK PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 void Open(HWND dialog) {
     FavoritesDialog = dialog;
-    app::ProgramFolder = app::KeptProgramFolder(ExecutableFolder());
-    FavoritesFolder = app::ProgramFolder;
+    KeepProgramFolder();
+    FavoritesFolder = ProgramFolder;
     EnableControl(dialog, kArchiveButton, false);
     OpenFavorites();  // geometry, FavoritesModified 0, the table from the file or the defaults
     RebuildPalette();

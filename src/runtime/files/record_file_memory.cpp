@@ -74,12 +74,12 @@ namespace platform {
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     const bool exists = Find(path) != nullptr;
-    if (how == Disposition::CreateNew && exists) return kFileExists;
-    if (how == Disposition::OpenExisting && !exists) return kFileNotFound;
+    if (how == Disposition::CreateNew && exists) return kErrorFileExists;
+    if (how == Disposition::OpenExisting && !exists) return kErrorFileNotFound;
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();  // a missing file is created empty
-    if (forWriting && (file->attributes & kReadOnly)) return kAccessDenied;
-    if (file->open) return kSharingViolation;
+    if (forWriting && (file->attributes & kReadOnly)) return kErrorAccessDenied;
+    if (file->open) return kErrorSharingViolation;
     file->open = true;
     handle_ = reinterpret_cast<std::intptr_t>(new Opened{file, forWriting});
     disk_ = true;
@@ -95,7 +95,7 @@ std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> byte
                                std::size_t& got) const {
     got = 0;
     const Opened& opened = OpenedOf(handle_);
-    if (opened.forWriting) return kAccessDenied;
+    if (opened.forWriting) return kErrorAccessDenied;
     if (offset < 0) return kInvalidParameter;
     const std::vector<std::uint8_t>& file = opened.file->bytes;
     if (offset >= static_cast<std::int64_t>(file.size())) return 0;
@@ -108,7 +108,7 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
                                 std::size_t& put) const {
     put = 0;
     const Opened& opened = OpenedOf(handle_);
-    if (!opened.forWriting) return kAccessDenied;
+    if (!opened.forWriting) return kErrorAccessDenied;
     if (offset < 0) return kInvalidParameter;
     if (offset > kLargestFile - static_cast<std::int64_t>(bytes.size())) return kDiskFull;
     std::vector<std::uint8_t>& file = opened.file->bytes;
@@ -135,12 +135,12 @@ std::uint32_t OpenFile::Close() {
 std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) {
     const File* file = Find(path);
     attributes = file ? file->attributes : 0;
-    return file ? 0 : kFileNotFound;
+    return file ? 0 : kErrorFileNotFound;
 }
 
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
     File* file = Find(path);
-    if (!file) return kFileNotFound;
+    if (!file) return kErrorFileNotFound;
     file->attributes = attributes;
     return 0;
 }
@@ -162,8 +162,8 @@ std::vector<Match> FindMatches(const std::string& pattern) {
 
 std::uint32_t RemoveFile(const std::string& path) {
     const auto found = files.find(path);
-    if (found == files.end()) return kFileNotFound;
-    if (found->second->open) return kSharingViolation;
+    if (found == files.end()) return kErrorFileNotFound;
+    if (found->second->open) return kErrorSharingViolation;
     files.erase(found);
     return 0;
 }
@@ -171,15 +171,15 @@ std::uint32_t RemoveFile(const std::string& path) {
 std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
     const File* file = Find(path);
     bytes = file ? file->bytes : std::vector<std::uint8_t>{};
-    return file ? 0 : kFileNotFound;
+    return file ? 0 : kErrorFileNotFound;
 }
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     const File* target = Find(to);
-    if (target && (target->attributes & kReadOnly)) return kAccessDenied;
+    if (target && (target->attributes & kReadOnly)) return kErrorAccessDenied;
     const auto source = files.find(from);
-    if (source == files.end()) return kFileNotFound;
-    if (source->second->open || (target && target->open)) return kSharingViolation;
+    if (source == files.end()) return kErrorFileNotFound;
+    if (source->second->open || (target && target->open)) return kErrorSharingViolation;
     if (from == to) return 0;
     std::shared_ptr<File> moved = std::move(source->second);
     files.erase(source);

@@ -9,18 +9,19 @@
 
 namespace runtime::platform {
 
-constexpr std::uint32_t kFileNotFound = 2;
-constexpr std::uint32_t kPathNotFound = 3;
-constexpr std::uint32_t kAccessDenied = 5;
-constexpr std::uint32_t kSharingViolation = 32;
-constexpr std::uint32_t kLockViolation = 33;
-constexpr std::uint32_t kFileExists = 80;
+// The Win32 error codes the backends give back, named after ERROR_FILE_NOT_FOUND and the rest.
+constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorPathNotFound = 3;
+constexpr std::uint32_t kErrorAccessDenied = 5;
+constexpr std::uint32_t kErrorSharingViolation = 32;
+constexpr std::uint32_t kErrorLockViolation = 33;
+constexpr std::uint32_t kErrorFileExists = 80;
 
 // What opening does with the name.
 enum class Disposition {
     OpenOrCreate,  // a missing file is created empty
-    CreateNew,     // only a new file: kFileExists when the name is taken
-    OpenExisting,  // only a file that is there: kFileNotFound when it is not
+    CreateNew,     // only a new file: kErrorFileExists when the name is taken
+    OpenExisting,  // only a file that is there: kErrorFileNotFound when it is not
 };
 
 // An open file, closed when it goes.

@@ -36,7 +36,7 @@ std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Dispositi
     if (forWriting) {
         const DWORD attributes = GetFileAttributesW(wide.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            return kAccessDenied;
+            return kErrorAccessDenied;
     }
     const DWORD disposition = how == Disposition::CreateNew      ? CREATE_NEW
                               : how == Disposition::OpenExisting ? OPEN_EXISTING
@@ -45,7 +45,7 @@ std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Dispositi
                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        return error == ERROR_ALREADY_EXISTS ? kFileExists : error;
+        return error == ERROR_ALREADY_EXISTS ? kErrorFileExists : error;
     }
     handle_ = reinterpret_cast<std::intptr_t>(h);
     disk_ = GetFileType(h) == FILE_TYPE_DISK;
@@ -154,7 +154,7 @@ std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-        return kAccessDenied;
+        return kErrorAccessDenied;
     if (!MoveFileExW(WideFromAnsi(from).c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return GetLastError();

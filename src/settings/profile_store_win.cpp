@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/replacement_file.h"
 
-namespace app {
+namespace settings {
 
 namespace {
 
@@ -48,4 +48,4 @@ ProfileStore& PlatformProfileStore() {
     return store;
 }
 
-}  // namespace app
+}  // namespace settings
