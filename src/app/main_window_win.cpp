@@ -22,7 +22,10 @@ HMENU MainMenu = nullptr;
 
 namespace {
 
-constexpr std::uint32_t kWindowStyle = 0x94C608D4;  // popup, caption, sizing frame, minimise box, centred
+constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
+                                       WS_MINIMIZEBOX | DS_CENTER | DS_MODALFRAME | DS_SETFONT |
+                                       DS_NOFAILCREATE | DS_3DLOOK;
+static_assert(kWindowStyle == 0x94C608D4);
 constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 810, kClientHeight = 890;
 constexpr int kSwatchSize = 16;

@@ -12,7 +12,10 @@ using namespace runtime;
 
 namespace {
 
-constexpr std::uint32_t kStyle = 0x94C000D4;             // captioned, no system menu
+// Captioned, without a system menu.
+constexpr std::uint32_t kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | DS_MODALFRAME |
+                                 DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+static_assert(kStyle == 0x94C000D4);
 constexpr std::uint32_t kExStyle = WS_EX_CONTROLPARENT | WS_EX_TOPMOST;
 constexpr std::uint32_t kCentredLabel = WS_CHILD | WS_VISIBLE | SS_CENTER;
 constexpr std::uint32_t kDigitsBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER;

@@ -22,8 +22,8 @@ TargetHandle PaletteBitmap = 0;
 
 namespace {
 
-constexpr std::uint32_t kPaletteStyle = 0x50800100;  // WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY
-constexpr std::uint32_t kLabelStyle = 0x50800000;    // WS_CHILD | WS_VISIBLE | WS_BORDER
+constexpr std::uint32_t kPaletteStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY;
+constexpr std::uint32_t kLabelStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr COLORREF kMidGrey = 0x00808080;
 const char* const kLabel = "Color Seleccionado";
 

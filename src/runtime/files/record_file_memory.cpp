@@ -17,15 +17,13 @@ namespace {
 
 constexpr std::uint32_t kInvalidParameter = 87;
 constexpr std::uint32_t kDiskFull = 112;
-constexpr std::uint32_t kReadOnly = 0x01;
-constexpr std::uint32_t kArchive = 0x20;
 // A write that would make a file larger than this finds the disk full, rather than asking
 // for the memory a sparse file takes nothing for on disk.
 constexpr std::int64_t kLargestFile = std::int64_t{1} << 26;
 
 struct File {
     std::vector<std::uint8_t> bytes;
-    std::uint32_t attributes = kArchive;
+    std::uint32_t attributes = kAttributeArchive;
     bool open = false;
 };
 
@@ -54,7 +52,7 @@ void Put(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();
     file->bytes.assign(bytes.begin(), bytes.end());
-    file->attributes = kArchive;
+    file->attributes = kAttributeArchive;
 }
 
 std::optional<std::vector<std::uint8_t>> Get(const std::string& path) {
@@ -78,7 +76,7 @@ std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Dispositi
     if (how == Disposition::OpenExisting && !exists) return kErrorFileNotFound;
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();  // a missing file is created empty
-    if (forWriting && (file->attributes & kReadOnly)) return kErrorAccessDenied;
+    if (forWriting && (file->attributes & kAttributeReadOnly)) return kErrorAccessDenied;
     if (file->open) return kErrorSharingViolation;
     file->open = true;
     handle_ = reinterpret_cast<std::intptr_t>(new Opened{file, forWriting});
@@ -176,7 +174,7 @@ std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& byt
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     const File* target = Find(to);
-    if (target && (target->attributes & kReadOnly)) return kErrorAccessDenied;
+    if (target && (target->attributes & kAttributeReadOnly)) return kErrorAccessDenied;
     const auto source = files.find(from);
     if (source == files.end()) return kErrorFileNotFound;
     if (source->second->open || (target && target->open)) return kErrorSharingViolation;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/files/file_attributes.h"
+
 namespace runtime::platform {
 
 // The Win32 error codes the backends give back, named after ERROR_FILE_NOT_FOUND and the rest.
@@ -53,6 +55,13 @@ private:
 
 std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes);
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes);
+
+// True when `path` exists and has one of `attributes`. Windows refuses to write a read-only
+// file whoever asks; Wine run by root would not, so the backends ask first.
+inline bool HasAttribute(const std::string& path, std::uint32_t attributes) {
+    std::uint32_t found = 0;
+    return GetAttributes(path, found) == 0 && (found & attributes) != 0;
+}
 
 struct Match {
     std::string path;  // the folder part of the pattern followed by the entry's name

@@ -137,17 +137,17 @@ std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) 
     attributes = 0;
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
-    attributes = S_ISDIR(st.st_mode) ? 0x10u : 0x20u;
-    if (ReadOnlyMode(st.st_mode)) attributes |= 0x01u;
+    attributes = S_ISDIR(st.st_mode) ? kAttributeFolder : kAttributeArchive;
+    if (ReadOnlyMode(st.st_mode)) attributes |= kAttributeReadOnly;
     const std::string name = NamePart(path);
-    if (name.size() > 1 && name[0] == '.' && name != "..") attributes |= 0x02u;
+    if (name.size() > 1 && name[0] == '.' && name != "..") attributes |= kAttributeHidden;
     return 0;
 }
 
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
-    const mode_t mode = (attributes & 0x01u) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
+    const mode_t mode = (attributes & kAttributeReadOnly) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
     if (chmod(path.c_str(), mode & 07777) != 0) return CodeOf(errno);
     return 0;
 }
