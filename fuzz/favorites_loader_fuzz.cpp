@@ -34,7 +34,6 @@ int Silent(const std::string&, int, const std::string&) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     FavoritesFolder = "fuzz/";
     SetFavoritesPrompt(Silent);
-    SetDefaultGeometry();
     ResetFavorites();
     FavoriteColors[9][12].color = 0x00123456;
     runtime::memory_files::Put(FavoritesFilePath(), std::vector<std::uint8_t>(30, 0xAB));
@@ -54,7 +53,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FavoritesFolder = "fuzz/";
     SetFavoritesPrompt(Silent);
-    SetDefaultGeometry();
     const std::span<const std::uint8_t> file(data, size);
     runtime::memory_files::Put(FavoritesFilePath(), file);
 

@@ -25,14 +25,14 @@ runtime::TargetHandle Picture() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    SetDefaultGeometry();
     FavoriteColors = {};
-    const std::size_t cells = std::min<std::size_t>(size / kRecordLength, kTableSize);
+    const std::size_t cells = std::min<std::size_t>(size / kRecordLength, FavoriteColumns);
     for (std::size_t k = 0; k < cells; ++k)
         FavoriteColors[0][k] = DecodeRecord(std::span(data + k * kRecordLength, data + (k + 1) * kRecordLength)
                                                 .first<kRecordLength>());
-    FavoriteRows = 1;
+    // The first row only: the other cells would draw the same way, at 130 boxes an input.
     ClearPalette(Picture());
-    DrawPalette(Picture());
+    runtime::SetPenWidth(SwatchPenWidth);
+    for (std::size_t k = 0; k < cells; ++k) DrawCellBox(0, static_cast<int>(k), runtime::kBlack);
     return 0;
 }

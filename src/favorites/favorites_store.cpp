@@ -19,12 +19,6 @@ int PlatformPrompt(const std::string& text, int style, const std::string& title)
 
 FavoriteTable FavoriteColors{};
 
-int FavoriteColumns = 13;
-int FavoriteRows = 10;
-int CellWidth = 25;
-int CellHeight = 25;
-int SwatchInset = 3;
-int SwatchPenWidth = 1;
 
 int FavoritesModified = 0;
 std::string FavoritesFolder;
@@ -43,8 +37,6 @@ static_assert(kRecordsPerBlock * kRecordLength <= kLongestRecord);
 bool InTable(int row, int column) { return row >= 0 && row < kTableSize && column >= 0 && column < kTableSize; }
 
 // The palette's extent, kept inside the table whatever the geometry variables hold.
-int PaletteRows() { return std::clamp(FavoriteRows, 0, kTableSize); }
-int PaletteColumns() { return std::clamp(FavoriteColumns, 0, kTableSize); }
 
 void ShowError(int e) {
     prompt("Err: " + NumberToText(e) + " " + ErrorText(e), kPromptOk, kFavoritesTitle);
@@ -85,15 +77,6 @@ FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> b)
     return r;
 }
 
-void SetDefaultGeometry() {
-    FavoriteColumns = 13;
-    FavoriteRows = 10;
-    CellWidth = 25;
-    CellHeight = 25;
-    SwatchInset = 3;
-    SwatchPenWidth = 1;
-}
-
 std::string FavoritesFilePath() { return FavoritesFolder + "Mis Colores.log"; }
 
 PromptFunction SetFavoritesPrompt(PromptFunction p) {
@@ -107,14 +90,14 @@ bool FileExists(const std::string& path) {
 }
 
 FavoriteColorRecord DefaultCell(int row, int column, COLORREF color) {
-    return {25 * column + 1, 25 * (column + 1) + 1, 25 * row + 1, 25 * (row + 1) + 1,
+    return {CellWidth * column + 1, CellWidth * (column + 1) + 1, CellHeight * row + 1, CellHeight * (row + 1) + 1,
             static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), color};
 }
 
 void ResetFavorites() {
     FavoriteColors = {};
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 13; ++c) FavoriteColors[r][c] = DefaultCell(r, c, kWhite);
+    for (int r = 0; r < FavoriteRows; ++r)
+        for (int c = 0; c < FavoriteColumns; ++c) FavoriteColors[r][c] = DefaultCell(r, c, kWhite);
 }
 
 void LoadFavorites() {
@@ -168,8 +151,8 @@ bool SaveFavorites() {
         if (file.Open()) newFile = file.HandOver();
     }
     bool written = true;
-    for (int r = 0; r < PaletteRows(); ++r)
-        for (int c = 0; c < PaletteColumns(); ++c) written = AppendFavoriteRecord(newFile, FavoriteColors[r][c]) && written;
+    for (int r = 0; r < FavoriteRows; ++r)
+        for (int c = 0; c < FavoriteColumns; ++c) written = AppendFavoriteRecord(newFile, FavoriteColors[r][c]) && written;
     if (!written) return false;
     ProcedureError error;
     if (file.Commit()) return true;
@@ -189,7 +172,6 @@ bool AskAndResetFavorites() {
                               kPromptYesNo, kFavoritesTitle);
     if (answer != kAnswerYes) return false;
     RemoveFavoritesFile();
-    SetDefaultGeometry();
     ResetFavorites();
     return true;
 }
@@ -201,7 +183,6 @@ void OfferToSaveFavorites() {
 }
 
 void OpenFavorites() {
-    SetDefaultGeometry();
     FavoritesModified = 0;
     if (FileExists(FavoritesFilePath()))
         LoadFavorites();

@@ -42,14 +42,15 @@ FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> by
 using FavoriteTable = std::array<std::array<FavoriteColorRecord, kTableSize>, kTableSize>;
 extern FavoriteTable FavoriteColors;
 
-// The palette's geometry, set when the dialog opens and again on reset.
-extern int FavoriteColumns;
-extern int FavoriteRows;
-extern int CellWidth;
-extern int CellHeight;
-extern int SwatchInset;
-extern int SwatchPenWidth;
-void SetDefaultGeometry();
+// The palette's geometry: 10 rows of 13 cells of 25 x 25 pixels, each drawn as a box 3 pixels
+// in from its cell's top-left corner with a 1-pixel outline.
+constexpr int FavoriteColumns = 13;
+constexpr int FavoriteRows = 10;
+constexpr int CellWidth = 25;
+constexpr int CellHeight = 25;
+constexpr int SwatchInset = 3;
+constexpr int SwatchPenWidth = 1;
+static_assert(FavoriteColumns <= kTableSize && FavoriteRows <= kTableSize);
 
 // 1 once a colour was changed and not yet archived.
 extern int FavoritesModified;

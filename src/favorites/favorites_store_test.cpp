@@ -37,7 +37,6 @@ protected:
         messages.clear();
         nextAnswer = 7;
         FavoritesFolder = folder_.File("");
-        SetDefaultGeometry();
         FavoritesModified = 0;
     }
     void TearDown() override {
@@ -198,7 +197,6 @@ TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
     FavoriteColors[0][0].color = 0;
     WriteFile(PaletteRecords());
     FavoritesModified = 1;
-    CellWidth = 40;
 
     nextAnswer = 7;  // No: nothing happens
     EXPECT_FALSE(AskAndResetFavorites());
@@ -208,13 +206,11 @@ TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
     EXPECT_EQ(messages[0].title, "Programador");
     EXPECT_TRUE(fs::exists(File()));
     EXPECT_EQ(FavoriteColors[0][0].color, 0);
-    EXPECT_EQ(CellWidth, 40);
 
     nextAnswer = 6;
     EXPECT_TRUE(AskAndResetFavorites());
     EXPECT_FALSE(fs::exists(File()));
     EXPECT_EQ(FavoriteColors[0][0].color, runtime::kWhite);
-    EXPECT_EQ(CellWidth, 25);
     EXPECT_EQ(FavoritesModified, 1) << "a reset leaves the flag as it was";
     EXPECT_EQ(Entries(), 0);
 }

@@ -28,17 +28,13 @@ void DrawCellBox(int row, int column, COLORREF ringColor) {
 void DrawPalette(TargetHandle bitmap) {
     AttachTarget(bitmap, 0, 0);
     SetPenWidth(SwatchPenWidth);
-    const int rows = std::clamp(FavoriteRows, 0, kTableSize), columns = std::clamp(FavoriteColumns, 0, kTableSize);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c) DrawCellBox(r, c, kBlack);
+    for (int r = 0; r < FavoriteRows; ++r)
+        for (int c = 0; c < FavoriteColumns; ++c) DrawCellBox(r, c, kBlack);
 }
 
 std::optional<CellPosition> CellAt(unsigned x, unsigned y) {
-    if (CellWidth <= 0 || CellHeight <= 0) return std::nullopt;
-    const unsigned column = x / static_cast<unsigned>(CellWidth), row = y / static_cast<unsigned>(CellHeight);
-    if (column >= static_cast<unsigned>(std::clamp(FavoriteColumns, 0, kTableSize)) ||
-        row >= static_cast<unsigned>(std::clamp(FavoriteRows, 0, kTableSize)))
-        return std::nullopt;
+    const unsigned column = x / unsigned{CellWidth}, row = y / unsigned{CellHeight};
+    if (column >= unsigned{FavoriteColumns} || row >= unsigned{FavoriteRows}) return std::nullopt;
     return CellPosition{static_cast<int>(row), static_cast<int>(column)};
 }
 

@@ -14,7 +14,6 @@ using namespace runtime;
 class PalettePicture : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetDefaultGeometry();
         ResetFavorites();
         bitmap_ = NewBitmap(kPaletteWidth, kPaletteHeight);
         ASSERT_GT(bitmap_, 0);
@@ -81,7 +80,6 @@ TEST_F(PalettePicture, CellsAtTheEndOfTheRangeDrawWhereTheyLie) {
 }
 
 TEST(CellAt, CountsFromTheControlsCorner) {
-    SetDefaultGeometry();
     EXPECT_EQ(CellAt(24, 0)->column, 0);
     EXPECT_EQ(CellAt(25, 0)->column, 1) << "x 25 is drawn in column 0 but counts as column 1";
     EXPECT_EQ(CellAt(130, 60)->row, 2);

@@ -75,7 +75,6 @@ void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes) 
 }
 
 Picture ExpectedPalette(const favorites::FavoriteTable& table) {
-    favorites::SetDefaultGeometry();
     favorites::FavoriteColors = table;
     const runtime::TargetHandle bitmap =
         runtime::NewBitmap(favorites::kPaletteWidth, favorites::kPaletteHeight);

@@ -37,7 +37,6 @@ protected:
         previous_ = SetFavoritesPrompt(Collect);
         shown.clear();
         FavoritesFolder = folder_.File("");
-        SetDefaultGeometry();
         ResetFavorites();
         FavoriteColors[0][0].color = 0x00010101;
         ASSERT_TRUE(SaveFavorites());

@@ -63,8 +63,4 @@ inline void FillSpan(const Raster& r, std::int64_t y, std::int64_t x0, std::int6
     if (x0 < x1) std::fill(r.Row(static_cast<int>(y)) + x0, r.Row(static_cast<int>(y)) + x1, p);
 }
 
-inline void PlotClipped(const Raster& r, int x, int y, Pixel p) {
-    if (r.Contains(x, y)) r.At(x, y) = p;
-}
-
 }  // namespace runtime

@@ -92,7 +92,7 @@ TEST(DrawLine, ClippedLinesMatchTheUnclippedReferenceInEveryOctant) {
         const PixelPoint a{coord(rng), coord(rng)}, b{coord(rng), coord(rng)};
         OwnedRaster got(32, 24), want(32, 24);
         DrawLine(got.raster, a, b, kInk);
-        ReferenceLine(a, b, [&](int x, int y) { PlotClipped(want.raster, x, y, kInk); });
+        ReferenceLine(a, b, [&](int x, int y) { test::PlotClipped(want.raster, x, y, kInk); });
         ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
     }
 }
@@ -132,7 +132,7 @@ TEST(DrawLine, FarLinesMatchTheExactReferenceAtEveryVisiblePixel) {
         ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
         if (trial % 4 == 3) {  // the reference itself, against GDI's steps taken one by one
             OwnedRaster stepped(48, 40);
-            ReferenceLine(a, b, [&](int x, int y) { PlotClipped(stepped.raster, x, y, kInk); });
+            ReferenceLine(a, b, [&](int x, int y) { test::PlotClipped(stepped.raster, x, y, kInk); });
             ASSERT_TRUE(stepped == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
         }
     }

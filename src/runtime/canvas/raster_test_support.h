@@ -15,6 +15,10 @@
 
 namespace runtime::test {
 
+inline void PlotClipped(const Raster& r, int x, int y, Pixel p) {
+    if (r.Contains(x, y)) r.At(x, y) = p;
+}
+
 struct OwnedRaster {
     std::vector<Pixel> memory;
     Raster raster;

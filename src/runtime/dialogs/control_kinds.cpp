@@ -32,8 +32,6 @@ const KindInfo* Find(ControlKind kind) {
 
 }  // namespace
 
-bool KnownControlKind(int kind) { return Find(static_cast<ControlKind>(kind)) != nullptr; }
-
 const wchar_t* ControlClassName(ControlKind kind) {
     const KindInfo* k = Find(kind);
     return k ? k->className : nullptr;

@@ -28,6 +28,4 @@ const wchar_t* ControlClassName(ControlKind kind);
 // always-added bits are then added to any style.
 ControlStyle ResolveControlStyle(ControlKind kind, std::uint32_t style, std::uint32_t extendedStyle);
 
-bool KnownControlKind(int kind);
-
 }  // namespace runtime

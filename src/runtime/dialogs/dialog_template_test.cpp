@@ -63,7 +63,6 @@ TEST(ControlKinds, DefaultedStylesAndAlwaysAddedBits) {
     EXPECT_EQ(ResolveControlStyle(ControlKind::Label, 0, 0).style, 0x50000000u);
     EXPECT_STREQ(ControlClassName(ControlKind::Canvas), L"STATIC");
     EXPECT_EQ(ControlClassName(static_cast<ControlKind>(3)), nullptr);
-    EXPECT_FALSE(KnownControlKind(2));
 }
 
 }  // namespace

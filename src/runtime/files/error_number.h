@@ -10,7 +10,6 @@ namespace runtime {
 // The error numbers the runtime stores; ErrorText gives each its message.
 enum ErrorCode : int {
     kIllegalFunctionCall = 5,  // an argument out of range, or no target to draw on
-    kDivisionByZero = 11,      // an integer division by 0
     kBadFileNumber = 52,       // a file number that is not open, or out of range
     kFileNotFound = 53,        // no file of that name
     kBadFileMode = 54,         // a record operation on a file opened otherwise

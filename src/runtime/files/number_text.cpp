@@ -295,15 +295,4 @@ std::int32_t StoreInt32(Number value) { return StoreInteger<std::int32_t>(value)
 
 std::int16_t StoreInt16(Number value) { return StoreInteger<std::int16_t>(value); }
 
-std::int32_t IntegerDivide(Number a, Number b) {
-    const std::int64_t dividend = StoreInt32(a);
-    const std::int64_t divisor = StoreInt32(b);
-    if (divisor == 0) {
-        RecordError(kDivisionByZero);
-        return 0;
-    }
-    // The one quotient that leaves the range, -2147483648 \ -1, stores as the range's bottom.
-    return StoreInt32(static_cast<Number>(dividend / divisor));
-}
-
 }  // namespace runtime

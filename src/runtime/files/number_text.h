@@ -32,8 +32,5 @@ std::string RemoveText(const std::string& text, const std::string& pattern);
 std::int32_t StoreInt32(Number value);
 std::int16_t StoreInt16(Number value);
 
-// a \ b: both operands stored as 32-bit integers, divided, the fraction dropped. A zero
-// divisor records error 11 and gives 0.
-std::int32_t IntegerDivide(Number a, Number b);
 
 }  // namespace runtime

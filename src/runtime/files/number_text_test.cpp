@@ -318,19 +318,5 @@ TEST(StoreInteger, RoundsHalvesToEvenAndRangesToTheBottom) {
     EXPECT_EQ(StoreInt16(-40000), -32768);
 }
 
-TEST(IntegerDivide, TruncatesRoundedOperands) {
-    ProcedureError error;
-    EXPECT_EQ(IntegerDivide(50, 24), 2);
-    EXPECT_EQ(IntegerDivide(-7, 2), -3);
-    EXPECT_EQ(IntegerDivide(7, -2), -3);
-    EXPECT_EQ(IntegerDivide(2.5, 1), 2);
-    EXPECT_EQ(IntegerDivide(3.5, 2), 2);
-    EXPECT_EQ(IntegerDivide(9, 2.5), 4);
-    EXPECT_EQ(IntegerDivide(INT32_MIN, -1), INT32_MIN);
-    EXPECT_EQ(ErrorNumber(), 0);
-    EXPECT_EQ(IntegerDivide(5, 0.4), 0) << "0.4 stores as 0";
-    EXPECT_EQ(ErrorNumber(), 11);
-}
-
 }  // namespace
 }  // namespace runtime

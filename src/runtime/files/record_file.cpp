@@ -145,19 +145,6 @@ void ReadRecord(int fileNumber, std::int64_t recordNumber, std::span<std::uint8_
     if (code != 0) RecordPlatformError(code);
 }
 
-void FlushFile(int fileNumber) {
-    const auto found = openFiles.find(fileNumber);
-    if (found == openFiles.end()) return RecordError(kBadFileNumber);
-    const std::uint32_t code = found->second.file.Flush();
-    if (code != 0) RecordPlatformError(code);
-}
-
-void MoveReplacing(const std::string& from, const std::string& to) {
-    if (from.empty() || to.empty() || HasWildcard(from) || HasWildcard(to)) return RecordError(kBadFileName);
-    const std::uint32_t code = platform::MoveReplacing(from, to);
-    if (code != 0) RecordPlatformError(code);
-}
-
 void CloseFile(int fileNumber) {
     const auto found = openFiles.find(fileNumber);
     if (found == openFiles.end()) return;

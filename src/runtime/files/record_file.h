@@ -40,9 +40,6 @@ void WriteRecord(int fileNumber, std::int64_t recordNumber, std::span<const std:
 // Errors as for WriteRecord, without 61.
 void ReadRecord(int fileNumber, std::int64_t recordNumber, std::span<std::uint8_t> bytes);
 
-// Writes what the platform still holds of the file to the disk. 52 when the number is not open.
-void FlushFile(int fileNumber);
-
 // Closes the file and frees its number; a number that is not open is left alone, silently.
 void CloseFile(int fileNumber);
 
@@ -58,9 +55,5 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes);
 // are left alone. 53 when nothing matches; a failed deletion stores its error and stops there.
 void DeleteFiles(const std::string& pattern);
 
-// Puts the file `from` in the place of `to` in one step (the old `to`, if any, goes). The old
-// file stays when this fails: 64 for "*" or "?", 70 when `to` is read-only, a folder or held
-// open elsewhere, else the platform's (53 when `from` is missing).
-void MoveReplacing(const std::string& from, const std::string& to);
 
 }  // namespace runtime

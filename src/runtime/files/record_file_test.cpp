@@ -1,4 +1,5 @@
 #include "runtime/files/record_file.h"
+#include "runtime/files/record_file_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -293,38 +294,27 @@ TEST(MoveReplacing, ReplacesInOneStepOrLeavesBothAlone) {
     const std::string from = folder.File("nuevo"), to = folder.File("viejo");
     std::ofstream(folder.Path() / "nuevo") << "new";
     std::ofstream(folder.Path() / "viejo") << "old";
-    ProcedureError error;
-    const int n = Open(from, RecordAccess::WriteOnly);
-    FlushFile(n);
-    CloseFile(n);
-    FlushFile(n);
-    EXPECT_EQ(error.Clear(), 52) << "flushing a number that is not open";
 
-    MoveReplacing(from, to);
-    EXPECT_EQ(error.Clear(), 0);
+    EXPECT_EQ(platform::MoveReplacing(from, to), 0u);
     EXPECT_FALSE(fs::exists(folder.Path() / "nuevo"));
     std::string text;
     std::ifstream(folder.Path() / "viejo") >> text;
     EXPECT_EQ(text, "new");
-
-    MoveReplacing(from, to);
-    EXPECT_EQ(error.Clear(), 53) << "nothing to move";
-    MoveReplacing(folder.File("*"), to);
-    EXPECT_EQ(error.Clear(), 64);
+    EXPECT_EQ(platform::MoveReplacing(from, to), platform::kErrorFileNotFound) << "nothing to move";
 
     // A read-only target or a folder refuses, and both files stay as they were.
+    ProcedureError error;
     std::ofstream(folder.Path() / "nuevo") << "newer";
     ChangeFileAttributes(to, kAttributeReadOnly);
-    MoveReplacing(from, to);
-    EXPECT_EQ(error.Clear(), 70);
+    EXPECT_EQ(platform::MoveReplacing(from, to), platform::kErrorAccessDenied);
     ChangeFileAttributes(to, kAttributeArchive);
     std::ifstream(folder.Path() / "viejo") >> text;
     EXPECT_EQ(text, "new");
     EXPECT_TRUE(fs::exists(folder.Path() / "nuevo"));
     fs::create_directory(folder.Path() / "carpeta");
-    MoveReplacing(from, folder.File("carpeta"));
-    EXPECT_EQ(error.Clear(), 70);
+    EXPECT_EQ(platform::MoveReplacing(from, folder.File("carpeta")), platform::kErrorAccessDenied);
     EXPECT_TRUE(fs::exists(folder.Path() / "nuevo"));
+    EXPECT_EQ(error.Number(), 0);
 }
 
 }  // namespace
