@@ -82,10 +82,11 @@ bench: deps $(BENCH)/build.ninja
 	@cd $(BENCH) && bench/poligonos_bench --benchmark_min_time=0.3 --benchmark_repetitions=7 \
 	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
 
-# The real program under Wine: pointer moves per second, hovering and dragging.
+# The real program under Wine: pointer moves per second, hovering and dragging, beside the
+# same program built to work in whole frames.
 bench-wine: win64
 	@scripts/with-wine scripts/wine-run $(WIN)/bench/wine/poligonos_pointer_bench.exe \
-	  $(CURDIR)/$(WIN)/src/poligonos.exe
+	  $(CURDIR)/$(WIN)/src/poligonos.exe $(CURDIR)/$(WIN)/bench/wine/poligonos_whole_frames.exe
 
 run: win64
 	@scripts/run

@@ -93,6 +93,34 @@ void PaintStep(benchmark::State& state) {
         static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
 }
 
+// A drag step as the program takes it: one vertex of the 32-gon moved by a few pixels, only
+// the changed area redrawn and copied.
+void DragChangedStep(benchmark::State& state) {
+    PrepareProgram();
+    polygon::VertexRecord& v = polygon::VertexTable[32];
+    polygon::RedrawChangedMesh();
+    polygon::ShowCanvas();
+    int step = 0;
+    for (auto _ : state) {
+        const int delta = (step++ & 1) ? -3 : 3;
+        v.x += delta;
+        v.y -= delta;
+        polygon::RedrawChangedMesh();
+        polygon::ShowCanvas();
+        benchmark::ClobberMemory();
+    }
+}
+
+// A pointer move with nothing grabbed: the Canvas shown as it stands, which changes nothing.
+void HoverStep(benchmark::State& state) {
+    PrepareProgram();
+    polygon::ShowCanvas();
+    for (auto _ : state) {
+        polygon::ShowCanvas();
+        benchmark::ClobberMemory();
+    }
+}
+
 // The drawing alone, without the clear and the copy that dominate a step: where the two
 // libraries really differ.
 void DragDrawingOnly(benchmark::State& state) {
@@ -243,6 +271,8 @@ void SaveCanvas(benchmark::State& state) {
 BENCHMARK(Floor);
 BENCHMARK(DragStep);
 BENCHMARK(PaintStep);
+BENCHMARK(DragChangedStep);
+BENCHMARK(HoverStep);
 BENCHMARK(CairoDragStep);
 BENCHMARK(CairoPaintStep);
 BENCHMARK(DragDrawingOnly);
@@ -287,6 +317,11 @@ int main(int argc, char** argv) {
                         ratio("DragDrawingOnly", "CairoDragDrawingOnly"),
                         ratio("PaintDrawingOnly", "CairoPaintDrawingOnly"));
         }
+    }
+    if (t.count("Floor") && t.count("DragChangedStep") && t.count("HoverStep")) {
+        std::printf("drag step, changed area only / floor: %.3f  (target at most 0.25)\n",
+                    t["DragChangedStep"] / t["Floor"]);
+        std::printf("hover step / floor: %.3f  (target at most 0.05)\n", t["HoverStep"] / t["Floor"]);
     }
     if (t.count("PaintFarDrawingOnly") && t.count("PaintDrawingOnly"))
         std::printf("painted with far vertices / painted, drawing alone: %.3f\n",

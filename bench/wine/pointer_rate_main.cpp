@@ -1,7 +1,8 @@
 // How fast the real program follows the pointer under Wine: 2000 moves posted to the canvas
 // of the 32-gon, with nothing grabbed and with a vertex dragged, timed until the title shows
-// the last one. Prints the median of several runs, each on a fresh copy of the program.
-//   poligonos_pointer_bench poligonos.exe [runs]
+// the last one. Prints the median of several runs, each on a fresh copy of the program, and,
+// given the build that works in whole frames, its rates from the same runs and the ratios.
+//   poligonos_pointer_bench poligonos.exe [poligonos_whole_frames.exe [runs]]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -38,34 +39,52 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+struct Rates {
+    std::vector<double> hover, drag;
+};
+
+// One run of the program at `path`: false when it did not start or did not follow.
+bool Measure(const char* path, Rates& rates) {
+    e2e::ProgramPath = e2e::FromArgument(path);
+    e2e::Program p;
+    if (!p.Started()) {
+        std::fprintf(stderr, "pointer bench: %s did not start\n", path);
+        return false;
+    }
+    p.ChooseListItem(ids::kSideList, 29);  // 32 sides: the most to redraw
+    rates.hover.push_back(PointerRate(p, false));
+    p.Pointer(WM_LBUTTONDOWN, 316, 375);  // vertex 32
+    rates.drag.push_back(PointerRate(p, true));
+    if (rates.hover.back() == 0 || rates.drag.back() == 0) {
+        std::fprintf(stderr, "pointer bench: %s did not follow the moves\n", path);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: poligonos_pointer_bench poligonos.exe [runs]\n");
+        std::fprintf(stderr, "usage: poligonos_pointer_bench poligonos.exe [whole_frames.exe [runs]]\n");
         return 2;
     }
-    e2e::ProgramPath = e2e::FromArgument(argv[1]);
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    std::vector<double> hover, drag;
-    for (int run = 0; run < runs; ++run) {
-        e2e::Program p;
-        if (!p.Started()) {
-            std::fprintf(stderr, "pointer bench: the program did not start\n");
-            return 1;
-        }
-        p.ChooseListItem(ids::kSideList, 29);  // 32 sides: the most to redraw
-        hover.push_back(PointerRate(p, false));
-        p.Pointer(WM_LBUTTONDOWN, 316, 375);  // vertex 32
-        drag.push_back(PointerRate(p, true));
-        if (hover.back() == 0 || drag.back() == 0) {
-            std::fprintf(stderr, "pointer bench: the program did not follow the moves\n");
-            return 1;
-        }
+    const bool compared = argc > 2;
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    Rates limited, whole;
+    for (int run = 0; run < runs; ++run) {  // the two builds take turns, so they share the noise
+        if (!Measure(argv[1], limited)) return 1;
+        if (compared && !Measure(argv[2], whole)) return 1;
     }
     std::printf("pointer moves per second under Wine, median of %d runs of %d posted moves:\n",
                 runs, kMoves);
-    std::printf("  hover (nothing grabbed)  %8.0f\n", Median(hover));
-    std::printf("  drag (vertex 32 of 32)   %8.0f\n", Median(drag));
+    std::printf("                           %12s%s\n", "program", compared ? "  whole frames     ratio" : "");
+    auto line = [&](const char* name, const std::vector<double>& ours, const std::vector<double>& theirs) {
+        std::printf("  %-24s %12.0f", name, Median(ours));
+        if (compared) std::printf("  %12.0f  %8.2f", Median(theirs), Median(ours) / Median(theirs));
+        std::printf("\n");
+    };
+    line("hover (nothing grabbed)", limited.hover, whole.hover);
+    line("drag (vertex 32 of 32)", limited.drag, whole.drag);
     return 0;
 }

@@ -60,8 +60,7 @@ PointerResponse PointerMoved(PointerPosition p) {
         Grabbed().x = Moved(Grabbed().x, p.x - LastPointer.x);
         Grabbed().y = Moved(Grabbed().y, p.y - LastPointer.y);
         LastPointer = p;
-        polygon::ClearCanvas(polygon::CanvasHandle);
-        polygon::RedrawPolygon();
+        polygon::RedrawChangedMesh();
     }
     polygon::ShowCanvas();
     return response;

@@ -43,8 +43,7 @@ void ApplyCoordinates(const std::string& xText, const std::string& yText) {
     polygon::VertexRecord& v = polygon::VertexTable[ChosenVertex];
     v.x = runtime::StoreInt32(runtime::TextToNumber(xText));
     v.y = runtime::StoreInt32(runtime::TextToNumber(yText));
-    polygon::ClearCanvas(polygon::CanvasHandle);
-    polygon::RedrawPolygon();
+    polygon::RedrawChangedMesh();
     polygon::CopyCanvasToControl();
 }
 

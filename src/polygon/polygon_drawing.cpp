@@ -1,7 +1,9 @@
 #include "polygon/polygon_drawing.h"
 
 #include "settings/settings.h"
+#include "polygon/mesh_damage.h"
 #include "polygon/vertex_model.h"
+#include "runtime/canvas/frame_policy.h"
 #include "runtime/files/error_number.h"
 #include "ids/program_ids.h"
 
@@ -27,6 +29,28 @@ void ClearTo(TargetHandle target, COLORREF color) {
     AttachTarget(target, 0, 0);
     ClearTarget(color, 0);
     SetPenWidth(1);
+}
+
+// The mesh that RedrawChangedMesh left on the Canvas; whether the Canvas still shows it is
+// told by the Canvas's revision.
+struct MeshOnCanvas {
+    TargetHandle canvas = 0;
+    std::uint64_t revision = 0;
+    int sides = 0;
+    COLORREF paper = 0;
+    VertexRecords vertices{};
+};
+MeshOnCanvas lastMesh;
+
+// The part of the Canvas that the redraw must touch, or the whole Canvas when it does not
+// show the last mesh as drawn.
+PixelRect MeshRedrawArea(int n) {
+    const PixelRect whole{0, 0, kCanvasSize, kCanvasSize};
+    AttachTarget(CanvasHandle, 0, 0);
+    const bool showsLastMesh = lastMesh.canvas == CanvasHandle && lastMesh.sides == n &&
+                               lastMesh.paper == settings::Settings.Papel && TargetRevision() == lastMesh.revision;
+    if (!OnlyWhatChanged() || !showsLastMesh) return whole;
+    return MeshDamage(lastMesh.vertices, VertexTable, n, whole);
 }
 
 }  // namespace
@@ -64,6 +88,23 @@ void RedrawPolygon() {
     for (int k = 1; k <= n; ++k)
         list.points[k - 1] = {static_cast<float>(VertexTable[k].x), static_cast<float>(VertexTable[k].y)};
     DrawMeshOutline(n);
+}
+
+void RedrawChangedMesh() {
+    ProcedureError error;
+    const int n = SideCount;
+    if (CanvasHandle <= 0 || !DrawableSides(n)) {
+        ClearCanvas(CanvasHandle);
+        RedrawPolygon();
+        return;
+    }
+    const PixelRect area = MeshRedrawArea(n);
+    ClipTarget(area);
+    ClearCanvas(CanvasHandle);
+    RedrawPolygon();
+    AttachTarget(CanvasHandle, 0, 0);
+    UnclipTarget();
+    lastMesh = {CanvasHandle, TargetRevision(), n, settings::Settings.Papel, VertexTable};
 }
 
 void CopyCanvasToControl() {

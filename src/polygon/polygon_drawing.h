@@ -33,6 +33,9 @@ void DrawVertexMarker(runtime::TargetHandle target, int x, int y, int width, int
 void ClearCanvas(runtime::TargetHandle target);   // to the paper colour, pen width 1
 void ClearToWhite(runtime::TargetHandle target);  // the same in white
 void RedrawPolygon();  // markers, then the outline over them; callers clear first
+// ClearCanvas and RedrawPolygon of the Canvas, with the same pixels, but when the Canvas
+// still shows the mesh this drew last, only where the vertices changed since.
+void RedrawChangedMesh();
 void ShowCanvas();     // copies the Canvas into the canvas control and shows it
 void CopyCanvasToControl();  // the same copy, without the extra repaint of the whole control
 void LoadTemplate(int sides);

@@ -9,6 +9,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "runtime/canvas/frame_policy.h"
 #include "runtime/canvas/raster_box.h"
 #include "runtime/canvas/raster_fill.h"
 #include "runtime/canvas/raster_lines.h"
@@ -33,10 +34,24 @@ struct DrawingTarget {
     bool buffered = true;
     PixelRect pending;
     ControlPresenter* presenter = nullptr;
+    // A copy from a source whose pixels this target still holds unchanged needs to take only
+    // what the source changed since: `copyOf` is that source, `copiedTo` where this target
+    // was copied last, `uncopied` what changed here since this target was last copied out.
+    std::weak_ptr<DrawingTarget> copyOf;
+    std::weak_ptr<DrawingTarget> copiedTo;
+    PixelRect uncopied;
+    PixelRect clip = kNoClip;    // what the drawing primitives may change
+    std::uint64_t revision = 0;  // see TargetRevision
     TextState text;
     bool alive = true;  // false once ended or unregistered; other threads may still hold it
 
     const Raster& Pixels() const { return surface->Pixels(); }
+    // The pixels as the drawing primitives see them: within the clip.
+    Raster Drawable() const {
+        Raster r = surface->Pixels();
+        r.clip = clip;
+        return r;
+    }
 };
 
 using TargetRef = std::shared_ptr<DrawingTarget>;
@@ -107,6 +122,8 @@ Registry registry;
 
 thread_local TargetRef current;
 
+std::uint64_t lastRevision = 0;  // taken under the drawing lock
+
 // The current target with the drawing lock held, for the span of one primitive.
 class CurrentTarget {
 public:
@@ -124,7 +141,13 @@ private:
 
 // Records what a primitive changed and, on an unbuffered canvas control, shows it now.
 void MarkChanged(DrawingTarget& t, const PixelRect& area) {
-    t.pending = Union(t.pending, Intersect(area, t.Pixels().Bounds()));
+    const PixelRect changed = Intersect(area, t.Pixels().Bounds());
+    if (!changed.Empty()) {
+        t.uncopied = Union(t.uncopied, changed);
+        t.copyOf.reset();
+        t.revision = ++lastRevision;
+    }
+    t.pending = Union(t.pending, changed);
     if (t.kind != TargetKind::CanvasControl || t.buffered || t.pending.Empty()) return;
     PixelRect shown = t.pending;
     t.pending = {};
@@ -214,9 +237,25 @@ void ClearTarget(COLORREF color, int /*fillStyle: only solid is used*/) {
     CurrentTarget t;
     if (!t) return;
     if (color == DefaultColor) color = t->backColor;
-    if (color != NoColor) FillRect(t->Pixels(), t->Pixels().Bounds(), PixelFromColor(PlainColor(color)));
+    const Raster r = t->Drawable();
+    if (color != NoColor) FillRect(r, r.Bounds(), PixelFromColor(PlainColor(color)));
     t->text.x = t->text.y = 0;  // text starts again at the top left
-    MarkChanged(*t, t->Pixels().Bounds());
+    MarkChanged(*t, r.Bounds());
+}
+
+void ClipTarget(const PixelRect& area) {
+    CurrentTarget t;
+    if (t) t->clip = area;
+}
+
+void UnclipTarget() {
+    CurrentTarget t;
+    if (t) t->clip = kNoClip;
+}
+
+std::uint64_t TargetRevision() {
+    CurrentTarget t;
+    return t ? t->revision : 0;
 }
 
 void SetPenWidth(int width) {
@@ -259,12 +298,13 @@ void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF bor
     style.border = BorderPixel(border);
     style.fill = ResolveFill(fillColor, border);
     style.cornerWidth = style.cornerHeight = corner;
-    DrawBoxPixels(t->Pixels(), {left, top, right, bottom}, style);
+    const Raster r = t->Drawable();
+    DrawBoxPixels(r, {left, top, right, bottom}, style);
 
     const int grow = std::clamp(t->penWidth, 0, kMaxPenWidth) / 2 + 1;
     MarkChanged(*t, Clip(FarRect{std::int64_t{left} - grow, std::int64_t{top} - grow, std::int64_t{right} + grow,
                                       std::int64_t{bottom} + grow},
-                              t->Pixels().Bounds()));
+                              r.Bounds()));
 }
 
 void DrawPolygon(const PointList& list, COLORREF borderColor, COLORREF fillColor, int /*fillStyle*/,
@@ -277,7 +317,7 @@ void DrawPolygon(const PointList& list, COLORREF borderColor, COLORREF fillColor
     for (int i = 0; i < n; ++i)
         points[i] = {PixelCoordinate(list.points[i].x), PixelCoordinate(list.points[i].y)};
     const COLORREF border = ResolveBorder(*t, borderColor);
-    const Raster& r = t->Pixels();
+    const Raster r = t->Drawable();
     if (auto fill = ResolveFill(fillColor, border))
         FillPolygon(r, points.data(), n, fillMode == 0 ? FillRule::Winding : FillRule::Alternate, *fill);
     if (auto pen = BorderPixel(border)) {
@@ -287,6 +327,22 @@ void DrawPolygon(const PointList& list, COLORREF borderColor, COLORREF fillColor
             DrawClosedOutline(r, points.data(), n, *pen);
     }
     MarkChanged(*t, r.Bounds());
+}
+
+// Copies the pixels of `area` that differ and gives back the box round them.
+PixelRect CopyDifferences(const Raster& from, const Raster& to, const PixelRect& area) {
+    PixelRect changed;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const Pixel* source = from.Row(y);
+        Pixel* row = to.Row(y);
+        int left = area.left, right = area.right;
+        while (left < right && source[left] == row[left]) ++left;
+        if (left == right) continue;
+        while (source[right - 1] == row[right - 1]) --right;
+        std::copy(source + left, source + right, row + left);
+        changed = Union(changed, {left, y, right, y + 1});
+    }
+    return changed;
 }
 
 void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int /*copyMode*/) {
@@ -299,19 +355,34 @@ void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int /*copyMode*/
     const Raster& from = source->Pixels();
     const Raster& to = t->Pixels();
     const int w = std::min(from.width, to.width), h = std::min(from.height, to.height);
-    if (w == from.width && w == to.width) {
+    const PixelRect block{0, 0, w, h};
+    // Where this target still holds the source's last copy, only what the source changed
+    // since can differ; of that, only the pixels that do differ are copied and shown.
+    const bool follows =
+        OnlyWhatChanged() && t->copyOf.lock() == source && source->copiedTo.lock() == current;
+    const PixelRect stale = Intersect(source->uncopied, block);
+    const bool whole = stale.left == 0 && stale.top == 0 && stale.right == w && stale.bottom == h;
+    PixelRect changed = block;
+    if (follows && !whole) {
+        changed = CopyDifferences(from, to, stale);
+    } else if (w == from.width && w == to.width) {
         std::copy(from.Row(0), from.Row(h), to.Row(0));
     } else {
         for (int y = 0; y < h; ++y) std::copy(from.Row(y), from.Row(y) + w, to.Row(y));
     }
-    MarkChanged(*t, to.Bounds());
+    source->uncopied = {};
+    source->copiedTo = current;
+    MarkChanged(*t, changed);
+    t->copyOf = source;
 }
 
 void RedrawTarget() {
     CurrentTarget t;
     if (!t || t->kind != TargetKind::CanvasControl) return;
+    // What was shown already is on screen: a repaint needs only what is still pending.
+    const PixelRect shown = OnlyWhatChanged() ? t->pending : t->Pixels().Bounds();
     t->pending = {};
-    if (t->presenter) t->presenter->Present(t->Pixels().Bounds());
+    if (t->presenter && !shown.Empty()) t->presenter->Present(shown);
 }
 
 COLORREF ReadPixel(float x, float y) {

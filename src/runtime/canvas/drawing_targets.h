@@ -55,6 +55,17 @@ void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF bor
 void DrawPolygon(const PointList& points, COLORREF borderColor, COLORREF fillColor, int fillStyle,
                  int fillMode);
 void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int copyMode);
+
+// Keeps ClearTarget, DrawBox and DrawPolygon on the current target inside `area` until
+// UnclipTarget: inside it they change exactly the pixels they would change without it, and
+// nothing outside. Copies and text are not clipped.
+void ClipTarget(const PixelRect& area);
+void UnclipTarget();
+
+// Changes whenever a primitive changes pixels of the current target, and is never the same
+// for two targets, so whoever drew last can tell that nothing else drew since. 0 when there
+// is no current target.
+std::uint64_t TargetRevision();
 void RedrawTarget();
 COLORREF ReadPixel(float x, float y);  // NoPixel outside the target
 void ResetScale();

@@ -166,7 +166,53 @@ TEST_F(Targets, UnbufferedControlsShowEachChangeAndBufferedOnlyOnRedraw) {
     EXPECT_TRUE(presenter.shown.empty()) << "a buffered control waits";
     RedrawTarget();
     ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0].right, 100);
+    EXPECT_EQ(presenter.shown[0].left, 7) << "what was pending, not the whole control";
+    EXPECT_EQ(presenter.shown[0].right, 21);
+    RedrawTarget();
+    EXPECT_EQ(presenter.shown.size(), 1u) << "nothing pending, nothing to show";
+}
+
+TEST_F(Targets, RepeatedCopiesShowOnlyThePixelsThatChanged) {
+    RecordingPresenter presenter;
+    Control(1001, 100, 80, &presenter);
+    const TargetHandle canvas = Bitmap(100, 80), other = Bitmap(100, 80);
+    auto lastShown = [&] {
+        const PixelRect r = presenter.shown.back();
+        return std::vector<int>{r.left, r.top, r.right, r.bottom};
+    };
+    auto copyCanvas = [&] {
+        AttachTarget(kDialog, 1001, 0);
+        CopyBitmap(canvas, 0, 0x00CC0020);
+    };
+    AttachTarget(canvas, 0, 0);
+    ClearTarget(0xFFFFFF, 0);
+    copyCanvas();
+    EXPECT_EQ(lastShown(), (std::vector<int>{0, 0, 100, 80})) << "the first copy is whole";
+    copyCanvas();
+    RedrawTarget();
+    EXPECT_EQ(presenter.shown.size(), 1u) << "nothing changed, nothing shown";
+
+    AttachTarget(canvas, 0, 0);
+    DrawBox(10, 20, 18, 28, 0, 0, 0, 0);               // marked one pixel wider all round
+    DrawBox(50, 50, 58, 58, 0, 0xFFFFFF, 0xFFFFFF, 0);  // white on white
+    copyCanvas();
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    EXPECT_EQ(lastShown(), (std::vector<int>{10, 20, 18, 28})) << "just the pixels that differ";
+    EXPECT_EQ(ReadPixel(17, 27), 0);
+
+    // Copied elsewhere in between, or drawn over: the control no longer follows the canvas.
+    AttachTarget(other, 0, 0);
+    CopyBitmap(canvas, 0, 0);
+    AttachTarget(canvas, 0, 0);
+    DrawBox(30, 30, 38, 38, 0, 0, 0, 0);
+    copyCanvas();
+    EXPECT_EQ(lastShown(), (std::vector<int>{0, 0, 100, 80}));
+    ClearTarget(0x0000FF, 0);
+    AttachTarget(canvas, 0, 0);
+    DrawBox(60, 30, 68, 38, 0, 0, 0, 0);
+    copyCanvas();
+    EXPECT_EQ(lastShown(), (std::vector<int>{0, 0, 100, 80}));
+    EXPECT_EQ(CountColor(100, 80, 0), 3 * 64);
 }
 
 TEST_F(Targets, CopiesTakeTheOverlapFromTheTopLeft) {

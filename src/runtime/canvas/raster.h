@@ -41,13 +41,25 @@ struct FarRect {
 // The part of `a` inside `bounds`, which fits in int.
 PixelRect Clip(const FarRect& a, const PixelRect& bounds);
 
+constexpr PixelRect kNoClip{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+
 struct Raster {
     Pixel* pixels = nullptr;
     int width = 0;
     int height = 0;
+    // Drawing changes only pixels inside this rectangle too; inside it, exactly the pixels it
+    // would change without it.
+    PixelRect clip = kNoClip;
 
-    PixelRect Bounds() const { return {0, 0, width, height}; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    // The pixels drawing may change: the raster's, within the clip.
+    PixelRect Bounds() const {
+        return {std::max(0, clip.left), std::max(0, clip.top), std::min(width, clip.right),
+                std::min(height, clip.bottom)};
+    }
+    bool Contains(int x, int y) const {
+        const PixelRect b = Bounds();
+        return x >= b.left && y >= b.top && x < b.right && y < b.bottom;
+    }
     Pixel* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * width; }
     Pixel& At(int x, int y) const { return Row(y)[x]; }
 };
@@ -55,11 +67,12 @@ struct Raster {
 // Fills [left, right) x [top, bottom), clipped to the raster.
 void FillRect(const Raster& r, PixelRect area, Pixel p);
 
-// Fills the pixels x0 .. x1-1 of row y, clipped to the raster.
+// Fills the pixels x0 .. x1-1 of row y, clipped to the raster's bounds.
 inline void FillSpan(const Raster& r, std::int64_t y, std::int64_t x0, std::int64_t x1, Pixel p) {
-    if (y < 0 || y >= r.height) return;
-    x0 = std::max<std::int64_t>(x0, 0);
-    x1 = std::min<std::int64_t>(x1, r.width);
+    const PixelRect b = r.Bounds();
+    if (y < b.top || y >= b.bottom) return;
+    x0 = std::max<std::int64_t>(x0, b.left);
+    x1 = std::min<std::int64_t>(x1, b.right);
     if (x0 < x1) std::fill(r.Row(static_cast<int>(y)) + x0, r.Row(static_cast<int>(y)) + x1, p);
 }
 

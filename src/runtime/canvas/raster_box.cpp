@@ -48,7 +48,9 @@ void DrawRoundedBox(const Raster& r, PixelRect box, int ew, int eh, const BoxSty
         return 0;
     };
     const i64 left = box.left, last = i64{box.right} - 1;
-    const i64 firstRow = std::max<i64>(0, -i64{box.top}), endRow = std::min<i64>(height, r.height - i64{box.top});
+    const PixelRect bounds = r.Bounds();
+    const i64 firstRow = std::max<i64>(0, i64{bounds.top} - box.top);
+    const i64 endRow = std::min<i64>(height, i64{bounds.bottom} - box.top);
     for (i64 row = firstRow; row < endRow; ++row) {
         const i64 y = box.top + row;
         const i64 in = inset(row);

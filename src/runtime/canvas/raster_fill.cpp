@@ -61,13 +61,14 @@ struct Crossing {
 
 void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule rule, Pixel p) {
     count = std::min(count, kMaxPolygonPoints);
-    if (count < 3 || r.height <= 0 || r.width <= 0) return;
+    const PixelRect bounds = r.Bounds();
+    if (count < 3 || bounds.Empty()) return;
 
     std::array<Edge, kMaxPolygonPoints> edges;
     std::array<i64, kMaxPolygonPoints> xTop;
     std::array<i64, kMaxPolygonPoints> deltaX;
     int n = 0;
-    i64 yMin = r.height, yMax = 0;
+    i64 yMin = bounds.bottom, yMax = bounds.top;
     for (int i = 0; i < count; ++i) {
         PixelPoint a = points[i], b = points[(i + 1) % count];
         if (a.y == b.y) continue;
@@ -76,7 +77,7 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
             std::swap(a, b);
             winding = -1;
         }
-        if (b.y <= 0 || a.y >= r.height) continue;  // no visible row
+        if (b.y <= bounds.top || a.y >= bounds.bottom) continue;  // no visible row
         Edge& e = edges[n];
         e.top = a.y;
         e.bottom = b.y;
@@ -84,8 +85,8 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
         e.height = i64{b.y} - a.y;
         xTop[n] = a.x;
         deltaX[n] = i64{b.x} - a.x;
-        yMin = std::min<i64>(yMin, std::max(a.y, 0));
-        yMax = std::max<i64>(yMax, std::min(b.y, r.height));
+        yMin = std::min<i64>(yMin, std::max(a.y, bounds.top));
+        yMax = std::max<i64>(yMax, std::min(b.y, bounds.bottom));
         ++n;
     }
     if (n == 0) return;
@@ -93,7 +94,7 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     // Edges enter the active list in order of their first visible row.
     std::array<int, kMaxPolygonPoints> order;
     for (int i = 0; i < n; ++i) order[i] = i;
-    auto firstRow = [&](int i) { return std::max<i64>(edges[i].top, 0); };
+    auto firstRow = [&](int i) { return std::max<i64>(edges[i].top, bounds.top); };
     std::sort(order.begin(), order.begin() + n,
               [&](int a, int b) { return firstRow(a) < firstRow(b); });
 
@@ -134,8 +135,8 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
             crossings[k] = {edges[active[k]].x, edges[active[k]].winding};
 
         auto fill = [&](i64 from, i64 to) {
-            from = std::max<i64>(from, 0);
-            to = std::min<i64>(to, r.width);
+            from = std::max<i64>(from, bounds.left);
+            to = std::min<i64>(to, bounds.right);
             if (from < to) FillSpan(r, y, from, to, p);
         };
         if (rule == FillRule::Alternate) {
@@ -154,30 +155,31 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
 }
 
 void FillConvexPolygon(const Raster& r, const FarPoint* points, int count, Pixel p) {
-    if (count < 3 || count > kMaxConvexPoints || r.height <= 0 || r.width <= 0) return;
+    const PixelRect bounds = r.Bounds();
+    if (count < 3 || count > kMaxConvexPoints || bounds.Empty()) return;
     std::array<Edge, kMaxConvexPoints> edges;
     int n = 0;
-    i64 yMin = r.height, yMax = 0;
+    i64 yMin = bounds.bottom, yMax = bounds.top;
     for (int i = 0; i < count; ++i) {
         FarPoint a = points[i], b = points[(i + 1) % count];
         if (a.y == b.y) continue;
         if (a.y > b.y) std::swap(a, b);
-        if (b.y <= 0 || a.y >= r.height) continue;
+        if (b.y <= bounds.top || a.y >= bounds.bottom) continue;
         Edge& e = edges[n++];
         e.top = a.y;
         e.bottom = b.y;
         e.height = b.y - a.y;
-        const i64 first = std::max<i64>(a.y, 0);
+        const i64 first = std::max<i64>(a.y, bounds.top);
         e.StartAt(first, a.x, b.x - a.x);
         yMin = std::min(yMin, first);
-        yMax = std::max<i64>(yMax, std::min<i64>(b.y, r.height));
+        yMax = std::max<i64>(yMax, std::min<i64>(b.y, bounds.bottom));
     }
     for (i64 y = yMin; y < yMax; ++y) {
         i64 left = INT64_MAX, right = INT64_MIN;
         for (int k = 0; k < n; ++k) {
             Edge& e = edges[k];
             if (y < e.top || y >= e.bottom) continue;
-            if (y > std::max<i64>(e.top, 0)) e.Step();
+            if (y > std::max<i64>(e.top, bounds.top)) e.Step();
             left = std::min(left, e.x);
             right = std::max(right, e.x);
         }

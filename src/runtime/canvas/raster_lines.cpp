@@ -26,14 +26,14 @@ int OctantBias(i64 dx, i64 dy) {
     return (dx > -dy) ? 1 : 0;          // 8 : 7
 }
 
-// The inclusive range [lo, hi] of i for which origin + step * i lies in [0, size).
-void AxisRange(i64 origin, int step, i64 size, i64& lo, i64& hi) {
+// The inclusive range [lo, hi] of i for which origin + step * i lies in [begin, end).
+void AxisRange(i64 origin, int step, i64 begin, i64 end, i64& lo, i64& hi) {
     if (step > 0) {
-        lo = -origin;
-        hi = size - 1 - origin;
+        lo = begin - origin;
+        hi = end - 1 - origin;
     } else {
-        lo = origin - (size - 1);
-        hi = origin;
+        lo = origin - (end - 1);
+        hi = origin - begin;
     }
 }
 
@@ -55,15 +55,17 @@ void DrawLine(const Raster& r, PixelPoint from, PixelPoint to, Pixel p) {
     const int sMinor = (xMajor ? dy : dx) > 0 ? 1 : -1;
     const i64 major0 = xMajor ? from.x : from.y;
     const i64 minor0 = xMajor ? from.y : from.x;
-    const i64 majorSize = xMajor ? r.width : r.height;
-    const i64 minorSize = xMajor ? r.height : r.width;
+    const PixelRect bounds = r.Bounds();
+    if (bounds.Empty()) return;
+    const i64 majorBegin = xMajor ? bounds.left : bounds.top, majorEnd = xMajor ? bounds.right : bounds.bottom;
+    const i64 minorBegin = xMajor ? bounds.top : bounds.left, minorEnd = xMajor ? bounds.bottom : bounds.right;
 
     i64 lo = 0, hi = major - 1;
     i64 a, b;
-    AxisRange(major0, sMajor, majorSize, a, b);
+    AxisRange(major0, sMajor, majorBegin, majorEnd, a, b);
     lo = std::max(lo, a);
     hi = std::min(hi, b);
-    AxisRange(minor0, sMinor, minorSize, a, b);  // the minor offset must lie in [a, b]
+    AxisRange(minor0, sMinor, minorBegin, minorEnd, a, b);  // the minor offset must lie in [a, b]
     if (b < 0) return;
     // With deltas and offsets of up to 2^32, these products need more than 64 bits; every
     // quotient is again a step index or an offset, which fits.

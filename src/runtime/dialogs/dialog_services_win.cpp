@@ -109,12 +109,20 @@ LRESULT CALLBACK CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return CallWindowProcW(next, window, message, wParam, lParam);
 }
 
+// Copies only the rows and columns of the update region's box: the paint context is clipped
+// to that region anyway, and a small change should not cost the whole control.
 void PaintCanvas(HWND dialog, const DRAWITEMSTRUCT& item) {
     WithCanvasControlRaster(reinterpret_cast<WindowHandle>(dialog), static_cast<int>(item.CtlID),
                             [&](const Raster& r) {
-                                const BITMAPINFO info = TopDownDibInfo(r.width, r.height);
-                                SetDIBitsToDevice(item.hDC, 0, 0, r.width, r.height, 0, 0, 0, r.height,
-                                                  r.pixels, &info, DIB_RGB_COLORS);
+                                RECT box{};
+                                if (GetClipBox(item.hDC, &box) == ERROR) box = {0, 0, r.width, r.height};
+                                const PixelRect area = Intersect({box.left, box.top, box.right, box.bottom}, r.Bounds());
+                                if (area.Empty()) return;
+                                // Those rows as a DIB of their own, so the source offset is only a column.
+                                const int rows = area.bottom - area.top;
+                                const BITMAPINFO info = TopDownDibInfo(r.width, rows);
+                                SetDIBitsToDevice(item.hDC, area.left, area.top, area.right - area.left, rows,
+                                                  area.left, 0, 0, rows, r.Row(area.top), &info, DIB_RGB_COLORS);
                             });
 }
 
