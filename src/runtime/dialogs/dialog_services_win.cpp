@@ -36,7 +36,6 @@ struct DialogRecord {
 };
 
 std::unordered_map<HWND, std::unique_ptr<DialogRecord>> dialogs;
-HWND activeDialog = nullptr;
 
 DialogRecord* FindDialog(HWND dialog) {
     auto it = dialogs.find(dialog);
@@ -68,12 +67,12 @@ private:
 struct CanvasState {
     WNDPROC staticProcedure = nullptr;
     std::unique_ptr<CanvasPresenter> presenter;
-    UINT lastKey = 0;  // the one-key buffer
 };
 
 std::unordered_map<HWND, CanvasState> canvases;
 
-bool BufferedKey(UINT message, WPARAM key) {
+// The keys a canvas control keeps to itself: they reach neither the static nor the dialog.
+bool KeptKey(UINT message, WPARAM key) {
     if (message == WM_CHAR) return key != VK_TAB;
     if (message == WM_SYSKEYDOWN) return key == VK_F10;
     if (message != WM_KEYDOWN) return false;
@@ -101,10 +100,7 @@ LRESULT CALLBACK CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         return CallWindowProcW(next, window, message, wParam, lParam);
     }
     default:
-        if (BufferedKey(message, wParam)) {
-            state.lastKey = static_cast<UINT>(wParam);
-            return 0;
-        }
+        if (KeptKey(message, wParam)) return 0;
     }
     return CallWindowProcW(next, window, message, wParam, lParam);
 }
@@ -130,11 +126,9 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
         return FALSE;  // the callback gets its own WM_INITDIALOG when the dialog is shown
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) activeDialog = dialog;
-        return 0;
+        return 0;  // activation is the services' own, not the callback's
     case WM_NCDESTROY:
         CallCallback(d, dialog, message, wParam, lParam);
-        if (activeDialog == dialog) activeDialog = nullptr;
         dialogs.erase(dialog);
         return 0;
     default:
