@@ -12,6 +12,7 @@
 #include "runtime/canvas/canvas_text_win.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
+#include "runtime/dialogs/subclass_win.h"
 #include "runtime/files/platform_text.h"
 
 namespace runtime {
@@ -64,12 +65,10 @@ private:
     HWND control_;
 };
 
-struct CanvasState {
-    WNDPROC staticProcedure = nullptr;
-    std::unique_ptr<CanvasPresenter> presenter;
+struct CanvasState final : SubclassState {
+    explicit CanvasState(HWND control) : presenter(control) {}
+    CanvasPresenter presenter;
 };
-
-std::unordered_map<HWND, CanvasState> canvases;
 
 // The keys a canvas control keeps to itself: they reach neither the static nor the dialog.
 bool KeptKey(UINT message, WPARAM key) {
@@ -82,27 +81,22 @@ bool KeptKey(UINT message, WPARAM key) {
 }
 
 // In front of every canvas control: the focus follows a click, the keys are the control's own.
-LRESULT CALLBACK CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto it = canvases.find(window);
-    if (it == canvases.end()) return DefWindowProcW(window, message, wParam, lParam);
-    CanvasState& state = it->second;
-    const WNDPROC next = state.staticProcedure;
+LRESULT CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, SubclassState*) {
     switch (message) {
     case WM_LBUTTONDOWN:
         SetFocus(window);
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS;
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
+        // Its presenter goes with the subclass, after this.
         UnregisterCanvasControl(reinterpret_cast<WindowHandle>(GetParent(window)),
                                 GetDlgCtrlID(window));
-        canvases.erase(it);
-        return CallWindowProcW(next, window, message, wParam, lParam);
-    }
+        break;
     default:
         if (KeptKey(message, wParam)) return 0;
     }
-    return CallWindowProcW(next, window, message, wParam, lParam);
+    return CallPrevious(window, message, wParam, lParam);
 }
 
 void PaintCanvas(HWND dialog, const DRAWITEMSTRUCT& item) {
@@ -269,11 +263,11 @@ void AddControl(ControlKind kind, HWND dialog, int id, const std::string& text, 
     d->controls.push_back({control, id, kind});
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), TRUE);
     if (kind == ControlKind::Canvas) {
-        CanvasState& state = canvases[control];
-        state.presenter = std::make_unique<CanvasPresenter>(control);
-        RegisterCanvasControl(reinterpret_cast<WindowHandle>(dialog), id, width, height, state.presenter.get());
-        state.staticProcedure = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProcedure)));
+        auto state = std::make_unique<CanvasState>(control);
+        CanvasPresenter* presenter = &state->presenter;
+        if (InstallSubclass(control, CanvasProcedure, std::move(state)))
+            RegisterCanvasControl(reinterpret_cast<WindowHandle>(dialog), id, width, height,
+                                  presenter);
     }
 }
 

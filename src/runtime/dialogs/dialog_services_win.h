@@ -10,6 +10,7 @@
 
 #include "runtime/dialogs/control_kinds.h"
 #include "runtime/dialogs/dialog_template.h"
+#include "runtime/dialogs/subclass_win.h"
 
 namespace runtime {
 
