@@ -6,6 +6,7 @@
 
 #include "runtime/dialogs/canvas_control_win.h"
 #include "runtime/dialogs/dialog_records_win.h"
+#include "runtime/dialogs/modal_dialog_win.h"
 #include "runtime/files/platform_text.h"
 
 namespace runtime {
