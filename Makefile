@@ -11,7 +11,7 @@ JOBS  ?= $(shell nproc)
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: package all deps host win64 test test-host test-win64 test-stress test-fuzz fuzz fuzz-build bench bench-wine run clean
+.PHONY: package all deps host win64 test check-layers test-host test-win64 test-stress test-fuzz fuzz fuzz-build bench bench-wine run clean
 
 all: host win64
 
@@ -47,7 +47,12 @@ test-win64: win64
 	@scripts/with-wine ctest --test-dir $(WIN) --output-on-failure
 	@grep -h -E '^\[ (GDI|E2E)' $(WIN)/Testing/Temporary/LastTest.log || true
 
-test: test-host test-win64 test-fuzz
+test: check-layers test-host test-win64 test-fuzz
+
+# No file under src/ includes from a layer above its own (the layers are listed in the script).
+check-layers:
+	@tests/layers/check_layers_test.sh
+	@scripts/check-layers && echo "check-layers: every include points down"
 
 # The Wine-side suites RUNS times over with the cores kept busy (PIN=1: all on one core);
 # per test, how many runs passed and failed. Not part of make test.

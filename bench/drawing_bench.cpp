@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
 #include "runtime/bmp/bmp_writer.h"
+#include "ids/program_ids.h"
 
 // The counting allocator pairs malloc with free on purpose.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
@@ -50,10 +51,10 @@ void PrepareProgram() {
     static bool ready = false;
     if (ready) return;
     ready = true;
-    app::Settings = {0, 0x00FFFFFF, kPaper, 10};
+    settings::Settings = {0, 0x00FFFFFF, kPaper, 10};
     polygon::CreateVertexTable();
     polygon::CanvasWindow = kWindow;
-    RegisterCanvasControl(kWindow, polygon::kCanvasControlId, kSize, kSize, &screen);
+    RegisterCanvasControl(kWindow, ids::kCanvasControl, kSize, kSize, &screen);
     polygon::SideCount = 32;
     polygon::LoadTemplate(32);
 }

@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "e2e/program_driver.h"
+#include "ids/program_ids.h"
 
 namespace {
 
-constexpr int kMoves = 2000, kSideList = 509, kCanvas = 1001;
+constexpr int kMoves = 2000;
 
 // Moves per second for `kMoves` posted moves; 0 when the program did not follow.
 double PointerRate(const e2e::Program& p, bool grabbed) {
-    HWND canvas = p.Control(kCanvas);
+    HWND canvas = p.Control(ids::kCanvasControl);
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "pointer bench: the program did not start\n");
             return 1;
         }
-        p.ChooseListItem(kSideList, 29);  // 32 sides: the most to redraw
+        p.ChooseListItem(ids::kSideList, 29);  // 32 sides: the most to redraw
         hover.push_back(PointerRate(p, false));
         p.Pointer(WM_LBUTTONDOWN, 316, 375);  // vertex 32
         drag.push_back(PointerRate(p, true));

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/main_window_win.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ void InitialiseCommonControls() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitialiseCommonControls();
-    app::SettingsFile("get");
+    settings::SettingsFile("get");
     app::CreateMainWindow(nullptr);
-    app::SettingsFile("save");
+    settings::SettingsFile("save");
     return 0;
 }

@@ -4,7 +4,7 @@
 
 #include "app/main_window_texts.h"
 #include "app/main_window_win.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "editing/vertex_dialog_win.h"
 #include "favorites/favorites_dialog_win.h"
 #include "favorites/selected_color.h"
@@ -15,17 +15,19 @@
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
+#include "ids/program_ids.h"
 
 namespace app {
 
+using namespace ids;
 using namespace runtime;
+using settings::Settings;
+using settings::SettingsFile;
 
 // 1 while the author box or a secondary dialog opened from here is open.
 int SubDialogOpen = 0;
 // The control that had the focus when the main window was last deactivated.
 HWND SavedFocus = nullptr;
-// The executable's folder with its trailing "\".
-std::string ProgramFolder;
 
 namespace {
 
@@ -37,7 +39,7 @@ void Initialise(HWND window) {
     for (int n = polygon::kMinSides; n <= polygon::kMaxSides; ++n) ListAdd(window, kSideList, SideItemText(n));
     for (int n = 1; n <= 10; ++n) ListAdd(window, kWidthList, WidthItemText(n));
     ListSelect(window, kWidthList, Settings.Grosor);  // a width outside 1 .. 10 selects nothing
-    ProgramFolder = KeptProgramFolder(ExecutableFolder());
+    KeepProgramFolder();
     polygon::CreateVertexTable();
 }
 
@@ -68,10 +70,18 @@ void ShowAuthor() {
     SubDialogOpen = 0;
 }
 
+// While the vertex dialog is open the main window cannot replace the polygon or save its
+// picture.
+void LendToVertexDialog(bool back) {
+    EnableControl(MainWindow, kSideList, back);
+    EnableControl(MainWindow, kPaintButton, back);
+    SetMenuItemState(MainMenu, kSavePicture, back ? 0 : MFS_GRAYED);
+}
+
 void OpenVertexDialog() {
     if (SubDialogOpen) return;
     SubDialogOpen = 1;
-    editing::ShowVertexDialog();
+    editing::ShowVertexDialog(LendToVertexDialog);
     SubDialogOpen = 0;
 }
 

@@ -28,6 +28,4 @@ std::string AuthorText() {
     return "Realizado por:\r\nBelmar 2018\r\n\r\nVisitame en: \r\nhttps://poligonos.example.org/";
 }
 
-std::string KeptProgramFolder(const std::string& folder) { return folder.substr(0, 254); }
-
 }  // namespace app

@@ -19,7 +19,4 @@ std::string PictureFileName(int sides);
 // The five lines of the author box.
 std::string AuthorText();
 
-// The executable's folder as the program keeps it: at most 254 characters.
-std::string KeptProgramFolder(const std::string& folder);
-
 }  // namespace app

@@ -3,23 +3,29 @@
 #include <cstring>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "editing/canvas_pointer_win.h"
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "ids/program_ids.h"
 
 namespace app {
 
+using namespace ids;
 using namespace runtime;
+using settings::Settings;
 
 HWND MainWindow = nullptr;
 HMENU MainMenu = nullptr;
 
 namespace {
 
-constexpr std::uint32_t kWindowStyle = 0x94C608D4;  // popup, caption, sizing frame, minimise box, centred
+constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
+                                       WS_MINIMIZEBOX | DS_CENTER | DS_MODALFRAME | DS_SETFONT |
+                                       DS_NOFAILCREATE | DS_3DLOOK;
+static_assert(kWindowStyle == 0x94C608D4);
 constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 810, kClientHeight = 890;
 constexpr int kSwatchSize = 16;
@@ -95,13 +101,13 @@ HMENU BuildMainMenu(HWND window) {
     AddMenuItem(files, "Autor", kAuthor, 0, nullptr);
     AddMenuItem(files, "-", 0, 0, nullptr);
     AddMenuItem(files, "Salir", kQuit, 0, nullptr);
-    AttachPicture(files, 0, ResourcePicture(338), pictures);
-    AttachPicture(files, 2, ResourcePicture(339), pictures);
-    AttachPicture(files, 4, ResourcePicture(340), pictures);
+    AttachPicture(files, 0, ResourcePicture(ids::kMonitorPicture), pictures);
+    AttachPicture(files, 2, ResourcePicture(ids::kPersonPicture), pictures);
+    AttachPicture(files, 4, ResourcePicture(ids::kDoorPicture), pictures);
 
     HMENU settings = AddPopup(bar, "Ajustes");
     AddMenuItem(settings, "Propiedades coordenadas", kVertexProperties, 0, nullptr);
-    AttachPicture(settings, 0, ResourcePicture(341), pictures);
+    AttachPicture(settings, 0, ResourcePicture(ids::kPinPicture), pictures);
 
     HMENU colors = AddPopup(bar, "Colores");
     AddMenuItem(colors, "Colores Favoritos", kFavoriteColors, 0, nullptr);
@@ -109,7 +115,7 @@ HMENU BuildMainMenu(HWND window) {
     AddMenuItem(colors, "Color Borde", kBorderColor, 0, nullptr);
     AddMenuItem(colors, "Color Relleno", kFillColor, 0, nullptr);
     AddMenuItem(colors, "Color Papel", kPaperColor, 0, nullptr);
-    AttachPicture(colors, 0, ResourcePicture(333), pictures);
+    AttachPicture(colors, 0, ResourcePicture(ids::kGreenPlusPicture), pictures);
     AttachPicture(colors, 2, MakeColorSwatch(Settings.Borde), pictures);
     AttachPicture(colors, 3, MakeColorSwatch(Settings.Relleno), pictures);
     AttachPicture(colors, 4, MakeColorSwatch(Settings.Papel), pictures);
@@ -135,19 +141,19 @@ INT_PTR CreateMainWindow(HWND owner) {
                            kWindowExStyle, DialogMode::Pixels);
     if (!MainWindow) return 0;
     polygon::CanvasWindow = reinterpret_cast<WindowHandle>(MainWindow);
-    SetDialogIcon(MainWindow, MAKEINTRESOURCEW(200));
+    SetDialogIcon(MainWindow, MAKEINTRESOURCEW(ids::kProgramIcon));
     AddControl(ControlKind::PushButton, MainWindow, kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
     AddControl(ControlKind::PushButton, MainWindow, kMeshButton, "Malla", 196, 819, 70, 19, 0, 0);
     AddControl(ControlKind::ListBox, MainWindow, kSideList, "", 590, 819, 90, 38, 0, 0);
     AddControl(ControlKind::ListBox, MainWindow, kWidthList, "", 300, 819, 190, 38, 0, 0);
-    AddControl(ControlKind::Canvas, MainWindow, polygon::kCanvasControlId, "", 5, 5, 800, 800,
+    AddControl(ControlKind::Canvas, MainWindow, ids::kCanvasControl, "", 5, 5, 800, 800,
                WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
 
-    AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), polygon::kCanvasControlId, 0);
+    AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), ids::kCanvasControl, 0);
     SetForeColor(DefaultColor);
     SetBackColor(kWhite);
     ClearTarget(DefaultColor, 0);
-    editing::TrackPointerOn(GetDlgItem(MainWindow, polygon::kCanvasControlId));
+    editing::TrackPointerOn(GetDlgItem(MainWindow, ids::kCanvasControl), MainWindow);
 
     BuildMainMenu(MainWindow);
 

@@ -8,24 +8,8 @@
 
 namespace app {
 
-constexpr int kPaintButton = 500;
-constexpr int kMeshButton = 501;
-constexpr int kSideList = 509;
-constexpr int kWidthList = 510;
-
-constexpr int kSavePicture = 1010;
-constexpr int kAuthor = 1011;
-constexpr int kQuit = 1012;
-constexpr int kBorderColor = 1013;
-constexpr int kFillColor = 1014;
-constexpr int kPaperColor = 1015;
-constexpr int kFavoriteColors = 1016;
-constexpr int kVertexProperties = 1017;
-
 extern HWND MainWindow;
 extern HMENU MainMenu;
-// The executable's folder with its trailing "\".
-extern std::string ProgramFolder;
 
 // Builds the window, runs it until it is closed and returns the result it ended with.
 INT_PTR CreateMainWindow(HWND owner);

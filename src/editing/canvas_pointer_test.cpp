@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
+#include "ids/program_ids.h"
 
 namespace editing {
 namespace {
@@ -17,23 +18,23 @@ constexpr COLORREF kPaper = 0x00FF00FF;
 // The program's state at start, with the canvas control of a made-up main window.
 struct Pointer : ::testing::Test {
     void SetUp() override {
-        app::Settings = {0, 0x00FFFFFF, kPaper, 1};
+        settings::Settings = {0, 0x00FFFFFF, kPaper, 1};
         polygon::CreateVertexTable();
         polygon::OutlinePoints = {};
         polygon::CanvasWindow = kWindow;
         ResetPointerTracking();
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, polygon::kCanvasControlId, 800, 800, nullptr));
+        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, nullptr));
     }
     void TearDown() override {
         polygon::ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, polygon::kCanvasControlId);
+        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
     }
     static void Choose(int n) {
         polygon::SideCount = static_cast<std::uint8_t>(n);
         polygon::LoadTemplate(n);
     }
     static COLORREF Shown(int x, int y) {
-        AttachTarget(kWindow, polygon::kCanvasControlId, 0);
+        AttachTarget(kWindow, ids::kCanvasControl, 0);
         return ReadPixel(float(x), float(y));
     }
 };

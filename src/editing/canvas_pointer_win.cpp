@@ -1,6 +1,5 @@
 #include "editing/canvas_pointer_win.h"
 
-#include "app/main_window_win.h"
 #include "editing/canvas_pointer.h"
 #include "runtime/dialogs/dialog_services_win.h"
 
@@ -8,12 +7,14 @@ namespace editing {
 
 namespace {
 
+HWND titledWindow = nullptr;
+
 void SetSharedCursor(const wchar_t* which) {
     SetCursor(static_cast<HCURSOR>(LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE)));
 }
 
 void Answer(const PointerResponse& response) {
-    runtime::SetText(app::MainWindow, response.title);
+    runtime::SetText(titledWindow, response.title);
     // IDC_CROSS and IDC_ARROW, as wide resource names.
     if (response.cursor == CursorChange::Crosshair) SetSharedCursor(MAKEINTRESOURCEW(32515));
     if (response.cursor == CursorChange::Arrow) SetSharedCursor(MAKEINTRESOURCEW(32512));
@@ -34,8 +35,9 @@ LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-void TrackPointerOn(HWND canvas) {
+void TrackPointerOn(HWND canvas, HWND titled) {
     if (!canvas) return;
+    titledWindow = titled;
     runtime::InstallSubclass(canvas, CanvasPointerProc);
 }
 

@@ -5,7 +5,8 @@
 
 namespace editing {
 
-// Installs the procedure on `canvas`, keeping the one it replaces for every message.
-void TrackPointerOn(HWND canvas);
+// Installs the procedure on `canvas`, keeping the one it replaces for every message; the
+// pointer's position is shown in the title of `titled`.
+void TrackPointerOn(HWND canvas, HWND titled);
 
 }  // namespace editing

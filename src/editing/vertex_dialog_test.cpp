@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
+#include "ids/program_ids.h"
 
 namespace editing {
 namespace {
@@ -15,20 +16,20 @@ constexpr WindowHandle kWindow = 0x3232;
 
 struct VertexChoice : ::testing::Test {
     void SetUp() override {
-        app::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 1};
+        settings::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 1};
         polygon::CreateVertexTable();
         polygon::CanvasWindow = kWindow;
         ChosenVertex = 0;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, polygon::kCanvasControlId, 800, 800, nullptr));
+        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, nullptr));
         polygon::SideCount = 3;
         polygon::LoadTemplate(3);
     }
     void TearDown() override {
         polygon::ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, polygon::kCanvasControlId);
+        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
     }
     static COLORREF Shown(int x, int y) {
-        AttachTarget(kWindow, polygon::kCanvasControlId, 0);
+        AttachTarget(kWindow, ids::kCanvasControl, 0);
         return ReadPixel(float(x), float(y));
     }
     static COLORREF OnCanvas(int x, int y) {

@@ -1,37 +1,34 @@
 #include "editing/vertex_dialog_win.h"
 
-#include "app/main_window_win.h"
 #include "editing/vertex_dialog.h"
 #include "polygon/vertex_model.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "ids/program_ids.h"
 
 namespace editing {
 
+using namespace ids;
 using namespace runtime;
 
 namespace {
 
-constexpr int kPrompt = 1001, kVertexList = 1002, kXLabel = 1003, kXBox = 1004, kYBox = 1005,
-              kYLabel = 1006, kApply = 1007, kLeave = 1008;
-constexpr std::uint32_t kStyle = 0x94C000D4;             // captioned, no system menu
+// Captioned, without a system menu.
+constexpr std::uint32_t kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | DS_MODALFRAME |
+                                 DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+static_assert(kStyle == 0x94C000D4);
 constexpr std::uint32_t kExStyle = WS_EX_CONTROLPARENT | WS_EX_TOPMOST;
 constexpr std::uint32_t kCentredLabel = WS_CHILD | WS_VISIBLE | SS_CENTER;
 constexpr std::uint32_t kDigitsBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER;
 
 HWND savedFocus = nullptr;  // kept across openings, like the choice itself
 
-// While the dialog is open the main window cannot replace the polygon or save its picture.
-void LendMainWindow(bool back) {
-    EnableControl(app::MainWindow, app::kSideList, back);
-    EnableControl(app::MainWindow, app::kPaintButton, back);
-    SetMenuItemState(app::MainMenu, app::kSavePicture, back ? 0 : MFS_GRAYED);
-}
+LendControls lendControls = nullptr;  // of the dialog that is open
 
 void Initialise(HWND dialog) {
     SendToControl(dialog, kVertexList, CB_RESETCONTENT);
     const int sides = polygon::SideCount;
     for (int i = 1; i <= sides; ++i) ComboAdd(dialog, kVertexList, VertexItemText(i));
-    LendMainWindow(false);
+    lendControls(false);
 }
 
 bool Pressed(int notification) { return notification == BN_CLICKED || notification == 1; }
@@ -41,15 +38,15 @@ void Command(HWND dialog, int id, int notification) {
     case kVertexList:
         if (notification == CBN_SELCHANGE) {
             const ShownCoordinates shown = ChooseVertex(ComboGetText(dialog, kVertexList));
-            SetText(GetDlgItem(dialog, kXBox), shown.x);
-            SetText(GetDlgItem(dialog, kYBox), shown.y);
+            SetText(GetDlgItem(dialog, kVertexXBox), shown.x);
+            SetText(GetDlgItem(dialog, kVertexYBox), shown.y);
         }
         break;
-    case kApply:
+    case kVertexApply:
         if (Pressed(notification))
-            ApplyCoordinates(GetText(GetDlgItem(dialog, kXBox)), GetText(GetDlgItem(dialog, kYBox)));
+            ApplyCoordinates(GetText(GetDlgItem(dialog, kVertexXBox)), GetText(GetDlgItem(dialog, kVertexYBox)));
         break;
-    case kLeave:
+    case kVertexLeave:
         if (Pressed(notification)) {
             ReleaseChosenVertex();
             FinishDialog(dialog, 0);
@@ -72,7 +69,7 @@ INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         Command(dialog, LOWORD(wParam), HIWORD(wParam));
         break;
     case WM_DESTROY:
-        LendMainWindow(true);  // however the dialog ends
+        lendControls(true);  // however the dialog ends
         break;
     default:
         break;
@@ -82,20 +79,21 @@ INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-INT_PTR ShowVertexDialog() {
+INT_PTR ShowVertexDialog(LendControls lend) {
     HWND dialog = NewDialog(nullptr, "Coordenadas poligono", 70, 70, 132, 116, kStyle, kExStyle,
                             DialogMode::DialogUnits);
     if (!dialog) return 0;  // nothing was lent, so nothing needs giving back
-    AddControl(ControlKind::Label, dialog, kPrompt, "Elija posicion de coordenada", 5, 5, 125, 15, 0, 0);
+    lendControls = lend;
+    AddControl(ControlKind::Label, dialog, kVertexPrompt, "Elija posicion de coordenada", 5, 5, 125, 15, 0, 0);
     AddControl(ControlKind::ComboBox, dialog, kVertexList, "", 5, 20, 125, 40, 0, 0);
-    AddControl(ControlKind::Label, dialog, kXLabel, "X:", 5, 37, 25, 9, kCentredLabel, 0);
-    AddControl(ControlKind::TextBox, dialog, kXBox, "", 30, 35, 25, 13, kDigitsBox, WS_EX_CLIENTEDGE);
-    AddControl(ControlKind::TextBox, dialog, kYBox, "", 30, 50, 25, 13, kDigitsBox, WS_EX_CLIENTEDGE);
-    AddControl(ControlKind::Label, dialog, kYLabel, "Y:", 5, 52, 25, 9, kCentredLabel, 0);
-    AddControl(ControlKind::PushButton, dialog, kApply, "Aplicar", 5, 65, 50, 15, 0, 0);
-    AddControl(ControlKind::PushButton, dialog, kLeave, "Salir", 75, 95, 50, 15, 0, 0);
+    AddControl(ControlKind::Label, dialog, kVertexXLabel, "X:", 5, 37, 25, 9, kCentredLabel, 0);
+    AddControl(ControlKind::TextBox, dialog, kVertexXBox, "", 30, 35, 25, 13, kDigitsBox, WS_EX_CLIENTEDGE);
+    AddControl(ControlKind::TextBox, dialog, kVertexYBox, "", 30, 50, 25, 13, kDigitsBox, WS_EX_CLIENTEDGE);
+    AddControl(ControlKind::Label, dialog, kVertexYLabel, "Y:", 5, 52, 25, 9, kCentredLabel, 0);
+    AddControl(ControlKind::PushButton, dialog, kVertexApply, "Aplicar", 5, 65, 50, 15, 0, 0);
+    AddControl(ControlKind::PushButton, dialog, kVertexLeave, "Salir", 75, 95, 50, 15, 0, 0);
     const int font = NewFont("MS Sans Serif", 8, 1, 0);
-    for (int id = kPrompt; id <= kLeave; ++id) SetControlFont(dialog, id, font);
+    for (int id = kVertexPrompt; id <= kVertexLeave; ++id) SetControlFont(dialog, id, font);
     const INT_PTR result = ShowDialogModal(dialog, VertexDialogCallback);
     EndFont(font);
     return result;

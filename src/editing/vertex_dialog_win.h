@@ -5,7 +5,11 @@
 
 namespace editing {
 
+// What the dialog borrows from the window that opens it: called with false when the dialog
+// opens and with true when it ends, however it ends.
+using LendControls = void (*)(bool back);
+
 // Runs the dialog until it is left; 0. When the window cannot be made nothing is changed.
-INT_PTR ShowVertexDialog();
+INT_PTR ShowVertexDialog(LendControls lend);
 
 }  // namespace editing

@@ -2,17 +2,17 @@
 
 #include <commdlg.h>
 
-#include "app/main_window_texts.h"
-#include "app/main_window_win.h"
 #include "favorites/favorites_store.h"
 #include "favorites/label_text.h"
 #include "favorites/palette_picture.h"
 #include "favorites/selected_color.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/program_folder.h"
+#include "ids/program_ids.h"
 
 namespace favorites {
 
+using namespace ids;
 using namespace runtime;
 using runtime::COLORREF;
 
@@ -22,8 +22,8 @@ TargetHandle PaletteBitmap = 0;
 
 namespace {
 
-constexpr std::uint32_t kPaletteStyle = 0x50800100;  // WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY
-constexpr std::uint32_t kLabelStyle = 0x50800000;    // WS_CHILD | WS_VISIBLE | WS_BORDER
+constexpr std::uint32_t kPaletteStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY;
+constexpr std::uint32_t kLabelStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr COLORREF kMidGrey = 0x00808080;
 const char* const kLabel = "Color Seleccionado";
 
@@ -96,7 +96,7 @@ void PickSelectedColor(unsigned x, unsigned y) {
     AttachTarget(DialogHandle(), kPaletteControl, 0);
     ResetScale();
     const COLORREF under = ReadPixel(static_cast<float>(x), static_cast<float>(y));
-    if (under == -1) return;  // outside the picture: nothing to pick
+    if (under == NoPixel) return;  // outside the picture: nothing to pick
     SelectedColor = under;
     ShowSelectedColor(SelectedColor == 0 ? kWhite : kBlack);
 }
@@ -114,8 +114,8 @@ LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 void Open(HWND dialog) {
     FavoritesDialog = dialog;
-    app::ProgramFolder = app::KeptProgramFolder(ExecutableFolder());
-    FavoritesFolder = app::ProgramFolder;
+    KeepProgramFolder();
+    FavoritesFolder = ProgramFolder;
     EnableControl(dialog, kArchiveButton, false);
     OpenFavorites();  // geometry, FavoritesModified 0, the table from the file or the defaults
     RebuildPalette();

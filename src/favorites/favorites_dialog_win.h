@@ -8,12 +8,6 @@
 
 namespace favorites {
 
-constexpr int kPaletteControl = 31001;
-constexpr int kArchiveButton = 31002;
-constexpr int kLeaveButton = 31003;
-constexpr int kResetButton = 31004;
-constexpr int kSelectedColorLabel = 31005;
-
 extern HWND FavoritesDialog;
 extern runtime::TargetHandle PaletteBitmap;
 extern ::COLORREF CustomColors[16];  // the chooser's own colours, kept for the whole run

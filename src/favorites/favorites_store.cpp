@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/files/little_endian.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/number_text.h"
 #include "runtime/files/record_file.h"
@@ -34,28 +35,10 @@ namespace {
 
 PromptFunction prompt = PlatformPrompt;
 
-constexpr std::uint32_t kArchiveOnly = 0x20;
 // Records read at a time: a palette file is read in a handful of calls however long it is.
 constexpr int kRecordsPerBlock = 1024;
 static_assert(kRecordsPerBlock * kRecordLength <= kLongestRecord);
 
-void Put32(std::uint8_t* at, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
-void Put16(std::uint8_t* at, std::int16_t v) {
-    const auto u = static_cast<std::uint16_t>(v);
-    at[0] = static_cast<std::uint8_t>(u);
-    at[1] = static_cast<std::uint8_t>(u >> 8);
-}
-std::int32_t Get32(const std::uint8_t* at) {
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i) u |= std::uint32_t{at[i]} << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
-std::int16_t Get16(const std::uint8_t* at) {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(at[0] | (at[1] << 8)));
-}
 
 bool InTable(int row, int column) { return row >= 0 && row < kTableSize && column >= 0 && column < kTableSize; }
 
@@ -70,7 +53,7 @@ void ShowError(int e) {
 // Removing ignores every error: a missing file, or one that cannot be changed.
 void RemoveQuietly(const std::string& path) {
     ProcedureError error;
-    ChangeFileAttributes(path, kArchiveOnly);
+    ChangeFileAttributes(path, runtime::kAttributeArchive);
     error.Clear();
     DeleteFiles(path);
     error.Clear();
@@ -80,25 +63,25 @@ void RemoveQuietly(const std::string& path) {
 
 RecordBytes EncodeRecord(const FavoriteColorRecord& r) {
     RecordBytes b{};
-    Put32(&b[0], r.left);
-    Put32(&b[4], r.right);
-    Put32(&b[8], r.top);
-    Put32(&b[12], r.bottom);
-    Put16(&b[16], r.column);
-    Put16(&b[18], r.row);
-    Put32(&b[20], r.color);
+    PutLittleEndian32(&b[0], static_cast<std::uint32_t>(r.left));
+    PutLittleEndian32(&b[4], static_cast<std::uint32_t>(r.right));
+    PutLittleEndian32(&b[8], static_cast<std::uint32_t>(r.top));
+    PutLittleEndian32(&b[12], static_cast<std::uint32_t>(r.bottom));
+    PutLittleEndian16(&b[16], static_cast<std::uint16_t>(r.column));
+    PutLittleEndian16(&b[18], static_cast<std::uint16_t>(r.row));
+    PutLittleEndian32(&b[20], static_cast<std::uint32_t>(r.color));
     return b;
 }
 
 FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> b) {
     FavoriteColorRecord r;
-    r.left = Get32(&b[0]);
-    r.right = Get32(&b[4]);
-    r.top = Get32(&b[8]);
-    r.bottom = Get32(&b[12]);
-    r.column = Get16(&b[16]);
-    r.row = Get16(&b[18]);
-    r.color = Get32(&b[20]);
+    r.left = static_cast<std::int32_t>(GetLittleEndian32(&b[0]));
+    r.right = static_cast<std::int32_t>(GetLittleEndian32(&b[4]));
+    r.top = static_cast<std::int32_t>(GetLittleEndian32(&b[8]));
+    r.bottom = static_cast<std::int32_t>(GetLittleEndian32(&b[12]));
+    r.column = static_cast<std::int16_t>(GetLittleEndian16(&b[16]));
+    r.row = static_cast<std::int16_t>(GetLittleEndian16(&b[18]));
+    r.color = static_cast<std::int32_t>(GetLittleEndian32(&b[20]));
     return r;
 }
 

@@ -1,8 +1,9 @@
 #include "polygon/polygon_drawing.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "polygon/vertex_model.h"
 #include "runtime/files/error_number.h"
+#include "ids/program_ids.h"
 
 namespace polygon {
 
@@ -43,7 +44,7 @@ void DrawVertexMarker(TargetHandle target, int x, int y, int width, int height, 
 
 void ClearCanvas(TargetHandle target) {
     ProcedureError error;
-    ClearTo(target, app::Settings.Papel);
+    ClearTo(target, settings::Settings.Papel);
 }
 
 void ClearToWhite(TargetHandle target) {
@@ -67,7 +68,7 @@ void RedrawPolygon() {
 
 void CopyCanvasToControl() {
     ProcedureError error;
-    AttachTarget(CanvasWindow, kCanvasControlId, 0);
+    AttachTarget(CanvasWindow, ids::kCanvasControl, 0);
     CopyBitmap(CanvasHandle, 0, kPlainCopy);
 }
 
@@ -106,8 +107,8 @@ void PaintPolygon() {
     const int n = SideCount;
     if (!DrawableSides(n)) return;
     ClearCanvas(CanvasHandle);
-    SetPenWidth(app::Settings.Grosor);
-    DrawPolygon(OutlinePoints[n].View(), app::Settings.Borde, app::Settings.Relleno, 0, 0);
+    SetPenWidth(settings::Settings.Grosor);
+    DrawPolygon(OutlinePoints[n].View(), settings::Settings.Borde, settings::Settings.Relleno, 0, 0);
     CopyCanvasToControl();
 }
 

@@ -11,7 +11,6 @@
 namespace polygon {
 
 constexpr int kCanvasSize = 800;
-constexpr int kCanvasControlId = 1001;
 
 // The Canvas bitmap; 0 while none exists.
 extern runtime::TargetHandle CanvasHandle;

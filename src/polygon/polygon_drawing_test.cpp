@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "polygon/vertex_model.h"
 #include "runtime/canvas/raster_lines.h"
+#include "ids/program_ids.h"
 
 namespace polygon {
 namespace {
@@ -25,17 +26,17 @@ struct PolygonDrawing : ::testing::Test {
     CountingPresenter presenter;
 
     void SetUp() override {
-        app::Settings = {0, 0x00FFFFFF, kMagenta, 1};
+        settings::Settings = {0, 0x00FFFFFF, kMagenta, 1};
         CreateVertexTable();
         OutlinePoints = {};
         CanvasWindow = kWindow;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, kCanvasControlId, 800, 800, &presenter));
-        AttachTarget(kWindow, kCanvasControlId, 0);
+        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, &presenter));
+        AttachTarget(kWindow, ids::kCanvasControl, 0);
         ClearTarget(kWhite, 0);
     }
     void TearDown() override {
         ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, kCanvasControlId);
+        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
         DetachTarget();
     }
     void Choose(int sides) {
@@ -43,7 +44,7 @@ struct PolygonDrawing : ::testing::Test {
         LoadTemplate(sides);
     }
     static COLORREF Shown(int x, int y) {
-        AttachTarget(kWindow, kCanvasControlId, 0);
+        AttachTarget(kWindow, ids::kCanvasControl, 0);
         return ReadPixel(float(x), float(y));
     }
     static COLORREF OnCanvas(int x, int y) {
@@ -51,7 +52,7 @@ struct PolygonDrawing : ::testing::Test {
         return ReadPixel(float(x), float(y));
     }
     static int CountShown(COLORREF c) {
-        AttachTarget(kWindow, kCanvasControlId, 0);
+        AttachTarget(kWindow, ids::kCanvasControl, 0);
         int n = 0;
         for (int y = 0; y < 800; ++y)
             for (int x = 0; x < 800; ++x) n += ReadPixel(float(x), float(y)) == c;
@@ -92,14 +93,14 @@ TEST_F(PolygonDrawing, ANewTemplateReplacesTheCanvasAndKeepsHigherRecords) {
 TEST_F(PolygonDrawing, PaintFillsByWindingWithTheBorderWidthAndNoMarkers) {
     Choose(5);
     const int meshBlack = CountShown(0);
-    app::Settings.Borde = 0x000000FF;
-    app::Settings.Relleno = 0x0000FF00;
-    app::Settings.Grosor = 1;
+    settings::Settings.Borde = 0x000000FF;
+    settings::Settings.Relleno = 0x0000FF00;
+    settings::Settings.Grosor = 1;
     PaintPolygon();
     const int thinBorder = CountShown(0x000000FF);
     const int thinFill = CountShown(0x0000FF00);
     EXPECT_GT(thinFill, 300);
-    app::Settings.Grosor = 7;
+    settings::Settings.Grosor = 7;
     PaintPolygon();
     EXPECT_EQ(CountShown(0), 0) << "no markers";
     EXPECT_GT(CountShown(0x000000FF), 5 * thinBorder) << "a border 7 pixels wide";
@@ -116,7 +117,7 @@ TEST_F(PolygonDrawing, PaintFillsByWindingWithTheBorderWidthAndNoMarkers) {
 
 TEST_F(PolygonDrawing, AHighlightAfterPaintGetsTheWidePen) {
     Choose(3);
-    app::Settings.Grosor = 5;
+    settings::Settings.Grosor = 5;
     PaintPolygon();
     DrawVertexMarker(CanvasHandle, 190, 400, 8, 8, kWhite);
     EXPECT_EQ(OnCanvas(188, 404), 0) << "a five-pixel ring reaches two pixels out";

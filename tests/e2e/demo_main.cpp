@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
                        e2e::fs::copy_options::overwrite_existing, ignored);
     if (HWND favorites = e2e::OpenFavorites(p)) {
         e2e::WritePaletteFile(p, e2e::FileOf(e2e::ColouredPalette()));
-        e2e::Click(favorites, e2e::kLeave);
+        e2e::Click(favorites, ids::kLeaveButton);
         e2e::WaitFor([&] { return !IsWindow(favorites); });
         favorites = e2e::OpenFavorites(p);  // now with the coloured palette
         if (favorites && e2e::ChangeCellToGrey(p, favorites, 4, 6)) {
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
             e2e::OnPalette(favorites, WM_MOUSEMOVE, e2e::BoxMiddle(4, 6));
             p.WaitForRest();
             e2e::WritePictureBmp(e2e::Capture(favorites), out / "favoritos.bmp");
-            e2e::Click(favorites, e2e::kLeave);
+            e2e::Click(favorites, ids::kLeaveButton);
             e2e::AnswerEveryBox(p, IDNO);
         }
     }

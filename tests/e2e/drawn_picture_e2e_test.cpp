@@ -5,17 +5,17 @@
 #include "bmp_file.h"
 #include "picture_checks.h"
 #include "program_driver.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {
 
 constexpr std::uint32_t kMagenta = 0xFF00FF, kWhite = 0xFFFFFF, kBlack = 0x000000;
-constexpr int kPaint = 500, kMesh = 501, kSideList = 509, kWidthList = 510;
 
 TEST(DrawnPicture, FiveSidesSaveTheMeshAsA24BitBottomUpFile) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 2);
+    p.ChooseListItem(ids::kSideList, 2);
     ASSERT_FALSE(p.SavePicture(5).empty());
     const BmpFile bmp = ReadBmp(p.PictureFile(5));
     EXPECT_EQ(bmp.fileSize, 1920054u) << "file size";
@@ -32,9 +32,9 @@ TEST(DrawnPicture, FiveSidesSaveTheMeshAsA24BitBottomUpFile) {
 TEST(DrawnPicture, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kWidthList, 6);  // 07 grosor borde
-    p.ChooseListItem(kSideList, 0);   // 03 lados
-    p.Send(kPaint);
+    p.ChooseListItem(ids::kWidthList, 6);  // 07 grosor borde
+    p.ChooseListItem(ids::kSideList, 0);   // 03 lados
+    p.Send(ids::kPaintButton);
     ASSERT_FALSE(p.SavePicture(3).empty());
     const Picture painted = ReadBmp(p.PictureFile(3)).image;
     const auto v = TemplateVertices(3);
@@ -49,7 +49,7 @@ TEST(DrawnPicture, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
         << "no marker below vertex 3";
     EXPECT_EQ(DescribePixel(painted.At(700, 700)), DescribePixel(kMagenta)) << "paper";
 
-    p.Send(kMesh);
+    p.Send(ids::kMeshButton);
     ASSERT_FALSE(p.SavePicture(3).empty());
     EXPECT_EQ(CheckMesh(ReadBmp(p.PictureFile(3)).image, v, kMagenta), "") << "after \"Malla\"";
     EXPECT_EQ(p.Quit(), 0u);

@@ -4,10 +4,11 @@
 #include "polygon/vertex_model.h"
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/drawing_targets.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 
-app::SettingsRecord DefaultSettings() {
+settings::SettingsRecord DefaultSettings() {
     return {0, 0x00FFFFFF, 0x00FF00FF, 1};
 }
 
@@ -20,13 +21,13 @@ std::function<void()> VertexMovedTo(int k, int x, int y) {
     };
 }
 
-std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& settings,
+std::vector<std::uint8_t> ExpectedPicture(int sides, const settings::SettingsRecord& settings,
                                           const std::function<void()>& change) {
     constexpr runtime::WindowHandle kStandIn = 0x6e6e;
-    app::Settings = settings;
+    settings::Settings = settings;
     polygon::CreateVertexTable();
     polygon::CanvasWindow = kStandIn;
-    runtime::RegisterCanvasControl(kStandIn, polygon::kCanvasControlId, 800, 800, nullptr);
+    runtime::RegisterCanvasControl(kStandIn, ids::kCanvasControl, 800, 800, nullptr);
     polygon::SideCount = static_cast<std::uint8_t>(sides);
     polygon::LoadTemplate(sides);
     if (change) change();
@@ -37,7 +38,7 @@ std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& 
         file.insert(file.end(), pixels.begin(), pixels.end());
     });
     polygon::ReleaseCanvas();
-    runtime::UnregisterCanvasControl(kStandIn, polygon::kCanvasControlId);
+    runtime::UnregisterCanvasControl(kStandIn, ids::kCanvasControl);
     return file;
 }
 

@@ -6,16 +6,16 @@
 #include <functional>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace e2e {
 
 // Loads the template for `sides` with `settings`, runs `change` (a paint, a drag...), and
 // returns the Canvas as a BMP file.
-std::vector<std::uint8_t> ExpectedPicture(int sides, const app::SettingsRecord& settings,
+std::vector<std::uint8_t> ExpectedPicture(int sides, const settings::SettingsRecord& settings,
                                           const std::function<void()>& change = {});
 
-app::SettingsRecord DefaultSettings();
+settings::SettingsRecord DefaultSettings();
 
 // A change for ExpectedPicture: vertex `k` put at (x, y) and the mesh drawn again.
 std::function<void()> VertexMovedTo(int k, int x, int y);

@@ -12,7 +12,7 @@ const wchar_t* const kFavoritesTitle = L"Tus Colores Favoritos Cargalos y Guarda
 const wchar_t* const kArchivedText = L"Mis Colores Favoritos han sido Archivados";
 
 HWND OpenFavorites(const Program& p) {
-    p.Post(kFavoriteColorsCommand);
+    p.Post(ids::kFavoriteColors);
     return p.WaitForWindow(kFavoritesTitle);
 }
 
@@ -22,11 +22,11 @@ POINT BoxMiddle(int row, int column) {
 
 void OnPalette(HWND dialog, UINT message, POINT at) {
     const WPARAM buttons = message == WM_RBUTTONDOWN ? MK_RBUTTON : 0;
-    SendTo(GetDlgItem(dialog, kPalette), message, buttons, MAKELPARAM(at.x, at.y));
+    SendTo(GetDlgItem(dialog, ids::kPaletteControl), message, buttons, MAKELPARAM(at.x, at.y));
 }
 
 HWND OpenChooser(const Program& p, HWND dialog, POINT at) {
-    PostMessageW(GetDlgItem(dialog, kPalette), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageW(GetDlgItem(dialog, ids::kPaletteControl), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     return p.WaitForDialogWith(kChooserRed);
 }
 
@@ -43,7 +43,7 @@ bool AcceptChooser(HWND chooser, int red, int green, int blue) {
 bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column) {
     HWND chooser = OpenChooser(p, dialog, BoxMiddle(row, column));
     return chooser && AcceptChooser(chooser) &&
-           WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kArchive)); });
+           WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, ids::kArchiveButton)); });
 }
 
 std::vector<favorites::FavoriteColorRecord> ColouredPalette() {
@@ -102,7 +102,7 @@ favorites::FavoriteTable TableFromFile(const Program& p) {
 int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first) {
     int mismatches = -1;
     std::string firstSeen = "no picture of the palette";
-    CaptureWhen(GetDlgItem(dialog, kPalette), [&](const Picture& shown) {
+    CaptureWhen(GetDlgItem(dialog, ids::kPaletteControl), [&](const Picture& shown) {
         mismatches = 0;
         for (int y = 0; y < shown.height && y < expected.height; ++y)
             for (int x = 0; x < shown.width && x < expected.width; ++x)

@@ -11,12 +11,10 @@
 
 #include "favorites/favorites_store.h"
 #include "program_driver.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 
-constexpr int kFavoriteColorsCommand = 1016;
-constexpr int kPalette = 31001, kArchive = 31002, kLeave = 31003, kReset = 31004,
-              kColorLabel = 31005;
 constexpr int kChooserRed = 706, kChooserGreen = 707,
               kChooserBlue = 708;  // the chooser's edit boxes
 extern const wchar_t* const kFavoritesTitle;

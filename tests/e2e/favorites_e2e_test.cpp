@@ -12,6 +12,7 @@
 #include "expected_picture.h"
 #include "favorites_driver.h"
 #include "polygon/polygon_drawing.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {
@@ -19,7 +20,6 @@ namespace {
 using favorites::FavoriteColorRecord;
 using favorites::FavoriteTable;
 
-constexpr int kSideList = 509, kPaint = 500, kSave = 1010, kFillColor = 1014;
 
 std::vector<FavoriteColorRecord> WhitePalette() {
     std::vector<FavoriteColorRecord> cells;
@@ -52,7 +52,7 @@ void WhiteRing(Picture& picture, int row, int column) {
 
 // The label once more than 50 of its pixels hold `text` (its words in that colour).
 Picture Label(HWND dialog, std::uint32_t text) {
-    return CaptureWhen(GetDlgItem(dialog, kColorLabel), [&](const Picture& label) {
+    return CaptureWhen(GetDlgItem(dialog, ids::kSelectedColorLabel), [&](const Picture& label) {
         return std::count(label.pixels.begin(), label.pixels.end(), text) > 50;
     });
 }
@@ -75,12 +75,12 @@ std::pair<int, int> LabelColumns(HWND dialog, std::uint32_t colour) {
 
 // The label's background, once it shows `colour`.
 std::uint32_t LabelBackground(HWND dialog, std::uint32_t colour) {
-    return PixelWhen(GetDlgItem(dialog, kColorLabel), 3, 3, colour);
+    return PixelWhen(GetDlgItem(dialog, ids::kSelectedColorLabel), 3, 3, colour);
 }
 
 // Leaves the dialog with "Salir", answering a question with `answer` if one comes.
 std::vector<std::wstring> Leave(const Program& p, HWND dialog, int answer = IDNO) {
-    Click(dialog, kLeave);
+    Click(dialog, ids::kLeaveButton);
     auto boxes = AnswerEveryBox(p, answer);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog closes";
     return boxes;
@@ -95,9 +95,9 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     GetClientRect(d, &client);
     EXPECT_EQ(client.right, 350);
     EXPECT_EQ(client.bottom, 357);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "nothing to archive yet";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton))) << "nothing to archive yet";
     const int windowsOpen = p.WindowCount();
-    p.Post(kFavoriteColorsCommand);  // handled by the dialog's loop, and refused
+    p.Post(ids::kFavoriteColors);  // handled by the dialog's loop, and refused
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WindowCount(), windowsOpen) << "one dialog at a time";
     FavoriteTable table = TableOf(WhitePalette());
@@ -107,12 +107,12 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     HWND chooser = OpenChooser(p, d, BoxMiddle(1, 0));
     ASSERT_NE(chooser, nullptr);
     const int windows = p.WindowCount();
-    PostMessageW(GetDlgItem(d, kPalette), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+    PostMessageW(GetDlgItem(d, ids::kPaletteControl), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WindowCount(), windows) << "one chooser only";
 
     ASSERT_TRUE(AcceptChooser(chooser));  // OK, with the mid grey it opened with
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, kArchive)) != FALSE; }))
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton)) != FALSE; }))
         << "a change to archive";
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 0), nullptr) << "and no chooser after it";
@@ -125,9 +125,9 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     OnPalette(d, WM_MOUSEMOVE, {130, 255});  // below the rows: the last highlight stays
     ExpectPalette(d, expected);
 
-    Click(d, kArchive);
+    Click(d, ids::kArchiveButton);
     EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, kArchive)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton)));
     const auto file = ReadFile(PaletteFile(p));
     ASSERT_EQ(file.size(), 3120u);
     EXPECT_EQ(favorites::DecodeRecord(std::span<const std::uint8_t, 24>(file.data() + 312, 24)),
@@ -170,12 +170,12 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
         "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n")
         << "stored as soon as the dialog closed";
 
-    p.Send(kFillColor);
-    p.ChooseListItem(kSideList, 3);  // 6 sides
-    p.Send(kPaint);
-    p.Post(kSave);
+    p.Send(ids::kFillColor);
+    p.ChooseListItem(ids::kSideList, 3);  // 6 sides
+    p.Send(ids::kPaintButton);
+    p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{L"Poligono Grabado ..."});
-    app::SettingsRecord settings = DefaultSettings();
+    settings::SettingsRecord settings = DefaultSettings();
     settings.Relleno = picked;
     EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") ==
                 ExpectedPicture(6, settings, polygon::PaintPolygon))
@@ -206,7 +206,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     const std::uint32_t picked = PixelOf(ColouredPalette()[2 * 13 + 4].color);
     OnPalette(d, WM_RBUTTONDOWN, BoxMiddle(2, 4));
     ASSERT_EQ(LabelBackground(d, picked), picked);
-    Click(d, kReset);
+    Click(d, ids::kResetButton);
     EXPECT_EQ(AnswerEveryBox(p, IDYES),
               std::vector<std::wstring>{
                   L"Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos"});
@@ -256,7 +256,7 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
         ASSERT_NE(d, nullptr);
         ExpectPalette(d, ExpectedPalette(c.table));
         ASSERT_TRUE(ChangeCellToGrey(p, d, 9, 12));
-        Click(d, kArchive);
+        Click(d, ids::kArchiveButton);
         EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
         std::vector<FavoriteColorRecord> written;
         for (int r = 0; r < 10; ++r)
@@ -279,13 +279,13 @@ TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
     HANDLE held =
         CreateFileW(PaletteFile(p).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    Click(d, kArchive);
+    Click(d, ids::kArchiveButton);
     const auto boxes = AnswerEveryBox(p);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rfind(L"Err: ", 0), 0u) << Narrow(boxes[0]);
     std::printf("[ E2E      ] archive onto a file held open elsewhere: \"%s\"\n",
                 Narrow(boxes[0]).c_str());
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, kArchive))) << "still not archived";
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton))) << "still not archived";
     CloseHandle(held);
     EXPECT_TRUE(ReadFile(PaletteFile(p)) == old);
     std::vector<fs::path> left;

@@ -8,12 +8,11 @@
 #include "expected_picture.h"
 #include "polygon/polygon_drawing.h"
 #include "program_driver.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kSideList = 509, kWidthList = 510, kPaint = 500;
-constexpr int kSave = 1010, kAuthor = 1011, kQuit = 1012, kPaperColor = 1015;
 
 std::wstring Two(int n) {
     return (n < 10 ? L"0" : L"") + std::to_wstring(n);
@@ -30,20 +29,20 @@ std::wstring AnswerBox(Program& p) {
 TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
     Program p;
     ASSERT_TRUE(p.Started());
-    const auto sides = ListItems(p.Control(kSideList));
+    const auto sides = ListItems(p.Control(ids::kSideList));
     ASSERT_EQ(sides.size(), 30u);
     for (int n = 3; n <= 32; ++n) EXPECT_EQ(sides[n - 3], Two(n) + L" lados");
-    const auto widths = ListItems(p.Control(kWidthList));
+    const auto widths = ListItems(p.Control(ids::kWidthList));
     ASSERT_EQ(widths.size(), 10u);
     for (int n = 1; n <= 10; ++n) EXPECT_EQ(widths[n - 1], Two(n) + L" grosor borde");
-    EXPECT_EQ(ListSelection(p.Control(kWidthList)), 0) << "the stored width, 1, is selected";
-    EXPECT_EQ(ListSelection(p.Control(kSideList)), -1) << "no side count yet";
+    EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), 0) << "the stored width, 1, is selected";
+    EXPECT_EQ(ListSelection(p.Control(ids::kSideList)), -1) << "no side count yet";
 }
 
 TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.Post(kSave);
+    p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"NO he podido grabar ...");
     EXPECT_TRUE(fs::is_empty(p.WorkFolder()));
 }
@@ -51,8 +50,8 @@ TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
 TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 2);
-    p.Post(kSave);
+    p.ChooseListItem(ids::kSideList, 2);
+    p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
     const fs::path picture = p.WorkFolder() / "poligono 5.bmp";
     ASSERT_TRUE(fs::exists(picture));
@@ -65,12 +64,12 @@ TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
 TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 9);   // 12 sides
-    p.ChooseListItem(kWidthList, 6);  // 07 grosor borde
-    p.Send(kPaint);
-    p.Post(kSave);
+    p.ChooseListItem(ids::kSideList, 9);   // 12 sides
+    p.ChooseListItem(ids::kWidthList, 6);  // 07 grosor borde
+    p.Send(ids::kPaintButton);
+    p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
-    app::SettingsRecord settings = DefaultSettings();
+    settings::SettingsRecord settings = DefaultSettings();
     settings.Grosor = 7;
     const auto saved = ReadFile(p.WorkFolder() / "poligono 12.bmp");
     EXPECT_TRUE(saved == ExpectedPicture(12, settings, polygon::PaintPolygon));
@@ -81,11 +80,11 @@ TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
 TEST(MainWindow, PaperColourRepaintsTheCanvas) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 0);
-    HWND canvas = p.Control(1001);
+    p.ChooseListItem(ids::kSideList, 0);
+    HWND canvas = p.Control(ids::kCanvasControl);
     EXPECT_EQ(Capture(canvas).width, 800);
     EXPECT_EQ(PixelWhen(canvas, 10, 10, 0xFF00FF), 0xFF00FFu) << "magenta paper";
-    p.Send(kPaperColor);  // no favourite picked yet: the selected colour is black
+    p.Send(ids::kPaperColor);  // no favourite picked yet: the selected colour is black
     EXPECT_EQ(PixelWhen(canvas, 10, 10, 0x000000), 0x000000u);
     EXPECT_EQ(PixelWhen(canvas, 790, 790, 0x000000), 0x000000u);
 }
@@ -93,10 +92,10 @@ TEST(MainWindow, PaperColourRepaintsTheCanvas) {
 TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.Post(kAuthor);
+    p.Post(ids::kAuthor);
     ASSERT_NE(p.WaitForMessageBox(), nullptr);
     const int windows = p.WindowCount();
-    p.Post(kAuthor);  // handled by the box's own loop, and refused
+    p.Post(ids::kAuthor);  // handled by the box's own loop, and refused
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WindowCount(), windows) << "a second \"Autor\" opens no second box";
     EXPECT_EQ(
@@ -108,8 +107,8 @@ TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
     Program p;
     ASSERT_TRUE(p.Started());
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini")) << "a load creates no file";
-    p.ChooseListItem(kWidthList, 6);
-    p.Post(kQuit);
+    p.ChooseListItem(ids::kWidthList, 6);
+    p.Post(ids::kQuit);
     DWORD code = 99;
     ASSERT_TRUE(p.WaitForExit(&code));
     EXPECT_EQ(code, 0u);
@@ -123,7 +122,7 @@ TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
 TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
     Program p("[Punta]\r\nGrosor=3\r\n");
     ASSERT_TRUE(p.Started());
-    EXPECT_EQ(ListSelection(p.Control(kWidthList)), 2) << "the stored width 3";
+    EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), 2) << "the stored width 3";
     PostMessageW(p.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD code = 99;
     ASSERT_TRUE(p.WaitForExit(&code));
@@ -135,7 +134,7 @@ TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
 TEST(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.Send(kQuit);  // handled while the modal loop is between messages
+    p.Send(ids::kQuit);  // handled while the modal loop is between messages
     DWORD code = 99;
     ASSERT_TRUE(p.WaitForExit(&code));
     EXPECT_EQ(code, 0u);
@@ -146,15 +145,15 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 7919) % 256);
     Program p(garbage);
     ASSERT_TRUE(p.Started());
-    EXPECT_EQ(ListSelection(p.Control(kWidthList)), -1) << "an absurd width selects nothing";
-    p.ChooseListItem(kSideList, 0);
-    EXPECT_EQ(PixelWhen(p.Control(1001), 10, 10, 0xFF0000), 0xFF0000u) << "paper &HFF is red";
+    EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), -1) << "an absurd width selects nothing";
+    p.ChooseListItem(ids::kSideList, 0);
+    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 10, 10, 0xFF0000), 0xFF0000u) << "paper &HFF is red";
 }
 
 TEST(MainWindow, WindowLayoutOnScreen) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 4);
+    p.ChooseListItem(ids::kSideList, 4);
     RECT client{};
     GetClientRect(p.Main(), &client);
     EXPECT_EQ(client.right, 810);
@@ -162,8 +161,8 @@ TEST(MainWindow, WindowLayoutOnScreen) {
         int id, x, y, w, h;
     };
     for (const Place& c :
-         {Place{500, 105, 819, 70, 18}, Place{501, 196, 819, 70, 19}, Place{509, 590, 819, 90, 38},
-          Place{510, 300, 819, 190, 38}, Place{1001, 5, 5, 800, 800}}) {
+         {Place{ids::kPaintButton, 105, 819, 70, 18}, Place{ids::kMeshButton, 196, 819, 70, 19}, Place{ids::kSideList, 590, 819, 90, 38},
+          Place{ids::kWidthList, 300, 819, 190, 38}, Place{ids::kCanvasControl, 5, 5, 800, 800}}) {
         RECT r{};
         GetWindowRect(p.Control(c.id), &r);
         MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);

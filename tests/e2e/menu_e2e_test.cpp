@@ -4,17 +4,12 @@
 
 #include "picture_checks.h"
 #include "program_probe.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000;
-
-namespace ids {
-constexpr int kSideList = 509, kSavePicture = 1010, kAuthor = 1011, kQuit = 1012,
-              kBorderColor = 1013, kFillColor = 1014, kPaperColor = 1015, kFavoriteColors = 1016,
-              kVertexProperties = 1017;
-}  // namespace ids
 
 TEST(Menu, ShowsItsPicturesBesideTheItems) {
     Program p;

@@ -7,6 +7,7 @@
 
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/gdi_objects_win.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 
@@ -238,7 +239,7 @@ bool Program::WaitForRest() const {
 
 void Program::Pointer(UINT message, int x, int y) const {
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
-    SendTo(Control(1001), message, buttons, MAKELPARAM(x, y));
+    SendTo(Control(ids::kCanvasControl), message, buttons, MAKELPARAM(x, y));
 }
 
 bool Program::WaitForExit(DWORD* exitCode, DWORD milliseconds) {

@@ -17,13 +17,13 @@ bool ArchiveFails(const e2e::Program& p) {
         std::printf("read-only folder: the favourite colours could not be changed\n");
         return false;
     }
-    e2e::Click(d, e2e::kArchive);
+    e2e::Click(d, ids::kArchiveButton);
     const auto boxes = e2e::AnswerEveryBox(p);
     const auto failures =
         std::count(boxes.begin(), boxes.end(), L"Err:  52 Bad file name or number");
     const bool claimed = std::count(boxes.begin(), boxes.end(), e2e::kArchivedText) > 0;
-    const bool stillEnabled = IsWindowEnabled(GetDlgItem(d, e2e::kArchive)) != FALSE;
-    e2e::Click(d, e2e::kLeave);
+    const bool stillEnabled = IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton)) != FALSE;
+    e2e::Click(d, ids::kLeaveButton);
     const auto question = e2e::AnswerEveryBox(p, IDNO);
     const bool closed = e2e::WaitFor([&] { return !IsWindow(d); });
     std::printf(

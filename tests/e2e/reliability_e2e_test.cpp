@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "program_probe.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 
@@ -14,7 +15,6 @@ fs::path CrashFixturePath;  // set by main()
 
 namespace {
 
-constexpr int kSideList = 509, kBorderColor = 1013, kFillColor = 1014, kPaperColor = 1015;
 
 // One canvas is 800 x 800 x 4 bytes; a leak of one per command would pass this in a few
 // dozen commands, while the heap's own slack stays well below it.
@@ -41,10 +41,10 @@ TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
     Program p;
     ASSERT_TRUE(p.Started());
     Report("at start", Counts(p));
-    p.ChooseListItem(kSideList, 2);
+    p.ChooseListItem(ids::kSideList, 2);
     const ResourceCounts first = Counts(p);
     Report("after the first side count", first);
-    for (int i = 0; i < 1000; ++i) p.ChooseListItem(kSideList, i % 30);
+    for (int i = 0; i < 1000; ++i) p.ChooseListItem(ids::kSideList, i % 30);
     const ResourceCounts after = Counts(p);
     Report("after 1000 side-count changes", after);
     ExpectNoGrowth(first, after);
@@ -54,11 +54,11 @@ TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
 TEST(Reliability, ThousandColourCommandsHoldNothingMore) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 2);
-    p.Send(kBorderColor);
+    p.ChooseListItem(ids::kSideList, 2);
+    p.Send(ids::kBorderColor);
     const ResourceCounts first = Counts(p);
     Report("after the first colour command", first);
-    const int commands[] = {kBorderColor, kFillColor, kPaperColor};
+    const int commands[] = {ids::kBorderColor, ids::kFillColor, ids::kPaperColor};
     HMENU earlier = GetMenu(p.Main());
     for (int i = 0; i < 1000; ++i) p.Send(commands[i % 3]);
     const ResourceCounts after = Counts(p);

@@ -6,17 +6,16 @@
 
 #include "expected_picture.h"
 #include "program_driver.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kSideList = 509, kPaint = 500, kVertexProperties = 1017, kBorderColor = 1013;
-constexpr int kVertexList = 1002, kXBox = 1004, kYBox = 1005, kApply = 1007, kLeave = 1008;
 
 void Choose(HWND dialog, int index) {
-    HWND combo = GetDlgItem(dialog, kVertexList);
+    HWND combo = GetDlgItem(dialog, ids::kVertexList);
     SendTo(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendTo(dialog, WM_COMMAND, MAKEWPARAM(kVertexList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    SendTo(dialog, WM_COMMAND, MAKEWPARAM(ids::kVertexList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
 TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
@@ -24,7 +23,7 @@ TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
     ASSERT_TRUE(p.Started());
     p.Pointer(WM_MOUSEMOVE, 305, 312);
     EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 312 :: 0");
-    p.ChooseListItem(kSideList, 0);
+    p.ChooseListItem(ids::kSideList, 0);
     p.Pointer(WM_LBUTTONDOWN, 300, 310);
     EXPECT_EQ(Text(p.Main()), L"X : 300 Y : 310 :: 1");
     p.Pointer(WM_MOUSEMOVE, 310, 306);
@@ -41,7 +40,7 @@ TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
 TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 2);
+    p.ChooseListItem(ids::kSideList, 2);
     p.Pointer(WM_LBUTTONDOWN, 194, 404);  // inside the marker of vertex 3 at (190, 400)
     p.Pointer(WM_MOUSEMOVE, 199, 402);
     p.Pointer(WM_MOUSEMOVE, 204, 400);
@@ -54,64 +53,64 @@ TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
 TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 9);  // 12 sides
-    p.Post(kVertexProperties);
+    p.ChooseListItem(ids::kSideList, 9);  // 12 sides
+    p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
     ASSERT_NE(d, nullptr);
-    const auto items = ComboItems(GetDlgItem(d, kVertexList));
+    const auto items = ComboItems(GetDlgItem(d, ids::kVertexList));
     ASSERT_EQ(items.size(), 12u);
     for (int i = 1; i <= 12; ++i)
         EXPECT_EQ(items[i - 1], (i < 10 ? L"0" : L"") + std::to_wstring(i) + L"\u00BA vertice");
     EXPECT_NE(GetWindowLongW(d, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    EXPECT_FALSE(IsWindowEnabled(p.Control(kSideList)));
-    EXPECT_FALSE(IsWindowEnabled(p.Control(kPaint)));
+    EXPECT_FALSE(IsWindowEnabled(p.Control(ids::kSideList)));
+    EXPECT_FALSE(IsWindowEnabled(p.Control(ids::kPaintButton)));
     EXPECT_TRUE(IsWindowEnabled(p.Control(501))) << "Malla stays usable";
-    p.Send(kBorderColor);  // a colour command rebuilds the menu meanwhile
-    Click(d, kLeave);
+    p.Send(ids::kBorderColor);  // a colour command rebuilds the menu meanwhile
+    Click(d, ids::kVertexLeave);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
-    EXPECT_TRUE(IsWindowEnabled(p.Control(kSideList)));
-    EXPECT_TRUE(IsWindowEnabled(p.Control(kPaint)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(ids::kSideList)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(ids::kPaintButton)));
 
-    p.Post(kVertexProperties);
+    p.Post(ids::kVertexProperties);
     d = p.WaitForWindow(L"Coordenadas poligono");
     ASSERT_NE(d, nullptr);
     PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0);  // the close request gives them back too
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
-    EXPECT_TRUE(IsWindowEnabled(p.Control(kSideList)));
-    EXPECT_TRUE(IsWindowEnabled(p.Control(kPaint)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(ids::kSideList)));
+    EXPECT_TRUE(IsWindowEnabled(p.Control(ids::kPaintButton)));
 }
 
 TEST(VertexDialog, ChooseApplyAndReopen) {
     Program p;
     ASSERT_TRUE(p.Started());
-    p.ChooseListItem(kSideList, 0);
-    p.Post(kVertexProperties);
+    p.ChooseListItem(ids::kSideList, 0);
+    p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
     ASSERT_NE(d, nullptr);
     Choose(d, 2);  // 03º vertice
-    EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"190");
-    EXPECT_EQ(Text(GetDlgItem(d, kYBox)), L"400");
-    EXPECT_EQ(PixelWhen(p.Control(1001), 190, 400, 0x000000), 0x000000u) << "a black ring";
-    EXPECT_EQ(PixelWhen(p.Control(1001), 193, 403, 0xFFFFFF), 0xFFFFFFu)
+    EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"190");
+    EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexYBox)), L"400");
+    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 190, 400, 0x000000), 0x000000u) << "a black ring";
+    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 193, 403, 0xFFFFFF), 0xFFFFFFu)
         << "round a white square";
 
-    SetControlText(GetDlgItem(d, kXBox), L"250");
-    SetControlText(GetDlgItem(d, kYBox), L"260");
-    Click(d, kApply);
-    ASSERT_EQ(PixelWhen(p.Control(1001), 256, 261, 0xFFFFFF), 0xFFFFFFu)
+    SetControlText(GetDlgItem(d, ids::kVertexXBox), L"250");
+    SetControlText(GetDlgItem(d, ids::kVertexYBox), L"260");
+    Click(d, ids::kVertexApply);
+    ASSERT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 256, 261, 0xFFFFFF), 0xFFFFFFu)
         << "the highlighted marker moved to (250, 260)";
-    EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"250") << "the boxes keep what was typed";
+    EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"250") << "the boxes keep what was typed";
 
-    Click(d, kLeave);
+    Click(d, ids::kVertexLeave);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
-    p.Post(kVertexProperties);
+    p.Post(ids::kVertexProperties);
     d = p.WaitForWindow(L"Coordenadas poligono");
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(Text(GetDlgItem(d, kXBox)), L"") << "nothing shown on a new opening";
-    SetControlText(GetDlgItem(d, kXBox), L"100");
-    SetControlText(GetDlgItem(d, kYBox), L"120");
-    Click(d, kApply);  // moves the vertex chosen in the earlier opening
-    Click(d, kLeave);
+    EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"") << "nothing shown on a new opening";
+    SetControlText(GetDlgItem(d, ids::kVertexXBox), L"100");
+    SetControlText(GetDlgItem(d, ids::kVertexYBox), L"120");
+    Click(d, ids::kVertexApply);  // moves the vertex chosen in the earlier opening
+    Click(d, ids::kVertexLeave);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
     EXPECT_TRUE(p.SavePicture(3) ==
                 ExpectedPicture(3, DefaultSettings(), VertexMovedTo(3, 100, 120)));

@@ -5,10 +5,11 @@
 #include <cstdio>
 #include <random>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "gdi_scenes.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
+#include "ids/program_ids.h"
 
 namespace gdi_test {
 namespace {
@@ -102,14 +103,14 @@ TEST(GdiComparison, RoundedBoxes) {
 struct ProgramScenes : ::testing::Test {
     static constexpr WindowHandle kWindow = 0x77;
     void SetUp() override {
-        app::Settings = {0, 0x00FFFFFF, kMagenta, 1};
+        settings::Settings = {0, 0x00FFFFFF, kMagenta, 1};
         polygon::CreateVertexTable();
         polygon::CanvasWindow = kWindow;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, polygon::kCanvasControlId, 800, 800, nullptr));
+        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, nullptr));
     }
     void TearDown() override {
         polygon::ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, polygon::kCanvasControlId);
+        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
     }
     static Pixels Canvas() {
         AttachTarget(polygon::CanvasHandle, 0, 0);
@@ -147,12 +148,12 @@ TEST_F(ProgramScenes, PaintedPolygonOfEveryTemplateAndWidth) {
         polygon::SideCount = static_cast<std::uint8_t>(n);
         polygon::LoadTemplate(n);
         for (int width = 1; width <= 10; ++width) {
-            app::Settings.Borde = width % 2 ? 0x000000FF : 0;
-            app::Settings.Relleno = width % 3 ? 0x0000FF00 : 0x00FFFFFF;
-            app::Settings.Grosor = static_cast<std::int16_t>(width);
+            settings::Settings.Borde = width % 2 ? 0x000000FF : 0;
+            settings::Settings.Relleno = width % 3 ? 0x0000FF00 : 0x00FFFFFF;
+            settings::Settings.Grosor = static_cast<std::int16_t>(width);
             polygon::PaintPolygon();
             Scene s{"paint " + std::to_string(n) + " width " + std::to_string(width)};
-            s.ops.push_back(Polygon(TemplatePoints(n), width, app::Settings.Borde, app::Settings.Relleno));
+            s.ops.push_back(Polygon(TemplatePoints(n), width, settings::Settings.Borde, settings::Settings.Relleno));
             tally.Add(s.name, DrawWithGdi(s), Canvas(), 800);
         }
     }

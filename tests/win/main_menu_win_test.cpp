@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/main_window_win.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "runtime/dialogs/dialog_services_win.h"
 
 namespace {
@@ -42,7 +42,7 @@ std::uint32_t SwatchPixel(HBITMAP swatch, int x, int y) {
 struct MainMenu : ::testing::Test {
     HWND window = nullptr;
     void SetUp() override {
-        app::Settings = {0x000000FF, 0x0000FF00, 0x00FF0000, 1};
+        settings::Settings = {0x000000FF, 0x0000FF00, 0x00FF0000, 1};
         window = NewDialog(nullptr, "", kCentred, kCentred, 300, 200, 0, 0, DialogMode::Pixels);
         ASSERT_NE(window, nullptr);
     }
@@ -99,7 +99,7 @@ TEST_F(MainMenu, ARebuildKeepsTheStatesAndReleasesTheOldBar) {
     HMENU first = app::BuildMainMenu(window);
     SetMenuItemState(first, 1017, MFS_GRAYED);
     SetMenuItemState(first, 1010, MFS_GRAYED);
-    app::Settings.Papel = 0x00123456;
+    settings::Settings.Papel = 0x00123456;
     HMENU second = app::BuildMainMenu(window);
     EXPECT_NE(second, first);
     EXPECT_FALSE(IsMenu(first)) << "the old bar is gone";

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window_win.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "favorites/selected_color.h"
-#include "editing/vertex_dialog_win.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "ids/program_ids.h"
 
 namespace {
 
@@ -24,27 +24,27 @@ struct Seen {
 // Runs inside the vertex dialog's modal loop: looks at the main window, then leaves.
 void CALLBACK LookAndLeave(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    seen.saveState = MenuItemState(app::MainMenu, app::kSavePicture);
-    seen.sidesEnabled = IsWindowEnabled(GetDlgItem(app::MainWindow, app::kSideList));
-    seen.paintEnabled = IsWindowEnabled(GetDlgItem(app::MainWindow, app::kPaintButton));
-    SendMessageW(app::MainWindow, WM_COMMAND, app::kBorderColor, 0);  // a colour command meanwhile
-    seen.saveState = std::max(seen.saveState, MenuItemState(app::MainMenu, app::kSavePicture));
+    seen.saveState = MenuItemState(app::MainMenu, ids::kSavePicture);
+    seen.sidesEnabled = IsWindowEnabled(GetDlgItem(app::MainWindow, ids::kSideList));
+    seen.paintEnabled = IsWindowEnabled(GetDlgItem(app::MainWindow, ids::kPaintButton));
+    SendMessageW(app::MainWindow, WM_COMMAND, ids::kBorderColor, 0);  // a colour command meanwhile
+    seen.saveState = std::max(seen.saveState, MenuItemState(app::MainMenu, ids::kSavePicture));
     if (HWND dialog = FindWindowW(L"#32770", L"Coordenadas poligono"))
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1008, BN_CLICKED), 0);  // "Salir"
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(ids::kVertexLeave, BN_CLICKED), 0);  // "Salir"
 }
 
 struct MainWindowCommands : ::testing::Test {
     void SetUp() override {
-        app::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 4};
+        settings::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 4};
         favorites::SelectedColor = 0;  // as at start; other tests in this process pick colours
         app::MainWindow = NewDialog(nullptr, "", kCentred, kCentred, 810, 890, 0x94C608D4, WS_EX_CONTROLPARENT,
                                     DialogMode::Pixels);
         ASSERT_NE(app::MainWindow, nullptr);
         polygon::CanvasWindow = reinterpret_cast<WindowHandle>(app::MainWindow);
-        AddControl(ControlKind::PushButton, app::MainWindow, app::kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
-        AddControl(ControlKind::ListBox, app::MainWindow, app::kSideList, "", 590, 819, 90, 38, 0, 0);
-        AddControl(ControlKind::ListBox, app::MainWindow, app::kWidthList, "", 300, 819, 190, 38, 0, 0);
-        AddControl(ControlKind::Canvas, app::MainWindow, polygon::kCanvasControlId, "", 5, 5, 800, 800,
+        AddControl(ControlKind::PushButton, app::MainWindow, ids::kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
+        AddControl(ControlKind::ListBox, app::MainWindow, ids::kSideList, "", 590, 819, 90, 38, 0, 0);
+        AddControl(ControlKind::ListBox, app::MainWindow, ids::kWidthList, "", 300, 819, 190, 38, 0, 0);
+        AddControl(ControlKind::Canvas, app::MainWindow, ids::kCanvasControl, "", 5, 5, 800, 800,
                    WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
         app::BuildMainMenu(app::MainWindow);
         app::MainWindowCallback(app::MainWindow, WM_INITDIALOG, reinterpret_cast<WPARAM>(app::MainWindow), 0);
@@ -60,38 +60,38 @@ struct MainWindowCommands : ::testing::Test {
 };
 
 TEST_F(MainWindowCommands, VertexPropertiesAreGreyedUntilASideCountIsChosen) {
-    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), MFS_GRAYED);
-    EXPECT_EQ(ListGetText(app::MainWindow, app::kWidthList), "04 grosor borde") << "the stored width";
-    Command(app::kPaperColor);
-    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), MFS_GRAYED) << "across a rebuild";
-    EXPECT_EQ(app::Settings.Papel, 0) << "the selected colour, black until one is picked";
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED);
+    EXPECT_EQ(ListGetText(app::MainWindow, ids::kWidthList), "04 grosor borde") << "the stored width";
+    Command(ids::kPaperColor);
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED) << "across a rebuild";
+    EXPECT_EQ(settings::Settings.Papel, 0) << "the selected colour, black until one is picked";
 
-    ListSelect(app::MainWindow, app::kSideList, 3);  // "05 lados"
-    Command(app::kSideList, LBN_SELCHANGE);
+    ListSelect(app::MainWindow, ids::kSideList, 3);  // "05 lados"
+    Command(ids::kSideList, LBN_SELCHANGE);
     EXPECT_EQ(polygon::SideCount, 5);
-    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), 0);
-    Command(app::kFillColor);
-    EXPECT_EQ(MenuItemState(app::MainMenu, app::kVertexProperties), 0);
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), 0);
+    Command(ids::kFillColor);
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), 0);
 
-    ListSelect(app::MainWindow, app::kWidthList, 7);
-    Command(app::kWidthList, 0);  // not a selection change: nothing
-    EXPECT_EQ(app::Settings.Grosor, 4);
-    Command(app::kWidthList, LBN_SELCHANGE);
-    EXPECT_EQ(app::Settings.Grosor, 7);
+    ListSelect(app::MainWindow, ids::kWidthList, 7);
+    Command(ids::kWidthList, 0);  // not a selection change: nothing
+    EXPECT_EQ(settings::Settings.Grosor, 4);
+    Command(ids::kWidthList, LBN_SELCHANGE);
+    EXPECT_EQ(settings::Settings.Grosor, 7);
 }
 
 TEST_F(MainWindowCommands, TheVertexDialogLendsTheListPaintAndSaveAndGivesThemBack) {
-    ListSelect(app::MainWindow, app::kSideList, 1);
-    Command(app::kSideList, LBN_SELCHANGE);
+    ListSelect(app::MainWindow, ids::kSideList, 1);
+    Command(ids::kSideList, LBN_SELCHANGE);
     seen = {};
     SetTimer(nullptr, 0, 50, LookAndLeave);
-    editing::ShowVertexDialog();
+    Command(ids::kVertexProperties);
     EXPECT_EQ(seen.saveState, MFS_GRAYED) << "\"Grabar Imagen\" greyed, also after a colour command";
     EXPECT_FALSE(seen.sidesEnabled);
     EXPECT_FALSE(seen.paintEnabled);
-    EXPECT_EQ(MenuItemState(app::MainMenu, app::kSavePicture), 0) << "given back";
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(app::MainWindow, app::kSideList)));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(app::MainWindow, app::kPaintButton)));
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kSavePicture), 0) << "given back";
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(app::MainWindow, ids::kSideList)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(app::MainWindow, ids::kPaintButton)));
 }
 
 }  // namespace

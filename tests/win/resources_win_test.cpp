@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "runtime/canvas/gdi_objects_win.h"
+#include "ids/program_ids.h"
 
 namespace {
 
@@ -63,11 +64,11 @@ struct MenuPicture {
 };
 
 constexpr std::array<MenuPicture, 5> kMenuPictures{{
-    {338, "monitor", Hue::Blue, 40},
-    {339, "person", Hue::Red, 30},
-    {340, "arrow entering a door", Hue::Green, 25},
-    {341, "push pin", Hue::Red, 15},
-    {333, "green disc with a white plus", Hue::Green, 100},
+    {ids::kMonitorPicture, "monitor", Hue::Blue, 40},
+    {ids::kPersonPicture, "person", Hue::Red, 30},
+    {ids::kDoorPicture, "arrow entering a door", Hue::Green, 25},
+    {ids::kPinPicture, "push pin", Hue::Red, 15},
+    {ids::kGreenPlusPicture, "green disc with a white plus", Hue::Green, 100},
 }};
 
 bool IsHue(Rgb c, Hue hue) {
@@ -132,7 +133,7 @@ TEST(Resources, MenuPicturesLoadByIdAndShowWhatTheirItemsNeed) {
 }
 
 TEST(Resources, TheGreenDiscCarriesAWhitePlusAtItsCentre) {
-    Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(Self(), MAKEINTRESOURCEW(333), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(Self(), MAKEINTRESOURCEW(ids::kGreenPlusPicture), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ASSERT_TRUE(bitmap);
     DIBSECTION dib{};
     ASSERT_EQ(GetObjectW(bitmap.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
@@ -148,7 +149,7 @@ TEST(Resources, TheGreenDiscCarriesAWhitePlusAtItsCentre) {
 // ---- icon ------------------------------------------------------------------------------------
 
 TEST(Resources, IconGroupHoldsASixteenAndAThirtyTwoPixelImage) {
-    const std::string_view group = ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(200));
+    const std::string_view group = ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(ids::kProgramIcon));
     ASSERT_GE(group.size(), 6u) << "icon group 200 missing";
     EXPECT_EQ(Word(group, 0), 0);
     EXPECT_EQ(Word(group, 2), 1) << "type: icon";
@@ -183,7 +184,7 @@ TEST(Resources, IconGroupHoldsASixteenAndAThirtyTwoPixelImage) {
 }
 
 TEST(Resources, IconLoadsAtBothSizesWithoutScaling) {
-    const std::string_view group = ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(200));
+    const std::string_view group = ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(ids::kProgramIcon));
     ASSERT_FALSE(group.empty());
     for (int size : {16, 32}) {
         SCOPED_TRACE(std::to_string(size) + " pixels");
@@ -196,7 +197,7 @@ TEST(Resources, IconLoadsAtBothSizesWithoutScaling) {
         EXPECT_EQ(Long(image, 4), size) << "picked image " << id;
 
         SetLastError(0xdeadbeef);
-        Icon icon(static_cast<HICON>(LoadImageW(Self(), MAKEINTRESOURCEW(200), IMAGE_ICON, size, size, 0)));
+        Icon icon(static_cast<HICON>(LoadImageW(Self(), MAKEINTRESOURCEW(ids::kProgramIcon), IMAGE_ICON, size, size, 0)));
         ASSERT_NE(icon.Get(), nullptr) << "LoadImageW failed, error " << GetLastError();
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon.Get(), &info));

@@ -9,16 +9,16 @@
 #include <iterator>
 #include <random>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-using app::Settings;
-using app::SettingsFile;
-using app::SettingsRecord;
+using settings::Settings;
+using settings::SettingsFile;
+using settings::SettingsRecord;
 
 std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -32,8 +32,8 @@ void WriteFile(const std::string& path, const std::string& text) {
 class SettingsWin : public testing::Test {
 protected:
     void SetUp() override { Settings = SettingsRecord{}; }
-    void Get() { SettingsFile("get", app::PlatformProfileStore(), folder_); }
-    void Save() { SettingsFile("save", app::PlatformProfileStore(), folder_); }
+    void Get() { SettingsFile("get", settings::PlatformProfileStore(), folder_); }
+    void Save() { SettingsFile("save", settings::PlatformProfileStore(), folder_); }
     // Loads a file of the given text and gives back the settings it yields.
     SettingsRecord Load(const std::string& text) {
         WriteFile(path_, text);
@@ -200,14 +200,14 @@ TEST_F(SettingsWin, LongFolderNamesAreCutTo259) {
         folder += std::string(part, 'd') + "\\";
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << folder;
     }
-    const std::string cut = app::SettingsPath(folder);
+    const std::string cut = settings::SettingsPath(folder);
     ASSERT_EQ(cut.size(), 259u);
     ASSERT_EQ(cut, (folder + "Configuracion.ini").substr(0, 259));
     Settings = SettingsRecord{1, 2, 3, 4};
-    SettingsFile("save", app::PlatformProfileStore(), folder);
+    SettingsFile("save", settings::PlatformProfileStore(), folder);
     EXPECT_NE(Read(cut).find("Grosor=4"), std::string::npos);
     Settings = SettingsRecord{};
-    SettingsFile("get", app::PlatformProfileStore(), folder);
+    SettingsFile("get", settings::PlatformProfileStore(), folder);
     EXPECT_EQ(Settings.Grosor, 4);
     std::filesystem::remove(cut);
 }
@@ -219,7 +219,7 @@ TEST(ExecutableFolderWin, IsTheFolderOfThisProgram) {
     std::string full(path, length);
     const std::string folder = runtime::ExecutableFolder();
     EXPECT_EQ(folder, full.substr(0, full.find_last_of('\\') + 1));
-    EXPECT_EQ(app::SettingsPath(folder), folder + "Configuracion.ini");
+    EXPECT_EQ(settings::SettingsPath(folder), folder + "Configuracion.ini");
 
     // Loading through the program's own entry point creates nothing beside it.
     const bool existed = std::filesystem::exists(folder + "Configuracion.ini");

@@ -1,36 +1,23 @@
 #include "runtime/bmp/bmp_writer.h"
 
 #include "runtime/canvas/drawing_targets.h"
+#include "runtime/files/little_endian.h"
 #include "runtime/files/replacement_file.h"
 
 namespace runtime {
-
-namespace {
-
-void Put16(std::uint8_t* at, std::uint32_t v) {
-    at[0] = static_cast<std::uint8_t>(v);
-    at[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void Put32(std::uint8_t* at, std::uint32_t v) {
-    Put16(at, v);
-    Put16(at + 2, v >> 16);
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> BmpHeaders(int width, int height) {
     std::vector<std::uint8_t> h(kBmpHeaderSize, 0);
     const auto fileSize = static_cast<std::uint32_t>(kBmpHeaderSize + BmpRowStride(width) * height);
     h[0] = 'B';
     h[1] = 'M';
-    Put32(&h[2], fileSize);
-    Put32(&h[10], kBmpHeaderSize);  // the pixels follow the headers directly
-    Put32(&h[14], 40);
-    Put32(&h[18], static_cast<std::uint32_t>(width));
-    Put32(&h[22], static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
-    Put16(&h[26], 1);
-    Put16(&h[28], 24);
+    PutLittleEndian32(&h[2], fileSize);
+    PutLittleEndian32(&h[10], kBmpHeaderSize);  // the pixels follow the headers directly
+    PutLittleEndian32(&h[14], 40);
+    PutLittleEndian32(&h[18], static_cast<std::uint32_t>(width));
+    PutLittleEndian32(&h[22], static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
+    PutLittleEndian16(&h[26], 1);
+    PutLittleEndian16(&h[28], 24);
     // Compression (BI_RGB), image size, resolutions and colour counts are all 0.
     return h;
 }

@@ -10,7 +10,6 @@ namespace runtime {
 
 namespace {
 
-constexpr int kIllegalFunctionCall = 5;
 
 FontBackend* chosen = nullptr;
 

@@ -11,6 +11,9 @@ using COLORREF = std::int32_t;
 constexpr COLORREF DefaultColor = -1;  // the target's own colour for that role
 constexpr COLORREF NoColor = -2;       // no fill; as a background: transparent
 constexpr COLORREF KeepColor = -3;     // for SetForeColor / SetBackColor: leave as it is
+// What reading a pixel gives outside the target (or with none): -1, like DefaultColor, which
+// is never a pixel's colour either.
+constexpr COLORREF NoPixel = -1;
 
 constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kBlack = 0;

@@ -21,7 +21,6 @@ namespace runtime {
 
 namespace {
 
-constexpr int kIllegalFunctionCall = 5;
 
 enum class TargetKind { Bitmap, CanvasControl };
 
@@ -317,9 +316,9 @@ void RedrawTarget() {
 
 COLORREF ReadPixel(float x, float y) {
     CurrentTarget t;
-    if (!t) return -1;
+    if (!t) return NoPixel;
     const int px = PixelCoordinate(x), py = PixelCoordinate(y);
-    if (!t->Pixels().Contains(px, py)) return -1;
+    if (!t->Pixels().Contains(px, py)) return NoPixel;
     return ColorFromPixel(t->Pixels().At(px, py));
 }
 

@@ -56,7 +56,7 @@ void DrawPolygon(const PointList& points, COLORREF borderColor, COLORREF fillCol
                  int fillMode);
 void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int copyMode);
 void RedrawTarget();
-COLORREF ReadPixel(float x, float y);
+COLORREF ReadPixel(float x, float y);  // NoPixel outside the target
 void ResetScale();
 
 // For the services built on the targets (image writer, text, control painting): the pixels

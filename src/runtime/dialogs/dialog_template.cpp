@@ -1,5 +1,7 @@
 #include "runtime/dialogs/dialog_template.h"
 
+#include "runtime/files/little_endian.h"
+
 namespace runtime {
 
 namespace {
@@ -8,16 +10,6 @@ constexpr std::uint32_t kDefaultStyle = 0x80C000D4;  // WS_POPUP WS_CAPTION DS_M
 constexpr std::uint32_t kAlwaysAdded = 0x54;         // DS_SETFONT DS_NOFAILCREATE DS_3DLOOK
 constexpr std::uint32_t kNeverShown = 0x10000002;    // WS_VISIBLE DS_SYSMODAL
 constexpr std::uint32_t kDsCenter = 0x800;
-
-void Word(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Dword(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    Word(b, v);
-    Word(b, v >> 16);
-}
 
 }  // namespace
 
@@ -32,26 +24,26 @@ std::vector<std::uint8_t> BuildDialogTemplate(std::uint32_t style, std::uint32_t
                                               std::int32_t x, std::int32_t y, std::int32_t width,
                                               std::int32_t height, const DialogFont& font) {
     std::vector<std::uint8_t> b;
-    Word(b, 1);       // dlgVer
-    Word(b, 0xFFFF);  // signature: extended template
-    Dword(b, 0);      // helpID
-    Dword(b, extendedStyle);
-    Dword(b, style);
-    Word(b, 0);  // cDlgItems: controls are added one by one afterwards
-    Word(b, static_cast<std::uint16_t>(x));
-    Word(b, static_cast<std::uint16_t>(y));
-    Word(b, static_cast<std::uint16_t>(width));
-    Word(b, static_cast<std::uint16_t>(height));
-    Word(b, 0);  // no menu
-    Word(b, 0);  // the default dialog class
-    Word(b, u' ');
-    Word(b, 0);  // title " "
-    Word(b, font.pointSize);
-    Word(b, font.weight);
+    AppendLittleEndian16(b, 1);       // dlgVer
+    AppendLittleEndian16(b, 0xFFFF);  // signature: extended template
+    AppendLittleEndian32(b, 0);      // helpID
+    AppendLittleEndian32(b, extendedStyle);
+    AppendLittleEndian32(b, style);
+    AppendLittleEndian16(b, 0);  // cDlgItems: controls are added one by one afterwards
+    AppendLittleEndian16(b, static_cast<std::uint16_t>(x));
+    AppendLittleEndian16(b, static_cast<std::uint16_t>(y));
+    AppendLittleEndian16(b, static_cast<std::uint16_t>(width));
+    AppendLittleEndian16(b, static_cast<std::uint16_t>(height));
+    AppendLittleEndian16(b, 0);  // no menu
+    AppendLittleEndian16(b, 0);  // the default dialog class
+    AppendLittleEndian16(b, u' ');
+    AppendLittleEndian16(b, 0);  // title " "
+    AppendLittleEndian16(b, font.pointSize);
+    AppendLittleEndian16(b, font.weight);
     b.push_back(font.italic ? 1 : 0);
     b.push_back(font.charset);
-    for (char16_t c : font.face) Word(b, c);
-    Word(b, 0);
+    for (char16_t c : font.face) AppendLittleEndian16(b, c);
+    AppendLittleEndian16(b, 0);
     return b;
 }
 

@@ -81,9 +81,9 @@ int ErrorFromPlatform(std::uint32_t code) {
         72,  72, 70, 70, 72, 72, 70,  75,  62, 61,   // 30-39
     };
     if (code < kBelow40.size()) return kBelow40[code];
-    if (code == 112) return 61;
-    if (code == 87) return 5;
-    return 75;
+    if (code == 112) return kDiskFull;  // ERROR_DISK_FULL
+    if (code == 87) return kIllegalFunctionCall;  // ERROR_INVALID_PARAMETER
+    return kPathFileAccessError;
 }
 
 void RecordPlatformError(std::uint32_t code) { RecordError(ErrorFromPlatform(code)); }

@@ -299,7 +299,7 @@ std::int32_t IntegerDivide(Number a, Number b) {
     const std::int64_t dividend = StoreInt32(a);
     const std::int64_t divisor = StoreInt32(b);
     if (divisor == 0) {
-        RecordError(11);
+        RecordError(kDivisionByZero);
         return 0;
     }
     // The one quotient that leaves the range, -2147483648 \ -1, stores as the range's bottom.

@@ -55,18 +55,6 @@ namespace {
 constexpr int kLastFileNumber = 32767;
 constexpr std::size_t kLongestPath = 255;
 
-enum Errors {
-    kIllegalCall = 5,
-    kBadFileNumber = 52,
-    kFileNotFound = 53,
-    kBadFileMode = 54,
-    kFileIsOpen = 55,
-    kDiskFull = 61,
-    kBadRecordNumber = 63,
-    kBadFileName = 64,
-    kTooManyFiles = 67,
-};
-
 struct RecordFile {
     platform::OpenFile file;
     int recordLength;
@@ -96,7 +84,7 @@ RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t 
     }
     // A buffer of another size would be read past its end or written short.
     if (bufferSize != static_cast<std::size_t>(f.recordLength)) {
-        RecordError(kIllegalCall);
+        RecordError(kIllegalFunctionCall);
         return nullptr;
     }
     return &f;
@@ -115,8 +103,8 @@ int FreeFileNumber() {
 
 void OpenRecordFile(int fileNumber, const std::string& path, int recordLength, RecordAccess access) {
     if (fileNumber < 0) return RecordError(kBadFileNumber);
-    if (openFiles.contains(fileNumber)) return RecordError(kFileIsOpen);
-    if (recordLength < 1 || recordLength > kLongestRecord) return RecordError(kIllegalCall);
+    if (openFiles.contains(fileNumber)) return RecordError(kFileAlreadyOpen);
+    if (recordLength < 1 || recordLength > kLongestRecord) return RecordError(kIllegalFunctionCall);
     if (path.empty() || HasWildcard(path)) return RecordError(kBadFileName);
 
     platform::OpenFile file;

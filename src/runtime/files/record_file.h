@@ -7,20 +7,14 @@
 #include <span>
 #include <string>
 
+#include "runtime/files/file_attributes.h"
+
 namespace runtime {
 
 enum class RecordAccess {
     ReadOnly,   // reads only
     WriteOnly,  // writes only
 };
-
-// Attribute bits, as the platform numbers them.
-constexpr std::uint32_t kAttributeReadOnly = 0x01;
-constexpr std::uint32_t kAttributeHidden = 0x02;
-constexpr std::uint32_t kAttributeSystem = 0x04;
-constexpr std::uint32_t kAttributeVolume = 0x08;
-constexpr std::uint32_t kAttributeFolder = 0x10;
-constexpr std::uint32_t kAttributeArchive = 0x20;
 
 constexpr int kLongestRecord = 32768;
 

@@ -17,15 +17,13 @@ namespace {
 
 constexpr std::uint32_t kInvalidParameter = 87;
 constexpr std::uint32_t kDiskFull = 112;
-constexpr std::uint32_t kReadOnly = 0x01;
-constexpr std::uint32_t kArchive = 0x20;
 // A write that would make a file larger than this finds the disk full, rather than asking
 // for the memory a sparse file takes nothing for on disk.
 constexpr std::int64_t kLargestFile = std::int64_t{1} << 26;
 
 struct File {
     std::vector<std::uint8_t> bytes;
-    std::uint32_t attributes = kArchive;
+    std::uint32_t attributes = kAttributeArchive;
     bool open = false;
 };
 
@@ -54,7 +52,7 @@ void Put(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();
     file->bytes.assign(bytes.begin(), bytes.end());
-    file->attributes = kArchive;
+    file->attributes = kAttributeArchive;
 }
 
 std::optional<std::vector<std::uint8_t>> Get(const std::string& path) {
@@ -74,12 +72,12 @@ namespace platform {
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     const bool exists = Find(path) != nullptr;
-    if (how == Disposition::CreateNew && exists) return kFileExists;
-    if (how == Disposition::OpenExisting && !exists) return kFileNotFound;
+    if (how == Disposition::CreateNew && exists) return kErrorFileExists;
+    if (how == Disposition::OpenExisting && !exists) return kErrorFileNotFound;
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();  // a missing file is created empty
-    if (forWriting && (file->attributes & kReadOnly)) return kAccessDenied;
-    if (file->open) return kSharingViolation;
+    if (forWriting && (file->attributes & kAttributeReadOnly)) return kErrorAccessDenied;
+    if (file->open) return kErrorSharingViolation;
     file->open = true;
     handle_ = reinterpret_cast<std::intptr_t>(new Opened{file, forWriting});
     disk_ = true;
@@ -95,7 +93,7 @@ std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> byte
                                std::size_t& got) const {
     got = 0;
     const Opened& opened = OpenedOf(handle_);
-    if (opened.forWriting) return kAccessDenied;
+    if (opened.forWriting) return kErrorAccessDenied;
     if (offset < 0) return kInvalidParameter;
     const std::vector<std::uint8_t>& file = opened.file->bytes;
     if (offset >= static_cast<std::int64_t>(file.size())) return 0;
@@ -108,7 +106,7 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
                                 std::size_t& put) const {
     put = 0;
     const Opened& opened = OpenedOf(handle_);
-    if (!opened.forWriting) return kAccessDenied;
+    if (!opened.forWriting) return kErrorAccessDenied;
     if (offset < 0) return kInvalidParameter;
     if (offset > kLargestFile - static_cast<std::int64_t>(bytes.size())) return kDiskFull;
     std::vector<std::uint8_t>& file = opened.file->bytes;
@@ -135,12 +133,12 @@ std::uint32_t OpenFile::Close() {
 std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) {
     const File* file = Find(path);
     attributes = file ? file->attributes : 0;
-    return file ? 0 : kFileNotFound;
+    return file ? 0 : kErrorFileNotFound;
 }
 
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
     File* file = Find(path);
-    if (!file) return kFileNotFound;
+    if (!file) return kErrorFileNotFound;
     file->attributes = attributes;
     return 0;
 }
@@ -162,8 +160,8 @@ std::vector<Match> FindMatches(const std::string& pattern) {
 
 std::uint32_t RemoveFile(const std::string& path) {
     const auto found = files.find(path);
-    if (found == files.end()) return kFileNotFound;
-    if (found->second->open) return kSharingViolation;
+    if (found == files.end()) return kErrorFileNotFound;
+    if (found->second->open) return kErrorSharingViolation;
     files.erase(found);
     return 0;
 }
@@ -171,15 +169,15 @@ std::uint32_t RemoveFile(const std::string& path) {
 std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
     const File* file = Find(path);
     bytes = file ? file->bytes : std::vector<std::uint8_t>{};
-    return file ? 0 : kFileNotFound;
+    return file ? 0 : kErrorFileNotFound;
 }
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     const File* target = Find(to);
-    if (target && (target->attributes & kReadOnly)) return kAccessDenied;
+    if (target && (target->attributes & kAttributeReadOnly)) return kErrorAccessDenied;
     const auto source = files.find(from);
-    if (source == files.end()) return kFileNotFound;
-    if (source->second->open || (target && target->open)) return kSharingViolation;
+    if (source == files.end()) return kErrorFileNotFound;
+    if (source->second->open || (target && target->open)) return kErrorSharingViolation;
     if (from == to) return 0;
     std::shared_ptr<File> moved = std::move(source->second);
     files.erase(source);

@@ -7,20 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "runtime/files/file_attributes.h"
+
 namespace runtime::platform {
 
-constexpr std::uint32_t kFileNotFound = 2;
-constexpr std::uint32_t kPathNotFound = 3;
-constexpr std::uint32_t kAccessDenied = 5;
-constexpr std::uint32_t kSharingViolation = 32;
-constexpr std::uint32_t kLockViolation = 33;
-constexpr std::uint32_t kFileExists = 80;
+// The Win32 error codes the backends give back, named after ERROR_FILE_NOT_FOUND and the rest.
+constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorPathNotFound = 3;
+constexpr std::uint32_t kErrorAccessDenied = 5;
+constexpr std::uint32_t kErrorSharingViolation = 32;
+constexpr std::uint32_t kErrorLockViolation = 33;
+constexpr std::uint32_t kErrorFileExists = 80;
 
 // What opening does with the name.
 enum class Disposition {
     OpenOrCreate,  // a missing file is created empty
-    CreateNew,     // only a new file: kFileExists when the name is taken
-    OpenExisting,  // only a file that is there: kFileNotFound when it is not
+    CreateNew,     // only a new file: kErrorFileExists when the name is taken
+    OpenExisting,  // only a file that is there: kErrorFileNotFound when it is not
 };
 
 // An open file, closed when it goes.
@@ -52,6 +55,13 @@ private:
 
 std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes);
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes);
+
+// True when `path` exists and has one of `attributes`. Windows refuses to write a read-only
+// file whoever asks; Wine run by root would not, so the backends ask first.
+inline bool HasAttribute(const std::string& path, std::uint32_t attributes) {
+    std::uint32_t found = 0;
+    return GetAttributes(path, found) == 0 && (found & attributes) != 0;
+}
 
 struct Match {
     std::string path;  // the folder part of the pattern followed by the entry's name

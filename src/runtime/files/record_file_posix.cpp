@@ -26,15 +26,15 @@ constexpr std::uint32_t kInvalidParameter = 87;
 
 std::uint32_t CodeOf(int error) {
     switch (error) {
-        case ENOENT: return kFileNotFound;
-        case ENOTDIR: return kPathNotFound;
+        case ENOENT: return kErrorFileNotFound;
+        case ENOTDIR: return kErrorPathNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
         case EBADF:  // reading a file opened for writing, or the other way round
-            return kAccessDenied;
-        case EWOULDBLOCK: return kSharingViolation;
+            return kErrorAccessDenied;
+        case EWOULDBLOCK: return kErrorSharingViolation;
         case EMFILE:
         case ENFILE: return kTooManyOpenFiles;
         case ENOSPC:
@@ -62,18 +62,18 @@ struct DirCloser {
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     struct stat st;
-    if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kAccessDenied;
+    if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kErrorAccessDenied;
     const int creating = how == Disposition::CreateNew      ? O_CREAT | O_EXCL
                          : how == Disposition::OpenExisting ? 0
                                                             : O_CREAT;
     const int fd = ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | creating | O_CLOEXEC, 0666);
-    if (fd < 0 && errno == EEXIST) return kFileExists;
+    if (fd < 0 && errno == EEXIST) return kErrorFileExists;
     // Where a missing file would be created, a missing name can only be a missing folder.
-    if (fd < 0) return errno == ENOENT && creating ? kPathNotFound : CodeOf(errno);
+    if (fd < 0) return errno == ENOENT && creating ? kErrorPathNotFound : CodeOf(errno);
     handle_ = fd;
     if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         Close();
-        return kAccessDenied;
+        return kErrorAccessDenied;
     }
     // One lock per open file description: a second opener, even in this process, is refused.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -137,17 +137,17 @@ std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) 
     attributes = 0;
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
-    attributes = S_ISDIR(st.st_mode) ? 0x10u : 0x20u;
-    if (ReadOnlyMode(st.st_mode)) attributes |= 0x01u;
+    attributes = S_ISDIR(st.st_mode) ? kAttributeFolder : kAttributeArchive;
+    if (ReadOnlyMode(st.st_mode)) attributes |= kAttributeReadOnly;
     const std::string name = NamePart(path);
-    if (name.size() > 1 && name[0] == '.' && name != "..") attributes |= 0x02u;
+    if (name.size() > 1 && name[0] == '.' && name != "..") attributes |= kAttributeHidden;
     return 0;
 }
 
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
-    const mode_t mode = (attributes & 0x01u) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
+    const mode_t mode = (attributes & kAttributeReadOnly) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
     if (chmod(path.c_str(), mode & 07777) != 0) return CodeOf(errno);
     return 0;
 }
@@ -193,7 +193,7 @@ std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& byt
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     struct stat st;
-    if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode))) return kAccessDenied;
+    if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode))) return kErrorAccessDenied;
     if (stat(from.c_str(), &st) != 0) return CodeOf(errno);
     if (::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
     return 0;

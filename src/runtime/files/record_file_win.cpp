@@ -32,12 +32,7 @@ bool Seek(HANDLE h, std::int64_t offset) {
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     const std::wstring wide = WideFromAnsi(path);
-    // Windows refuses to write a read-only file; Wine run by root would not, so we ask first.
-    if (forWriting) {
-        const DWORD attributes = GetFileAttributesW(wide.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            return kAccessDenied;
-    }
+    if (forWriting && HasAttribute(path, kAttributeReadOnly)) return kErrorAccessDenied;
     const DWORD disposition = how == Disposition::CreateNew      ? CREATE_NEW
                               : how == Disposition::OpenExisting ? OPEN_EXISTING
                                                                  : OPEN_ALWAYS;
@@ -45,7 +40,7 @@ std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Dispositi
                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        return error == ERROR_ALREADY_EXISTS ? kFileExists : error;
+        return error == ERROR_ALREADY_EXISTS ? kErrorFileExists : error;
     }
     handle_ = reinterpret_cast<std::intptr_t>(h);
     disk_ = GetFileType(h) == FILE_TYPE_DISK;
@@ -149,13 +144,9 @@ std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& byt
 }
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
-    const std::wstring target = WideFromAnsi(to);
     // Wine's MoveFileExW replaces a read-only file (and drops the attribute); Windows refuses.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-        return kAccessDenied;
-    if (!MoveFileExW(WideFromAnsi(from).c_str(), target.c_str(),
+    if (HasAttribute(to, kAttributeReadOnly | kAttributeFolder)) return kErrorAccessDenied;
+    if (!MoveFileExW(WideFromAnsi(from).c_str(), WideFromAnsi(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return GetLastError();
     return 0;

@@ -14,7 +14,6 @@ namespace runtime {
 
 namespace {
 
-constexpr int kDiskFull = 61, kBadFileName = 64;  // error numbers
 constexpr std::uint32_t kWillNotTake = kAttributeReadOnly | kAttributeHidden | kAttributeSystem;
 constexpr std::uint32_t kChangeable = kWillNotTake | kAttributeArchive;
 
@@ -24,8 +23,8 @@ constexpr int kTries = 10;
 constexpr auto kBetweenTries = std::chrono::milliseconds(25);
 
 bool Busy(std::uint32_t code) {
-    return code == platform::kAccessDenied || code == platform::kSharingViolation ||
-           code == platform::kLockViolation;
+    return code == platform::kErrorAccessDenied || code == platform::kErrorSharingViolation ||
+           code == platform::kErrorLockViolation;
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -63,11 +62,11 @@ bool ReplacementFile::Open() {
     }
     if (readOnly_ == ReadOnlyTarget::Refuse && platform::GetAttributes(target_, attributes) == 0 &&
         (attributes & kAttributeReadOnly)) {
-        RecordPlatformError(platform::kAccessDenied);
+        RecordPlatformError(platform::kErrorAccessDenied);
         return false;
     }
-    std::uint32_t code = platform::kFileExists;
-    for (int n = 0; code == platform::kFileExists; ++n) {
+    std::uint32_t code = platform::kErrorFileExists;
+    for (int n = 0; code == platform::kErrorFileExists; ++n) {
         const std::string name = ReplacementName(target_, n);
         if (name.empty()) break;  // every name is taken
         if (SameName(name, target_)) continue;
@@ -92,7 +91,7 @@ bool ReplacementFile::Write(const void* data, std::size_t size) {
 bool ReplacementFile::CopyTarget() {
     std::vector<std::uint8_t> bytes;
     const std::uint32_t code = platform::ReadShared(target_, bytes);
-    if (code == platform::kFileNotFound) return true;
+    if (code == platform::kErrorFileNotFound) return true;
     if (code != 0) {
         RecordPlatformError(code);
         return false;
@@ -129,7 +128,7 @@ std::uint32_t ReplacementFile::Replace() {
     const bool exists = platform::GetAttributes(target_, attributes) == 0;
     if (exists && ((attributes & kAttributeFolder) ||
                    (readOnly_ == ReadOnlyTarget::Refuse && (attributes & kAttributeReadOnly))))
-        return platform::kAccessDenied;
+        return platform::kErrorAccessDenied;
     const bool clear = exists && readOnly_ == ReadOnlyTarget::Clear && (attributes & kWillNotTake);
     if (clear) {
         if (const std::uint32_t code = platform::SetAttributes(target_, kAttributeArchive)) return code;

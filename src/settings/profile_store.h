@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace app {
+namespace settings {
 
 class ProfileStore {
 public:
@@ -59,4 +59,4 @@ private:
     bool refuseWrites_ = false;
 };
 
-}  // namespace app
+}  // namespace settings

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "runtime/canvas/colors.h"
 
-namespace app {
+namespace settings {
 
 struct SettingsRecord {
     runtime::COLORREF Borde = 0;    // border colour of the painted polygon
@@ -30,4 +30,4 @@ void SettingsFile(const std::string& action, ProfileStore& store, const std::str
 // The settings file's name in `programFolder`, cut to 259 characters.
 std::string SettingsPath(const std::string& programFolder);
 
-}  // namespace app
+}  // namespace settings

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 
-namespace app {
+namespace settings {
 
 namespace {
 
@@ -69,4 +69,4 @@ std::string MemoryProfileStore::Contents(const std::string& path) const {
     return text;
 }
 
-}  // namespace app
+}  // namespace settings

@@ -1,9 +1,9 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include "runtime/files/number_text.h"
 #include "runtime/files/program_folder.h"
 
-namespace app {
+namespace settings {
 
 SettingsRecord Settings;
 
@@ -47,4 +47,4 @@ void SettingsFile(const std::string& action, ProfileStore& store, const std::str
 
 void SettingsFile(const std::string& action) { SettingsFile(action, PlatformProfileStore(), runtime::ExecutableFolder()); }
 
-}  // namespace app
+}  // namespace settings

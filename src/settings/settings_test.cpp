@@ -1,10 +1,10 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
 #include "runtime/files/error_number.h"
 
-namespace app {
+namespace settings {
 namespace {
 
 const std::string kFolder = "C:\\Programas\\Poligonos\\";
@@ -166,4 +166,4 @@ TEST(SettingsFile, LongFolderNamesAreCutTo259) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace settings

@@ -1,6 +1,6 @@
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 
-namespace app {
+namespace settings {
 
 // Only the host tests run this build, and they keep their settings in memory.
 ProfileStore& PlatformProfileStore() {
@@ -8,4 +8,4 @@ ProfileStore& PlatformProfileStore() {
     return store;
 }
 
-}  // namespace app
+}  // namespace settings

@@ -1,10 +1,11 @@
 #include <windows.h>
 
-#include "app/profile_store.h"
+#include "settings/profile_store.h"
 #include "runtime/files/error_number.h"
+#include "runtime/files/record_file_platform.h"
 #include "runtime/files/replacement_file.h"
 
-namespace app {
+namespace settings {
 
 namespace {
 
@@ -21,9 +22,7 @@ public:
 
     void Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path) override {
-        // Windows refuses to write a read-only file; Wine run by root would write it anyway.
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
+        if (runtime::platform::HasAttribute(path, runtime::kAttributeReadOnly)) return;
         WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
     }
 
@@ -48,4 +47,4 @@ ProfileStore& PlatformProfileStore() {
     return store;
 }
 
-}  // namespace app
+}  // namespace settings
