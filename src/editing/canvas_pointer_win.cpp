@@ -7,7 +7,6 @@ namespace editing {
 
 namespace {
 
-WNDPROC previousProcedure = nullptr;
 HWND titledWindow = nullptr;
 
 void SetSharedCursor(const wchar_t* which) {
@@ -22,7 +21,8 @@ void Answer(const PointerResponse& response) {
 }
 
 // Looks at the three pointer messages and passes every message on unchanged.
-LRESULT CALLBACK CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                          runtime::SubclassState*) {
     const PointerPosition p = PositionFromMessage(static_cast<std::uint32_t>(lParam));
     switch (message) {
     case WM_LBUTTONDOWN: Answer(PointerPressed(p)); break;
@@ -30,7 +30,7 @@ LRESULT CALLBACK CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONUP: Answer(PointerReleased(p)); break;
     default: break;
     }
-    return CallWindowProcW(previousProcedure, window, message, wParam, lParam);
+    return runtime::CallPrevious(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -38,8 +38,7 @@ LRESULT CALLBACK CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPA
 void TrackPointerOn(HWND canvas, HWND titled) {
     if (!canvas) return;
     titledWindow = titled;
-    previousProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasPointerProc)));
+    runtime::InstallSubclass(canvas, CanvasPointerProc);
 }
 
 }  // namespace editing

@@ -27,7 +27,6 @@ constexpr std::uint32_t kLabelStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr COLORREF kMidGrey = 0x00808080;
 const char* const kLabel = "Color Seleccionado";
 
-WNDPROC PreviousPaletteProc = nullptr;
 HWND FavoritesSavedFocus = nullptr;
 int ChooserOpen = 0;
 
@@ -102,7 +101,7 @@ void PickSelectedColor(unsigned x, unsigned y) {
     ShowSelectedColor(SelectedColor == 0 ? kWhite : kBlack);
 }
 
-LRESULT CALLBACK PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, SubclassState*) {
     const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
     switch (message) {
     case WM_MOUSEMOVE: Hover(x, y); break;
@@ -110,7 +109,7 @@ LRESULT CALLBACK PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_RBUTTONDOWN: PickSelectedColor(x, y); break;
     default: break;
     }
-    return CallWindowProcW(PreviousPaletteProc, window, message, wParam, lParam);
+    return CallPrevious(window, message, wParam, lParam);
 }
 
 void Open(HWND dialog) {
@@ -180,10 +179,7 @@ INT_PTR ShowFavoritesDialog(HWND owner) {
     for (int id : {kArchiveButton, kLeaveButton, kResetButton}) SetControlFont(dialog, id, buttonFont);
 
     HWND palette = GetDlgItem(dialog, kPaletteControl);
-    if (palette) {
-        PreviousPaletteProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(palette, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PaletteWindowProc)));
-    }
+    if (palette) InstallSubclass(palette, PaletteWindowProc);
     const INT_PTR result = ShowDialogModal(dialog, FavoritesDialogCallback);
     EndFont(buttonFont);
     FavoritesDialog = nullptr;

@@ -1,0 +1,24 @@
+#pragma once
+// Dialog windows made from an in-memory template (dialog_template.h), hidden until shown,
+// with their icons. Every one has the services' dialog procedure, which hands its messages to
+// the callback given to ShowDialogModal and paints its canvas controls.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/dialogs/dialog_template.h"
+
+namespace runtime {
+
+enum class DialogMode {
+    Pixels,       // geometry in pixels, the size being the client area
+    DialogUnits,  // geometry in units of the dialog font, placed by the platform
+};
+
+HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_t y, std::int32_t width,
+               std::int32_t height, std::uint32_t style, std::uint32_t extendedStyle, DialogMode mode);
+void SetDialogIcon(HWND dialog, const wchar_t* iconResource);
+
+}  // namespace runtime

@@ -1,0 +1,12 @@
+#include "runtime/dialogs/message_prompt_win.h"
+
+#include "runtime/files/platform_text.h"
+
+namespace runtime {
+
+int MessagePrompt(const std::string& text, UINT style, const std::string& title) {
+    Sleep(5);
+    return MessageBoxW(nullptr, WideFromAnsi(text).c_str(), WideFromAnsi(title).c_str(), style);
+}
+
+}  // namespace runtime
