@@ -11,7 +11,7 @@ JOBS  ?= $(shell nproc)
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: package all deps host win64 test check-layers test-host test-win64 test-stress test-fuzz fuzz fuzz-build bench bench-wine run clean
+.PHONY: package all deps host win64 test check-layers check-format format test-host test-win64 test-stress test-fuzz fuzz fuzz-build bench bench-wine run clean
 
 all: host win64
 
@@ -47,7 +47,14 @@ test-win64: win64
 	@scripts/with-wine ctest --test-dir $(WIN) --output-on-failure
 	@grep -h -E '^\[ (GDI|E2E)' $(WIN)/Testing/Temporary/LastTest.log || true
 
-test: check-layers test-host test-win64 test-fuzz
+test: check-layers check-format test-host test-win64 test-fuzz
+
+# Every C++ file as the project's .clang-format has it; `make format` rewrites them so.
+check-format: deps
+	@scripts/check-format
+
+format: deps
+	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 # No file under src/ includes from a layer above its own (the layers are listed in the script).
 check-layers:
