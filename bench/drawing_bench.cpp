@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
 #include "runtime/bmp/bmp_writer.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 // The counting allocator pairs malloc with free on purpose.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
@@ -30,8 +30,12 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -202,10 +206,10 @@ struct CairoScene {
 
 void CairoMesh(CairoScene& s) {
     cairo_set_source_rgb(s.cr, 0, 0, 0);
-        for (int k = 1; k <= 32; ++k) {
-            const auto p = polygon::TemplatePointAt(k);
-            cairo_rectangle(s.cr, p.x, p.y, 8, 8);
-        }
+    for (int k = 1; k <= 32; ++k) {
+        const auto p = polygon::TemplatePointAt(k);
+        cairo_rectangle(s.cr, p.x, p.y, 8, 8);
+    }
     cairo_fill(s.cr);
     s.Outline();
     cairo_set_line_width(s.cr, 1);
@@ -284,7 +288,7 @@ BENCHMARK(SaveCanvas)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per step so the ratios can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         // With repetitions the median is what counts; a single run stands for itself.
         for (const Run& run : runs) {
@@ -306,13 +310,17 @@ int main(int argc, char** argv) {
     auto& t = reporter.seconds;
     if (t.count("Floor") && t.count("DragStep") && t.count("PaintStep")) {
         auto ratio = [&](const char* a, const char* b) { return t[a] / t[b]; };
-        std::printf("\ndrag step  / floor: %.3f  (target at most 1.2)\n", ratio("DragStep", "Floor"));
-        std::printf("paint step / floor: %.3f  (target at most 1.5)\n", ratio("PaintStep", "Floor"));
+        std::printf("\ndrag step  / floor: %.3f  (target at most 1.2)\n",
+                    ratio("DragStep", "Floor"));
+        std::printf("paint step / floor: %.3f  (target at most 1.5)\n",
+                    ratio("PaintStep", "Floor"));
         if (t.count("CairoDragStep") && t.count("CairoPaintStep")) {
-            std::printf("cairo drag / floor: %.3f, drag step / cairo drag: %.3f  (target below 1)\n",
-                        ratio("CairoDragStep", "Floor"), ratio("DragStep", "CairoDragStep"));
-            std::printf("cairo paint / floor: %.3f, paint step / cairo paint: %.3f  (target below 1)\n",
-                        ratio("CairoPaintStep", "Floor"), ratio("PaintStep", "CairoPaintStep"));
+            std::printf(
+                "cairo drag / floor: %.3f, drag step / cairo drag: %.3f  (target below 1)\n",
+                ratio("CairoDragStep", "Floor"), ratio("DragStep", "CairoDragStep"));
+            std::printf(
+                "cairo paint / floor: %.3f, paint step / cairo paint: %.3f  (target below 1)\n",
+                ratio("CairoPaintStep", "Floor"), ratio("PaintStep", "CairoPaintStep"));
             std::printf("drawing alone, ours / cairo: mesh %.3f, painted %.3f\n",
                         ratio("DragDrawingOnly", "CairoDragDrawingOnly"),
                         ratio("PaintDrawingOnly", "CairoPaintDrawingOnly"));
@@ -321,7 +329,8 @@ int main(int argc, char** argv) {
     if (t.count("Floor") && t.count("DragChangedStep") && t.count("HoverStep")) {
         std::printf("drag step, changed area only / floor: %.3f  (target at most 0.25)\n",
                     t["DragChangedStep"] / t["Floor"]);
-        std::printf("hover step / floor: %.3f  (target at most 0.05)\n", t["HoverStep"] / t["Floor"]);
+        std::printf("hover step / floor: %.3f  (target at most 0.05)\n",
+                    t["HoverStep"] / t["Floor"]);
     }
     if (t.count("PaintFarDrawingOnly") && t.count("PaintDrawingOnly"))
         std::printf("painted with far vertices / painted, drawing alone: %.3f\n",

@@ -28,8 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FavoriteColors = {};
     const std::size_t cells = std::min<std::size_t>(size / kRecordLength, FavoriteColumns);
     for (std::size_t k = 0; k < cells; ++k)
-        FavoriteColors[0][k] = DecodeRecord(std::span(data + k * kRecordLength, data + (k + 1) * kRecordLength)
-                                                .first<kRecordLength>());
+        FavoriteColors[0][k] =
+            DecodeRecord(std::span(data + k * kRecordLength, data + (k + 1) * kRecordLength)
+                             .first<kRecordLength>());
     // The first row only: the other cells would draw the same way, at 130 boxes an input.
     ClearPalette(Picture());
     runtime::SetPenWidth(SwatchPenWidth);

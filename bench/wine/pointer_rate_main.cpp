@@ -66,7 +66,8 @@ bool Measure(const char* path, Rates& rates) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: poligonos_pointer_bench poligonos.exe [whole_frames.exe [runs]]\n");
+        std::fprintf(stderr,
+                     "usage: poligonos_pointer_bench poligonos.exe [whole_frames.exe [runs]]\n");
         return 2;
     }
     const bool compared = argc > 2;
@@ -78,8 +79,10 @@ int main(int argc, char** argv) {
     }
     std::printf("pointer moves per second under Wine, median of %d runs of %d posted moves:\n",
                 runs, kMoves);
-    std::printf("                           %12s%s\n", "program", compared ? "  whole frames     ratio" : "");
-    auto line = [&](const char* name, const std::vector<double>& ours, const std::vector<double>& theirs) {
+    std::printf("                           %12s%s\n", "program",
+                compared ? "  whole frames     ratio" : "");
+    auto line = [&](const char* name, const std::vector<double>& ours,
+                    const std::vector<double>& theirs) {
         std::printf("  %-24s %12.0f", name, Median(ours));
         if (compared) std::printf("  %12.0f  %8.2f", Median(theirs), Median(ours) / Median(theirs));
         std::printf("\n");

@@ -5,6 +5,8 @@
 
 namespace runtime {
 
-bool OnlyWhatChanged() { return false; }
+bool OnlyWhatChanged() {
+    return false;
+}
 
 }  // namespace runtime

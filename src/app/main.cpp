@@ -1,6 +1,7 @@
 // Poligonos: prepares the common controls, loads the settings, runs the main window until it
 // is closed, and stores the settings again.
 #include <windows.h>
+// after windows.h, which it needs
 #include <commctrl.h>
 
 #include "app/main_window_win.h"
@@ -12,7 +13,8 @@ void InitialiseCommonControls() {
     HMODULE library = LoadLibraryA("COMCTL32.DLL");
     if (!library) return;  // the plain controls we use are there anyway
     using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    auto initEx = reinterpret_cast<InitEx>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
+    auto initEx = reinterpret_cast<InitEx>(
+        reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
     if (initEx) {
         INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), 0x9FF};
         initEx(&classes);

@@ -4,10 +4,10 @@
 
 #include "app/main_window_texts.h"
 #include "app/main_window_win.h"
-#include "settings/settings.h"
 #include "editing/vertex_dialog_win.h"
 #include "favorites/favorites_dialog_win.h"
 #include "favorites/selected_color.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
 #include "runtime/bmp/bmp_writer.h"
@@ -15,7 +15,7 @@
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace app {
 
@@ -36,7 +36,8 @@ void Initialise(HWND window) {
     polygon::SideCount = 3;
     SendToControl(window, kSideList, LB_RESETCONTENT);
     SendToControl(window, kWidthList, LB_RESETCONTENT);
-    for (int n = polygon::kMinSides; n <= polygon::kMaxSides; ++n) ListAdd(window, kSideList, SideItemText(n));
+    for (int n = polygon::kMinSides; n <= polygon::kMaxSides; ++n)
+        ListAdd(window, kSideList, SideItemText(n));
     for (int n = 1; n <= 10; ++n) ListAdd(window, kWidthList, WidthItemText(n));
     ListSelect(window, kWidthList, Settings.Grosor);  // a width outside 1 .. 10 selects nothing
     KeepProgramFolder();
@@ -101,24 +102,46 @@ void ChooseSides(HWND window) {
 
 void Command(HWND window, int id, int notification) {
     switch (id) {
-    case kSavePicture: SavePicture(); break;
-    case kAuthor: ShowAuthor(); break;
-    case kQuit: FinishDialog(MainWindow, 0); break;
-    case kBorderColor: ApplySelectedColor(Settings.Borde); break;
-    case kFillColor: ApplySelectedColor(Settings.Relleno); break;
-    case kPaperColor: ApplySelectedColor(Settings.Papel); break;
-    case kFavoriteColors: OpenFavoritesDialog(); break;
-    case kVertexProperties: OpenVertexDialog(); break;
-    case kPaintButton: polygon::PaintPolygon(); break;
-    case kMeshButton: ShowMesh(); break;
-    case kSideList:
-        if (notification == LBN_SELCHANGE) ChooseSides(window);
-        break;
-    case kWidthList:
-        if (notification == LBN_SELCHANGE)
-            Settings.Grosor = static_cast<std::int16_t>(ItemNumber(ListGetText(window, kWidthList)));
-        break;
-    default: break;
+        case kSavePicture:
+            SavePicture();
+            break;
+        case kAuthor:
+            ShowAuthor();
+            break;
+        case kQuit:
+            FinishDialog(MainWindow, 0);
+            break;
+        case kBorderColor:
+            ApplySelectedColor(Settings.Borde);
+            break;
+        case kFillColor:
+            ApplySelectedColor(Settings.Relleno);
+            break;
+        case kPaperColor:
+            ApplySelectedColor(Settings.Papel);
+            break;
+        case kFavoriteColors:
+            OpenFavoritesDialog();
+            break;
+        case kVertexProperties:
+            OpenVertexDialog();
+            break;
+        case kPaintButton:
+            polygon::PaintPolygon();
+            break;
+        case kMeshButton:
+            ShowMesh();
+            break;
+        case kSideList:
+            if (notification == LBN_SELCHANGE) ChooseSides(window);
+            break;
+        case kWidthList:
+            if (notification == LBN_SELCHANGE)
+                Settings.Grosor =
+                    static_cast<std::int16_t>(ItemNumber(ListGetText(window, kWidthList)));
+            break;
+        default:
+            break;
     }
 }
 
@@ -126,21 +149,21 @@ void Command(HWND window, int id, int notification) {
 
 INT_PTR MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
-    case WM_INITDIALOG:
-        Initialise(window);
-        break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(wParam, SavedFocus);
-        break;
-    case WM_COMMAND:
-        Command(window, LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_DESTROY:
-        polygon::ReleaseCanvas();
-        ReleaseMenuPictures();
-        break;
-    default:
-        break;
+        case WM_INITDIALOG:
+            Initialise(window);
+            break;
+        case WM_NCACTIVATE:
+            KeepFocusAcrossActivation(wParam, SavedFocus);
+            break;
+        case WM_COMMAND:
+            Command(window, LOWORD(wParam), HIWORD(wParam));
+            break;
+        case WM_DESTROY:
+            polygon::ReleaseCanvas();
+            ReleaseMenuPictures();
+            break;
+        default:
+            break;
     }
     return 0;  // the services' default handling follows every message
 }

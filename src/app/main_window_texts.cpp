@@ -14,15 +14,21 @@ std::string TwoDigits(int n) {
 
 }  // namespace
 
-std::string SideItemText(int sides) { return TwoDigits(sides) + " lados"; }
+std::string SideItemText(int sides) {
+    return TwoDigits(sides) + " lados";
+}
 
-std::string WidthItemText(int width) { return TwoDigits(width) + " grosor borde"; }
+std::string WidthItemText(int width) {
+    return TwoDigits(width) + " grosor borde";
+}
 
 int ItemNumber(const std::string& item) {
     return runtime::StoreInt32(runtime::TextToNumber(item.substr(0, 2)));
 }
 
-std::string PictureFileName(int sides) { return "poligono " + runtime::NumberToTextTrim(sides) + ".bmp"; }
+std::string PictureFileName(int sides) {
+    return "poligono " + runtime::NumberToTextTrim(sides) + ".bmp";
+}
 
 std::string AuthorText() {
     return "Realizado por:\r\nBelmar 2018\r\n\r\nVisitame en: \r\nhttps://poligonos.example.org/";

@@ -24,7 +24,8 @@ TEST(MainWindowTexts, PictureNameAuthorBoxAndFolder) {
     EXPECT_EQ(PictureFileName(32), "poligono 32.bmp");
     const std::string author = AuthorText();
     EXPECT_EQ(author.substr(0, 30), "Realizado por:\r\nBelmar 2018\r\n\r");
-    EXPECT_NE(author.find("\r\n\r\nVisitame en: \r\n"), std::string::npos) << "blank line, trailing blank";
+    EXPECT_NE(author.find("\r\n\r\nVisitame en: \r\n"), std::string::npos)
+        << "blank line, trailing blank";
     EXPECT_NE(author.find(".example.org"), std::string::npos);
 }
 

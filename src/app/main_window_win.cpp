@@ -3,13 +3,13 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/settings.h"
 #include "editing/canvas_pointer_win.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace app {
 
@@ -22,9 +22,9 @@ HMENU MainMenu = nullptr;
 
 namespace {
 
-constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_THICKFRAME |
-                                       WS_MINIMIZEBOX | DS_CENTER | DS_MODALFRAME | DS_SETFONT |
-                                       DS_NOFAILCREATE | DS_3DLOOK;
+constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
+                                       WS_THICKFRAME | WS_MINIMIZEBOX | DS_CENTER | DS_MODALFRAME |
+                                       DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
 static_assert(kWindowStyle == 0x94C608D4);
 constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 810, kClientHeight = 890;
@@ -65,7 +65,8 @@ Bitmap MakeColorSwatch(runtime::COLORREF color) {
 
 void AttachPicture(HMENU menu, int position, Bitmap picture, std::vector<Bitmap>& keep) {
     if (!picture) return;  // the item works without its picture
-    SetMenuItemBitmaps(menu, static_cast<UINT>(position), MF_BYPOSITION, picture.Get(), picture.Get());
+    SetMenuItemBitmaps(menu, static_cast<UINT>(position), MF_BYPOSITION, picture.Get(),
+                       picture.Get());
     keep.push_back(std::move(picture));
 }
 
@@ -134,7 +135,9 @@ HMENU BuildMainMenu(HWND window) {
     return bar;
 }
 
-void ReleaseMenuPictures() { menuPictures.clear(); }
+void ReleaseMenuPictures() {
+    menuPictures.clear();
+}
 
 INT_PTR CreateMainWindow(HWND owner) {
     MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
@@ -159,7 +162,8 @@ INT_PTR CreateMainWindow(HWND owner) {
 
     Font listFont(CreateListFont());
     for (int id : {kSideList, kWidthList})
-        SendMessageW(GetDlgItem(MainWindow, id), WM_SETFONT, reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
+        SendMessageW(GetDlgItem(MainWindow, id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
 
     const INT_PTR result = ShowDialogModal(MainWindow, MainWindowCallback);
     MainWindow = nullptr;

@@ -23,11 +23,13 @@ bool Hits(const polygon::VertexRecord& v, PointerPosition p) {
 // the 32-bit range and wrap round to the other side.
 std::int32_t Moved(std::int32_t coordinate, std::int32_t delta) {
     const std::int64_t sum = std::int64_t{coordinate} + delta;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-polygon::VertexRecord& Grabbed() { return polygon::VertexTable[GrabbedIndex]; }
+polygon::VertexRecord& Grabbed() {
+    return polygon::VertexTable[GrabbedIndex];
+}
 
 }  // namespace
 
@@ -37,8 +39,8 @@ PointerPosition PositionFromMessage(std::uint32_t lParam) {
 
 std::string PositionText(PointerPosition p) {
     using runtime::NumberToTextTrim;
-    return "X : " + NumberToTextTrim(p.x) + " Y : " + NumberToTextTrim(p.y) + " :: " +
-           NumberToTextTrim(GrabbedIndex);
+    return "X : " + NumberToTextTrim(p.x) + " Y : " + NumberToTextTrim(p.y) +
+           " :: " + NumberToTextTrim(GrabbedIndex);
 }
 
 PointerResponse PointerPressed(PointerPosition p) {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/settings.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace editing {
 namespace {

@@ -10,7 +10,8 @@ namespace {
 HWND titledWindow = nullptr;
 
 void SetSharedCursor(const wchar_t* which) {
-    SetCursor(static_cast<HCURSOR>(LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE)));
+    SetCursor(static_cast<HCURSOR>(
+        LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE)));
 }
 
 void Answer(const PointerResponse& response) {
@@ -25,10 +26,17 @@ LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                           runtime::SubclassState*) {
     const PointerPosition p = PositionFromMessage(static_cast<std::uint32_t>(lParam));
     switch (message) {
-    case WM_LBUTTONDOWN: Answer(PointerPressed(p)); break;
-    case WM_MOUSEMOVE: Answer(PointerMoved(p)); break;
-    case WM_LBUTTONUP: Answer(PointerReleased(p)); break;
-    default: break;
+        case WM_LBUTTONDOWN:
+            Answer(PointerPressed(p));
+            break;
+        case WM_MOUSEMOVE:
+            Answer(PointerMoved(p));
+            break;
+        case WM_LBUTTONUP:
+            Answer(PointerReleased(p));
+            break;
+        default:
+            break;
     }
     return runtime::CallPrevious(window, message, wParam, lParam);
 }

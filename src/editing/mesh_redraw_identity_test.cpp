@@ -8,12 +8,12 @@
 #include <random>
 #include <string>
 
-#include "ids/program_ids.h"
-#include "settings/settings.h"
 #include "editing/canvas_pointer.h"
 #include "editing/vertex_dialog.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
+#include "settings/settings.h"
 
 namespace editing {
 namespace {
@@ -26,8 +26,8 @@ constexpr PixelRect kWhole{0, 0, 800, 800};
 struct CountingPresenter : ControlPresenter {
     int partial = 0;
     void Present(const PixelRect& area) override {
-        partial += area.left != kWhole.left || area.top != kWhole.top || area.right != kWhole.right ||
-                   area.bottom != kWhole.bottom;
+        partial += area.left != kWhole.left || area.top != kWhole.top ||
+                   area.right != kWhole.right || area.bottom != kWhole.bottom;
     }
 };
 
@@ -91,16 +91,19 @@ struct MeshRedraw : ::testing::Test {
     // Mostly a few pixels, now and then far across or off the canvas.
     PointerPosition NextPointer(PointerPosition p) {
         if (Below(6) == 0) return {Below(2) ? 65535 : Below(900), Below(3) ? Below(900) : 65535};
-        return {std::clamp(p.x + Below(41) - 20, 0, 65535), std::clamp(p.y + Below(41) - 20, 0, 65535)};
+        return {std::clamp(p.x + Below(41) - 20, 0, 65535),
+                std::clamp(p.y + Below(41) - 20, 0, 65535)};
     }
     std::string TypedCoordinate() {
-        static const char* const kFar[] = {"-2147483648", "2147483647", "-70000", "99999", "-8", "805"};
+        static const char* const kFar[] = {"-2147483648", "2147483647", "-70000",
+                                           "99999",       "-8",         "805"};
         return Below(3) == 0 ? kFar[Below(6)] : std::to_string(Below(840) - 20);
     }
 
     void Drag(int sides) {
         const polygon::VertexRecord& v = polygon::VertexTable[1 + Below(sides)];
-        if (v.x < 0 || v.y < 0 || v.x > 65535 - 8 || v.y > 65535 - 8) return;  // no pointer reaches it
+        if (v.x < 0 || v.y < 0 || v.x > 65535 - 8 || v.y > 65535 - 8)
+            return;  // no pointer reaches it
         PointerPosition p{v.x + Below(9), v.y + Below(9)};
         PointerPressed(p);
         for (int move = Below(5); move >= 0; --move) {
@@ -123,31 +126,32 @@ TEST_F(MeshRedraw, DragsAndTypedMovesShowTheFullRedrawsPixels) {
         polygon::LoadTemplate(sides);
         for (int step = 0; step < 24; ++step) {
             const int kind = Below(8);
-            SCOPED_TRACE(testing::Message() << sides << " sides, step " << step << ", kind " << kind);
+            SCOPED_TRACE(testing::Message()
+                         << sides << " sides, step " << step << ", kind " << kind);
             switch (kind) {
-            case 0:
-                polygon::PaintPolygon();
-                ExpectControlShowsCanvas();
-                break;
-            case 1:
-                ChooseVertex(VertexItemText(1 + Below(sides)));
-                ExpectControlShowsCanvas();
-                break;
-            case 2:
-                ReleaseChosenVertex();
-                break;
-            case 3:
-                PointerMoved({Below(800), Below(800)});
-                ExpectControlShowsCanvas();
-                break;
-            case 4:
-                ChooseVertex(VertexItemText(1 + Below(sides)));
-                ApplyCoordinates(TypedCoordinate(), TypedCoordinate());
-                ExpectFullRedraw();
-                break;
-            default:
-                Drag(sides);
-                break;
+                case 0:
+                    polygon::PaintPolygon();
+                    ExpectControlShowsCanvas();
+                    break;
+                case 1:
+                    ChooseVertex(VertexItemText(1 + Below(sides)));
+                    ExpectControlShowsCanvas();
+                    break;
+                case 2:
+                    ReleaseChosenVertex();
+                    break;
+                case 3:
+                    PointerMoved({Below(800), Below(800)});
+                    ExpectControlShowsCanvas();
+                    break;
+                case 4:
+                    ChooseVertex(VertexItemText(1 + Below(sides)));
+                    ApplyCoordinates(TypedCoordinate(), TypedCoordinate());
+                    ExpectFullRedraw();
+                    break;
+                default:
+                    Drag(sides);
+                    break;
             }
             if (HasFatalFailure()) return;
         }

@@ -12,12 +12,15 @@ namespace {
 
 // Any number a user can type into the boxes is a valid choice of record, but only 0 .. 32
 // name one: a list item always names 1 .. SideCount.
-bool Named(int vertex) { return vertex >= 0 && vertex <= polygon::kMaxSides; }
+bool Named(int vertex) {
+    return vertex >= 0 && vertex <= polygon::kMaxSides;
+}
 
 void DrawMarker(int vertex, runtime::COLORREF color) {
     polygon::VertexRecord& v = polygon::VertexTable[vertex];
     v.markerColor = color;
-    polygon::DrawVertexMarker(polygon::CanvasHandle, v.x, v.y, v.markerWidth, v.markerHeight, color);
+    polygon::DrawVertexMarker(polygon::CanvasHandle, v.x, v.y, v.markerWidth, v.markerHeight,
+                              color);
 }
 
 }  // namespace

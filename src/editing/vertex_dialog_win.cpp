@@ -1,9 +1,9 @@
 #include "editing/vertex_dialog_win.h"
 
 #include "editing/vertex_dialog.h"
+#include "ids/program_ids.h"
 #include "polygon/vertex_model.h"
 #include "runtime/dialogs/dialog_services_win.h"
-#include "ids/program_ids.h"
 
 namespace editing {
 
@@ -13,8 +13,8 @@ using namespace runtime;
 namespace {
 
 // Captioned, without a system menu.
-constexpr std::uint32_t kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | DS_MODALFRAME |
-                                 DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+constexpr std::uint32_t kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
+                                 DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
 static_assert(kStyle == 0x94C000D4);
 constexpr std::uint32_t kExStyle = WS_EX_CONTROLPARENT | WS_EX_TOPMOST;
 constexpr std::uint32_t kCentredLabel = WS_CHILD | WS_VISIBLE | SS_CENTER;
@@ -31,48 +31,51 @@ void Initialise(HWND dialog) {
     lendControls(false);
 }
 
-bool Pressed(int notification) { return notification == BN_CLICKED || notification == 1; }
+bool Pressed(int notification) {
+    return notification == BN_CLICKED || notification == 1;
+}
 
 void Command(HWND dialog, int id, int notification) {
     switch (id) {
-    case kVertexList:
-        if (notification == CBN_SELCHANGE) {
-            const ShownCoordinates shown = ChooseVertex(ComboGetText(dialog, kVertexList));
-            SetText(GetDlgItem(dialog, kVertexXBox), shown.x);
-            SetText(GetDlgItem(dialog, kVertexYBox), shown.y);
-        }
-        break;
-    case kVertexApply:
-        if (Pressed(notification))
-            ApplyCoordinates(GetText(GetDlgItem(dialog, kVertexXBox)), GetText(GetDlgItem(dialog, kVertexYBox)));
-        break;
-    case kVertexLeave:
-        if (Pressed(notification)) {
-            ReleaseChosenVertex();
-            FinishDialog(dialog, 0);
-        }
-        break;
-    default:
-        break;  // IDOK and IDCANCEL (Enter, Esc) included: nothing
+        case kVertexList:
+            if (notification == CBN_SELCHANGE) {
+                const ShownCoordinates shown = ChooseVertex(ComboGetText(dialog, kVertexList));
+                SetText(GetDlgItem(dialog, kVertexXBox), shown.x);
+                SetText(GetDlgItem(dialog, kVertexYBox), shown.y);
+            }
+            break;
+        case kVertexApply:
+            if (Pressed(notification))
+                ApplyCoordinates(GetText(GetDlgItem(dialog, kVertexXBox)),
+                                 GetText(GetDlgItem(dialog, kVertexYBox)));
+            break;
+        case kVertexLeave:
+            if (Pressed(notification)) {
+                ReleaseChosenVertex();
+                FinishDialog(dialog, 0);
+            }
+            break;
+        default:
+            break;  // IDOK and IDCANCEL (Enter, Esc) included: nothing
     }
 }
 
 INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        Initialise(dialog);
-        break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(wParam, savedFocus);
-        break;
-    case WM_COMMAND:
-        Command(dialog, LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_DESTROY:
-        lendControls(true);  // however the dialog ends
-        break;
-    default:
-        break;
+        case WM_INITDIALOG:
+            Initialise(dialog);
+            break;
+        case WM_NCACTIVATE:
+            KeepFocusAcrossActivation(wParam, savedFocus);
+            break;
+        case WM_COMMAND:
+            Command(dialog, LOWORD(wParam), HIWORD(wParam));
+            break;
+        case WM_DESTROY:
+            lendControls(true);  // however the dialog ends
+            break;
+        default:
+            break;
     }
     return 0;
 }
@@ -84,11 +87,14 @@ INT_PTR ShowVertexDialog(LendControls lend) {
                             DialogMode::DialogUnits);
     if (!dialog) return 0;  // nothing was lent, so nothing needs giving back
     lendControls = lend;
-    AddControl(ControlKind::Label, dialog, kVertexPrompt, "Elija posicion de coordenada", 5, 5, 125, 15, 0, 0);
+    AddControl(ControlKind::Label, dialog, kVertexPrompt, "Elija posicion de coordenada", 5, 5, 125,
+               15, 0, 0);
     AddControl(ControlKind::ComboBox, dialog, kVertexList, "", 5, 20, 125, 40, 0, 0);
     AddControl(ControlKind::Label, dialog, kVertexXLabel, "X:", 5, 37, 25, 9, kCentredLabel, 0);
-    AddControl(ControlKind::TextBox, dialog, kVertexXBox, "", 30, 35, 25, 13, kDigitsBox, WS_EX_CLIENTEDGE);
-    AddControl(ControlKind::TextBox, dialog, kVertexYBox, "", 30, 50, 25, 13, kDigitsBox, WS_EX_CLIENTEDGE);
+    AddControl(ControlKind::TextBox, dialog, kVertexXBox, "", 30, 35, 25, 13, kDigitsBox,
+               WS_EX_CLIENTEDGE);
+    AddControl(ControlKind::TextBox, dialog, kVertexYBox, "", 30, 50, 25, 13, kDigitsBox,
+               WS_EX_CLIENTEDGE);
     AddControl(ControlKind::Label, dialog, kVertexYLabel, "Y:", 5, 52, 25, 9, kCentredLabel, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexApply, "Aplicar", 5, 65, 50, 15, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexLeave, "Salir", 75, 95, 50, 15, 0, 0);

@@ -6,9 +6,9 @@
 #include "favorites/label_text.h"
 #include "favorites/palette_picture.h"
 #include "favorites/selected_color.h"
+#include "ids/program_ids.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/program_folder.h"
-#include "ids/program_ids.h"
 
 namespace favorites {
 
@@ -30,14 +30,19 @@ const char* const kLabel = "Color Seleccionado";
 HWND FavoritesSavedFocus = nullptr;
 int ChooserOpen = 0;
 
-std::intptr_t DialogHandle() { return reinterpret_cast<std::intptr_t>(FavoritesDialog); }
+std::intptr_t DialogHandle() {
+    return reinterpret_cast<std::intptr_t>(FavoritesDialog);
+}
 
-void Justify(void* dc, int extra, int blanks) { SetTextJustification(static_cast<HDC>(dc), extra, blanks); }
+void Justify(void* dc, int extra, int blanks) {
+    SetTextJustification(static_cast<HDC>(dc), extra, blanks);
+}
 
 // The label in Tahoma 12-point bold, a font made for each drawing and ended after it.
 void DrawLabel(COLORREF textColor) {
     const int font = NewFont("Tahoma", 12, 1, 0);
-    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font, textColor, Justify);
+    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font, textColor,
+                  Justify);
     RedrawTarget();
     EndFont(font);  // the text is in the pixels now; the font is not selected anywhere
 }
@@ -104,10 +109,17 @@ void PickSelectedColor(unsigned x, unsigned y) {
 LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, SubclassState*) {
     const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
     switch (message) {
-    case WM_MOUSEMOVE: Hover(x, y); break;
-    case WM_LBUTTONDOWN: ChangeColor(x, y); break;
-    case WM_RBUTTONDOWN: PickSelectedColor(x, y); break;
-    default: break;
+        case WM_MOUSEMOVE:
+            Hover(x, y);
+            break;
+        case WM_LBUTTONDOWN:
+            ChangeColor(x, y);
+            break;
+        case WM_RBUTTONDOWN:
+            PickSelectedColor(x, y);
+            break;
+        default:
+            break;
     }
     return CallPrevious(window, message, wParam, lParam);
 }
@@ -132,25 +144,35 @@ void Reset() {
 void Command(HWND dialog, int id, int notification) {
     if (notification != 0 && notification != 1) return;
     switch (id) {
-    case kArchiveButton:
-        // After a failure the changes are still not on disk, so the button stays.
-        if (ArchiveFavorites()) EnableControl(dialog, kArchiveButton, false);
-        break;
-    case kResetButton: Reset(); break;
-    case kLeaveButton:
-        OfferToSaveFavorites();
-        FinishDialog(dialog, 0);
-        break;
-    default: break;
+        case kArchiveButton:
+            // After a failure the changes are still not on disk, so the button stays.
+            if (ArchiveFavorites()) EnableControl(dialog, kArchiveButton, false);
+            break;
+        case kResetButton:
+            Reset();
+            break;
+        case kLeaveButton:
+            OfferToSaveFavorites();
+            FinishDialog(dialog, 0);
+            break;
+        default:
+            break;
     }
 }
 
 INT_PTR FavoritesDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
-    case WM_INITDIALOG: Open(dialog); break;
-    case WM_NCACTIVATE: KeepFocusAcrossActivation(wParam, FavoritesSavedFocus); break;
-    case WM_COMMAND: Command(dialog, LOWORD(wParam), HIWORD(wParam)); break;
-    default: break;
+        case WM_INITDIALOG:
+            Open(dialog);
+            break;
+        case WM_NCACTIVATE:
+            KeepFocusAcrossActivation(wParam, FavoritesSavedFocus);
+            break;
+        case WM_COMMAND:
+            Command(dialog, LOWORD(wParam), HIWORD(wParam));
+            break;
+        default:
+            break;
     }
     return 0;
 }
@@ -165,18 +187,20 @@ void ClearCanvas(HWND dialog, int id) {
 }  // namespace
 
 INT_PTR ShowFavoritesDialog(HWND owner) {
-    HWND dialog = NewDialog(owner, "Tus Colores Favoritos Cargalos y Guardalos", kCentred, kCentred, 350, 357, 0,
-                            0, DialogMode::Pixels);
+    HWND dialog = NewDialog(owner, "Tus Colores Favoritos Cargalos y Guardalos", kCentred, kCentred,
+                            350, 357, 0, 0, DialogMode::Pixels);
     if (!dialog) return 0;
     AddControl(ControlKind::Canvas, dialog, kPaletteControl, "", 8, 8, 336, 260, kPaletteStyle, 0);
     ClearCanvas(dialog, kPaletteControl);
-    AddControl(ControlKind::Canvas, dialog, kSelectedColorLabel, "", 8, 270, 336, 50, kLabelStyle, 0);
+    AddControl(ControlKind::Canvas, dialog, kSelectedColorLabel, "", 8, 270, 336, 50, kLabelStyle,
+               0);
     ClearCanvas(dialog, kSelectedColorLabel);
     AddControl(ControlKind::PushButton, dialog, kArchiveButton, "Archivar", 8, 328, 72, 24, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kLeaveButton, "Salir", 272, 328, 72, 24, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kResetButton, "Reseteo", 136, 328, 72, 24, 0, 0);
     const int buttonFont = NewFont("MS Sans Serif", 10, 1, 0);
-    for (int id : {kArchiveButton, kLeaveButton, kResetButton}) SetControlFont(dialog, id, buttonFont);
+    for (int id : {kArchiveButton, kLeaveButton, kResetButton})
+        SetControlFont(dialog, id, buttonFont);
 
     HWND palette = GetDlgItem(dialog, kPaletteControl);
     if (palette) InstallSubclass(palette, PaletteWindowProc);

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/files/little_endian.h"
 #include "runtime/files/error_number.h"
+#include "runtime/files/little_endian.h"
 #include "runtime/files/number_text.h"
 #include "runtime/files/record_file.h"
 #include "runtime/files/replacement_file.h"
@@ -18,7 +18,6 @@ using namespace runtime;
 int PlatformPrompt(const std::string& text, int style, const std::string& title);
 
 FavoriteTable FavoriteColors{};
-
 
 int FavoritesModified = 0;
 std::string FavoritesFolder;
@@ -33,8 +32,9 @@ PromptFunction prompt = PlatformPrompt;
 constexpr int kRecordsPerBlock = 1024;
 static_assert(kRecordsPerBlock * kRecordLength <= kLongestRecord);
 
-
-bool InTable(int row, int column) { return row >= 0 && row < kTableSize && column >= 0 && column < kTableSize; }
+bool InTable(int row, int column) {
+    return row >= 0 && row < kTableSize && column >= 0 && column < kTableSize;
+}
 
 // The palette's extent, kept inside the table whatever the geometry variables hold.
 
@@ -77,7 +77,9 @@ FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> b)
     return r;
 }
 
-std::string FavoritesFilePath() { return FavoritesFolder + "Mis Colores.log"; }
+std::string FavoritesFilePath() {
+    return FavoritesFolder + "Mis Colores.log";
+}
 
 PromptFunction SetFavoritesPrompt(PromptFunction p) {
     return std::exchange(prompt, p ? p : PlatformPrompt);
@@ -90,8 +92,13 @@ bool FileExists(const std::string& path) {
 }
 
 FavoriteColorRecord DefaultCell(int row, int column, COLORREF color) {
-    return {CellWidth * column + 1, CellWidth * (column + 1) + 1, CellHeight * row + 1, CellHeight * (row + 1) + 1,
-            static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), color};
+    return {CellWidth * column + 1,
+            CellWidth * (column + 1) + 1,
+            CellHeight * row + 1,
+            CellHeight * (row + 1) + 1,
+            static_cast<std::int16_t>(column),
+            static_cast<std::int16_t>(row),
+            color};
 }
 
 void ResetFavorites() {
@@ -104,23 +111,27 @@ void LoadFavorites() {
     ProcedureError error;
     FavoriteColors = {};
     const int n = FreeFileNumber();
-    OpenRecordFile(n, FavoritesFilePath(), kRecordsPerBlock * kRecordLength, RecordAccess::ReadOnly);
+    OpenRecordFile(n, FavoritesFilePath(), kRecordsPerBlock * kRecordLength,
+                   RecordAccess::ReadOnly);
     if (error.Number() != 0) return;  // an unopenable file leaves the table empty
     const std::int64_t records = FileLength(n) / kRecordLength;  // a partial last record is ignored
     std::vector<std::uint8_t> block(static_cast<std::size_t>(kRecordsPerBlock) * kRecordLength);
-    for (std::int64_t first = 0; first < records && error.Number() == 0; first += kRecordsPerBlock) {
+    for (std::int64_t first = 0; first < records && error.Number() == 0;
+         first += kRecordsPerBlock) {
         ReadRecord(n, first / kRecordsPerBlock + 1, block);
         const std::int64_t inBlock = std::min<std::int64_t>(kRecordsPerBlock, records - first);
         for (std::int64_t k = 0; k < inBlock; ++k) {
-            const FavoriteColorRecord r =
-                DecodeRecord(std::span<const std::uint8_t, kRecordLength>(block.data() + k * kRecordLength, kRecordLength));
+            const FavoriteColorRecord r = DecodeRecord(std::span<const std::uint8_t, kRecordLength>(
+                block.data() + k * kRecordLength, kRecordLength));
             if (InTable(r.row, r.column)) FavoriteColors[r.row][r.column] = r;
         }
     }
     CloseFile(n);
 }
 
-void RemoveFavoritesFile() { RemoveQuietly(FavoritesFilePath()); }
+void RemoveFavoritesFile() {
+    RemoveQuietly(FavoritesFilePath());
+}
 
 bool AppendFavoriteRecord(const std::string& path, const FavoriteColorRecord& record) {
     ProcedureError error;
@@ -152,7 +163,8 @@ bool SaveFavorites() {
     }
     bool written = true;
     for (int r = 0; r < FavoriteRows; ++r)
-        for (int c = 0; c < FavoriteColumns; ++c) written = AppendFavoriteRecord(newFile, FavoriteColors[r][c]) && written;
+        for (int c = 0; c < FavoriteColumns; ++c)
+            written = AppendFavoriteRecord(newFile, FavoriteColors[r][c]) && written;
     if (!written) return false;
     ProcedureError error;
     if (file.Commit()) return true;
@@ -168,8 +180,9 @@ bool ArchiveFavorites() {
 }
 
 bool AskAndResetFavorites() {
-    const int answer = prompt("Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
-                              kPromptYesNo, kFavoritesTitle);
+    const int answer =
+        prompt("Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
+               kPromptYesNo, kFavoritesTitle);
     if (answer != kAnswerYes) return false;
     RemoveFavoritesFile();
     ResetFavorites();
@@ -178,7 +191,8 @@ bool AskAndResetFavorites() {
 
 void OfferToSaveFavorites() {
     if (FavoritesModified != 1) return;
-    if (prompt("Desea guardar los cambios antes de Salir ?", kPromptYesNo, kFavoritesTitle) == kAnswerYes)
+    if (prompt("Desea guardar los cambios antes de Salir ?", kPromptYesNo, kFavoritesTitle) ==
+        kAnswerYes)
         SaveFavorites();
 }
 

@@ -15,7 +15,7 @@ namespace favorites {
 
 // One cell, in memory and in the file alike: little-endian, no padding.
 struct FavoriteColorRecord {
-    std::int32_t left = 0;    // the cell's rectangle in the palette picture, pixels
+    std::int32_t left = 0;  // the cell's rectangle in the palette picture, pixels
     std::int32_t right = 0;
     std::int32_t top = 0;
     std::int32_t bottom = 0;
@@ -26,9 +26,12 @@ struct FavoriteColorRecord {
     friend bool operator==(const FavoriteColorRecord&, const FavoriteColorRecord&) = default;
 };
 static_assert(sizeof(FavoriteColorRecord) == 24);
-static_assert(offsetof(FavoriteColorRecord, left) == 0 && offsetof(FavoriteColorRecord, right) == 4 &&
-              offsetof(FavoriteColorRecord, top) == 8 && offsetof(FavoriteColorRecord, bottom) == 12 &&
-              offsetof(FavoriteColorRecord, column) == 16 && offsetof(FavoriteColorRecord, row) == 18 &&
+static_assert(offsetof(FavoriteColorRecord, left) == 0 &&
+              offsetof(FavoriteColorRecord, right) == 4 &&
+              offsetof(FavoriteColorRecord, top) == 8 &&
+              offsetof(FavoriteColorRecord, bottom) == 12 &&
+              offsetof(FavoriteColorRecord, column) == 16 &&
+              offsetof(FavoriteColorRecord, row) == 18 &&
               offsetof(FavoriteColorRecord, color) == 20);
 
 constexpr int kRecordLength = 24;
@@ -63,10 +66,10 @@ std::string FavoritesFilePath();  // FavoritesFolder + "Mis Colores.log"
 // button pressed. The platform's box by default; tests put their own in.
 using PromptFunction = int (*)(const std::string& text, int style, const std::string& title);
 PromptFunction SetFavoritesPrompt(PromptFunction prompt);  // gives back the one it replaces
-constexpr int kPromptOk = 0;     // MB_OK
-constexpr int kPromptYesNo = 4;  // MB_YESNO
-constexpr int kAnswerYes = 6;    // IDYES
-extern const char* const kFavoritesTitle;  // "Programador"
+constexpr int kPromptOk = 0;                               // MB_OK
+constexpr int kPromptYesNo = 4;                            // MB_YESNO
+constexpr int kAnswerYes = 6;                              // IDYES
+extern const char* const kFavoritesTitle;                  // "Programador"
 
 // True when the file or folder exists; never leaves an error behind.
 bool FileExists(const std::string& path);

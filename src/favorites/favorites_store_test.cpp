@@ -31,7 +31,7 @@ int RecordingPrompt(const std::string& text, int style, const std::string& title
 
 // A palette folder of its own for each test, with the messages collected instead of shown.
 class FavoritesStore : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetFavoritesPrompt(RecordingPrompt);
         messages.clear();
@@ -45,14 +45,17 @@ protected:
     }
 
     fs::path File() const { return folder_.Path() / "Mis Colores.log"; }
-    int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {})); }
+    int Entries() const {
+        return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {}));
+    }
 
     std::vector<std::uint8_t> FileBytes() const {
         std::ifstream in(File(), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    void WriteFile(const std::vector<FavoriteColorRecord>& records, std::size_t extraBytes = 0) const {
+    void WriteFile(const std::vector<FavoriteColorRecord>& records,
+                   std::size_t extraBytes = 0) const {
         std::ofstream out(File(), std::ios::binary);
         for (const FavoriteColorRecord& r : records) {
             const RecordBytes b = EncodeRecord(r);
@@ -87,7 +90,7 @@ FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color) {
 TEST(FavoriteRecord, BytesAreLittleEndianInFieldOrder) {
     FavoriteColorRecord r{-2, 0x01020304, 26, 51, 12, -1, 0x00ABCDEF};
     const RecordBytes b = EncodeRecord(r);
-    const RecordBytes expected{0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 26, 0, 0, 0,
+    const RecordBytes expected{0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 26,   0,    0,    0,
                                51,   0,    0,    0,    12,   0,    0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0};
     EXPECT_EQ(b, expected);
     EXPECT_EQ(DecodeRecord(b), r);
@@ -146,7 +149,8 @@ TEST_F(FavoritesStore, LoadingFollowsWhatEachRecordSays) {
     OpenFavorites();
     EXPECT_EQ(PaletteRecords(), palette);
     EXPECT_EQ(FavoriteColors[20][20].color, 0x0000FF);
-    EXPECT_EQ(FavoriteColors[3][3], Cell(3, 3, runtime::kWhite)) << "records outside 0 .. 50 are skipped";
+    EXPECT_EQ(FavoriteColors[3][3], Cell(3, 3, runtime::kWhite))
+        << "records outside 0 .. 50 are skipped";
 
     // The next archive writes the 130 palette cells only; the stray bytes and (20, 20) go.
     ASSERT_TRUE(ArchiveFavorites());
@@ -159,7 +163,7 @@ TEST_F(FavoritesStore, LoadingFollowsWhatEachRecordSays) {
 TEST_F(FavoritesStore, MissingAndRepeatedRecords) {
     ResetFavorites();
     std::vector<FavoriteColorRecord> file = PaletteRecords();
-    file.erase(file.begin() + 14);            // cell (1, 1) missing
+    file.erase(file.begin() + 14);           // cell (1, 1) missing
     file.push_back(Cell(0, 0, 0x00010203));  // a later record replaces an earlier one
     WriteFile(file);
     LoadFavorites();
@@ -201,7 +205,8 @@ TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
     nextAnswer = 7;  // No: nothing happens
     EXPECT_FALSE(AskAndResetFavorites());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos");
+    EXPECT_EQ(messages[0].text,
+              "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos");
     EXPECT_EQ(messages[0].style, kPromptYesNo);
     EXPECT_EQ(messages[0].title, "Programador");
     EXPECT_TRUE(fs::exists(File()));
@@ -263,7 +268,8 @@ TEST_F(FavoritesStore, AFailedArchiveKeepsTheOldFileAndSaysNoSuccess) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Mis Colores Favoritos han sido Archivados");
     EXPECT_NE(FileBytes(), old);
-    EXPECT_EQ(DecodeRecord(std::span<const std::uint8_t, 24>(FileBytes().data(), 24)).color, 0x00222222);
+    EXPECT_EQ(DecodeRecord(std::span<const std::uint8_t, 24>(FileBytes().data(), 24)).color,
+              0x00222222);
     EXPECT_NE(fs::status(File()).permissions() & fs::perms::owner_write, fs::perms::none)
         << "no longer read-only";
     EXPECT_EQ(Entries(), 3);

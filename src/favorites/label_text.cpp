@@ -41,14 +41,17 @@ LabelLines BreakLabelLines(const std::string& text, int width) {
 
 float AlignedLineX(int alignment, float left, int width, int lineWidth) {
     switch (alignment) {
-    case AlignRight: return static_cast<float>(width - lineWidth - 3) + left;
-    case AlignCenter: return static_cast<float>(width - lineWidth) / 2.0f + left;
-    default: return left;
+        case AlignRight:
+            return static_cast<float>(width - lineWidth - 3) + left;
+        case AlignCenter:
+            return static_cast<float>(width - lineWidth) / 2.0f + left;
+        default:
+            return left;
     }
 }
 
-void DrawLabelText(std::intptr_t dialog, int id, const std::string& text, int alignment, float left, float top,
-                   int font, COLORREF textColor, Justifier justify) {
+void DrawLabelText(std::intptr_t dialog, int id, const std::string& text, int alignment, float left,
+                   float top, int font, COLORREF textColor, Justifier justify) {
     AttachTarget(dialog, id, 0);
     SetFont(font);
     SetForeColor(textColor);
@@ -61,7 +64,8 @@ void DrawLabelText(std::intptr_t dialog, int id, const std::string& text, int al
     if (alignment != AlignJustify) {
         for (const std::string& line : lines) {
             const int w = TextSize(line).width;
-            SetPosition(AlignedLineX(alignment, left, width, w), static_cast<float>(GetPosition().y));
+            SetPosition(AlignedLineX(alignment, left, width, w),
+                        static_cast<float>(GetPosition().y));
             PrintText(line);
             NewLine();
         }

@@ -33,7 +33,7 @@ using Justifier = void (*)(void* drawingContext, int extra, int blanks);
 
 // Writes `text` into the canvas control `id` of `dialog` at (left, top) in `font` and
 // `textColor`, on a transparent background.
-void DrawLabelText(std::intptr_t dialog, int id, const std::string& text, int alignment, float left, float top,
-                   int font, runtime::COLORREF textColor, Justifier justify);
+void DrawLabelText(std::intptr_t dialog, int id, const std::string& text, int alignment, float left,
+                   float top, int font, runtime::COLORREF textColor, Justifier justify);
 
 }  // namespace favorites

@@ -12,7 +12,7 @@ namespace {
 using namespace runtime;
 
 class PalettePicture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetFavorites();
         bitmap_ = NewBitmap(kPaletteWidth, kPaletteHeight);

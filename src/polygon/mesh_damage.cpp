@@ -12,7 +12,9 @@ using runtime::PixelRect;
 
 // Positions as the drawing gets them: through a float, then rounded to a pixel, as
 // DrawVertexMarker and the outline's point list do.
-std::int64_t Drawn(std::int64_t v) { return runtime::PixelCoordinate(static_cast<float>(v)); }
+std::int64_t Drawn(std::int64_t v) {
+    return runtime::PixelCoordinate(static_cast<float>(v));
+}
 
 // A marker as DrawBox marks it with a one-pixel pen: its box grown by a pixel all round.
 FarRect MarkerBox(const VertexRecord& v) {
@@ -37,7 +39,9 @@ bool SameLook(const VertexRecord& a, const VertexRecord& b) {
 PixelRect MeshDamage(const VertexRecords& before, const VertexRecords& after, int sides,
                      const PixelRect& bounds) {
     PixelRect damage;
-    auto add = [&](const FarRect& box) { damage = runtime::Union(damage, runtime::Clip(box, bounds)); };
+    auto add = [&](const FarRect& box) {
+        damage = runtime::Union(damage, runtime::Clip(box, bounds));
+    };
     for (int k = 1; k <= sides; ++k) {
         if (SameLook(before[k], after[k])) continue;
         const int previous = k == 1 ? sides : k - 1, next = k == sides ? 1 : k + 1;

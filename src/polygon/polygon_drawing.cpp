@@ -1,11 +1,11 @@
 #include "polygon/polygon_drawing.h"
 
-#include "settings/settings.h"
+#include "ids/program_ids.h"
 #include "polygon/mesh_damage.h"
 #include "polygon/vertex_model.h"
 #include "runtime/canvas/frame_policy.h"
 #include "runtime/files/error_number.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace polygon {
 
@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kPlainCopy = 0x00CC0020;  // outside the table of copy modes: a plain copy
 
-bool DrawableSides(int n) { return n >= kMinSides && n <= kMaxSides; }
+bool DrawableSides(int n) {
+    return n >= kMinSides && n <= kMaxSides;
+}
 
 void DrawMeshOutline(int n) {
     DrawPolygon(OutlinePoints[n].View(), kBlack, NoColor, 0, 0);
@@ -48,7 +50,8 @@ PixelRect MeshRedrawArea(int n) {
     const PixelRect whole{0, 0, kCanvasSize, kCanvasSize};
     AttachTarget(CanvasHandle, 0, 0);
     const bool showsLastMesh = lastMesh.canvas == CanvasHandle && lastMesh.sides == n &&
-                               lastMesh.paper == settings::Settings.Papel && TargetRevision() == lastMesh.revision;
+                               lastMesh.paper == settings::Settings.Papel &&
+                               TargetRevision() == lastMesh.revision;
     if (!OnlyWhatChanged() || !showsLastMesh) return whole;
     return MeshDamage(lastMesh.vertices, VertexTable, n, whole);
 }
@@ -62,8 +65,8 @@ void DrawVertexMarker(TargetHandle target, int x, int y, int width, int height, 
     SetBackColor(NoColor);
     // Coordinates are 32-bit; their sums are formed wide so a far-dragged vertex cannot wrap.
     DrawBox(static_cast<float>(x), static_cast<float>(y),
-            static_cast<float>(std::int64_t{x} + width), static_cast<float>(std::int64_t{y} + height),
-            0, kBlack, color, 0);
+            static_cast<float>(std::int64_t{x} + width),
+            static_cast<float>(std::int64_t{y} + height), 0, kBlack, color, 0);
 }
 
 void ClearCanvas(TargetHandle target) {
@@ -86,7 +89,8 @@ void RedrawPolygon() {
     OutlineList& list = OutlinePoints[n];
     list.count = n;
     for (int k = 1; k <= n; ++k)
-        list.points[k - 1] = {static_cast<float>(VertexTable[k].x), static_cast<float>(VertexTable[k].y)};
+        list.points[k - 1] = {static_cast<float>(VertexTable[k].x),
+                              static_cast<float>(VertexTable[k].y)};
     DrawMeshOutline(n);
 }
 
@@ -149,7 +153,8 @@ void PaintPolygon() {
     if (!DrawableSides(n)) return;
     ClearCanvas(CanvasHandle);
     SetPenWidth(settings::Settings.Grosor);
-    DrawPolygon(OutlinePoints[n].View(), settings::Settings.Borde, settings::Settings.Relleno, 0, 0);
+    DrawPolygon(OutlinePoints[n].View(), settings::Settings.Borde, settings::Settings.Relleno, 0,
+                0);
     CopyCanvasToControl();
 }
 

@@ -36,10 +36,10 @@ void RedrawPolygon();  // markers, then the outline over them; callers clear fir
 // ClearCanvas and RedrawPolygon of the Canvas, with the same pixels, but when the Canvas
 // still shows the mesh this drew last, only where the vertices changed since.
 void RedrawChangedMesh();
-void ShowCanvas();     // copies the Canvas into the canvas control and shows it
+void ShowCanvas();           // copies the Canvas into the canvas control and shows it
 void CopyCanvasToControl();  // the same copy, without the extra repaint of the whole control
 void LoadTemplate(int sides);
-void PaintPolygon();   // filled and outlined with the settings, without markers
+void PaintPolygon();  // filled and outlined with the settings, without markers
 
 // Releases the Canvas, as the main window does when it is destroyed.
 void ReleaseCanvas();

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/settings.h"
+#include "ids/program_ids.h"
 #include "polygon/vertex_model.h"
 #include "runtime/canvas/raster_lines.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace polygon {
 namespace {

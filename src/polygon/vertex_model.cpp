@@ -9,8 +9,15 @@ namespace {
 
 // Points 1 to 9 follow no rule; from point 10 on they run down one diagonal, 11 pixels a step.
 constexpr std::array<TemplatePoint, 9> kFirstPoints{{
-    {300, 310}, {220, 330}, {190, 400}, {234, 322}, {334, 320},
-    {434, 420}, {374, 324}, {174, 423}, {274, 333},
+    {300, 310},
+    {220, 330},
+    {190, 400},
+    {234, 322},
+    {334, 320},
+    {434, 420},
+    {374, 324},
+    {174, 423},
+    {274, 333},
 }};
 
 }  // namespace

@@ -10,12 +10,12 @@
 namespace settings {
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // The value of `key` in `section` of the file `path`, at most 259 characters; `fallback`
     // when the file, the section or the key is missing. "key=" gives "".
-    virtual std::string Read(const std::string& section, const std::string& key, const std::string& fallback,
-                             const std::string& path) = 0;
+    virtual std::string Read(const std::string& section, const std::string& key,
+                             const std::string& fallback, const std::string& path) = 0;
     // Creates the file, section or key as needed, or replaces the value in place. Leading
     // blanks of `value` are not stored. A failure is not reported.
     virtual void Write(const std::string& section, const std::string& key, const std::string& value,
@@ -38,9 +38,9 @@ ProfileStore& PlatformProfileStore();
 // (surrounding blanks and one pair of quotes dropped on reading) and order (new sections and
 // keys go last).
 class MemoryProfileStore : public ProfileStore {
-public:
-    std::string Read(const std::string& section, const std::string& key, const std::string& fallback,
-                     const std::string& path) override;
+  public:
+    std::string Read(const std::string& section, const std::string& key,
+                     const std::string& fallback, const std::string& path) override;
     void Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path) override;
 
@@ -50,7 +50,7 @@ public:
     // The file laid out as the platform writes it: "[section]" and "key=value" lines, CRLF.
     std::string Contents(const std::string& path) const;
 
-private:
+  private:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> keys;

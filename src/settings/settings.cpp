@@ -13,8 +13,8 @@ constexpr std::size_t kLongestText = 259;  // what a 260-byte buffer holds
 
 constexpr runtime::COLORREF kMagenta = 0x00FF00FF;  // red 255, green 0, blue 255
 
-std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key, const std::string& fallback,
-                       const std::string& path) {
+std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key,
+                       const std::string& fallback, const std::string& path) {
     return runtime::StoreInt32(runtime::TextToNumber(store.Read(section, key, fallback, path)));
 }
 
@@ -29,13 +29,17 @@ std::string SettingsPath(const std::string& programFolder) {
     return (programFolder + "Configuracion.ini").substr(0, kLongestText);
 }
 
-void SettingsFile(const std::string& action, ProfileStore& store, const std::string& programFolder) {
+void SettingsFile(const std::string& action, ProfileStore& store,
+                  const std::string& programFolder) {
     const std::string path = SettingsPath(programFolder);
     if (action == "get") {
         Settings.Borde = ReadInt32(store, "Colores", "Borde", runtime::NumberToTextTrim(0), path);
-        Settings.Relleno = ReadInt32(store, "Colores", "Relleno", runtime::NumberToTextTrim(runtime::kWhite), path);
-        Settings.Papel = ReadInt32(store, "Colores", "Papel", runtime::NumberToTextTrim(kMagenta), path);
-        Settings.Grosor = runtime::StoreInt16(runtime::TextToNumber(store.Read("Punta", "Grosor", "1", path)));
+        Settings.Relleno = ReadInt32(store, "Colores", "Relleno",
+                                     runtime::NumberToTextTrim(runtime::kWhite), path);
+        Settings.Papel =
+            ReadInt32(store, "Colores", "Papel", runtime::NumberToTextTrim(kMagenta), path);
+        Settings.Grosor =
+            runtime::StoreInt16(runtime::TextToNumber(store.Read("Punta", "Grosor", "1", path)));
     } else if (action == "save") {
         store.WriteAll({NumberValue("Colores", "Borde", Settings.Borde),
                         NumberValue("Colores", "Relleno", Settings.Relleno),
@@ -45,6 +49,8 @@ void SettingsFile(const std::string& action, ProfileStore& store, const std::str
     }
 }
 
-void SettingsFile(const std::string& action) { SettingsFile(action, PlatformProfileStore(), runtime::ExecutableFolder()); }
+void SettingsFile(const std::string& action) {
+    SettingsFile(action, PlatformProfileStore(), runtime::ExecutableFolder());
+}
 
 }  // namespace settings

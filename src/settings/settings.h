@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/profile_store.h"
 #include "runtime/canvas/colors.h"
+#include "settings/profile_store.h"
 
 namespace settings {
 

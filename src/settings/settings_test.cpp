@@ -12,9 +12,9 @@ const std::string kPath = kFolder + "Configuracion.ini";
 
 // Remembers every call, in order, and answers from a memory store.
 class RecordingStore : public MemoryProfileStore {
-public:
-    std::string Read(const std::string& section, const std::string& key, const std::string& fallback,
-                     const std::string& path) override {
+  public:
+    std::string Read(const std::string& section, const std::string& key,
+                     const std::string& fallback, const std::string& path) override {
         calls.push_back("read " + section + "/" + key + " [" + fallback + "] " + path);
         return MemoryProfileStore::Read(section, key, fallback, path);
     }
@@ -26,7 +26,9 @@ public:
     std::vector<std::string> calls;
 };
 
-void Reset() { Settings = SettingsRecord{}; }
+void Reset() {
+    Settings = SettingsRecord{};
+}
 
 TEST(SettingsFile, FirstRunLoadsDefaultsAndSavesThemInOrder) {
     Reset();
@@ -40,18 +42,15 @@ TEST(SettingsFile, FirstRunLoadsDefaultsAndSavesThemInOrder) {
 
     SettingsFile("save", store, kFolder);
     const std::vector<std::string> expected = {
-        "read Colores/Borde [0] " + kPath,
-        "read Colores/Relleno [16777215] " + kPath,
-        "read Colores/Papel [16711935] " + kPath,
-        "read Punta/Grosor [1] " + kPath,
-        "write Colores/Borde [ 0] " + kPath,
-        "write Colores/Relleno [ 16777215] " + kPath,
-        "write Colores/Papel [ 16711935] " + kPath,
-        "write Punta/Grosor [ 1] " + kPath,
+        "read Colores/Borde [0] " + kPath,          "read Colores/Relleno [16777215] " + kPath,
+        "read Colores/Papel [16711935] " + kPath,   "read Punta/Grosor [1] " + kPath,
+        "write Colores/Borde [ 0] " + kPath,        "write Colores/Relleno [ 16777215] " + kPath,
+        "write Colores/Papel [ 16711935] " + kPath, "write Punta/Grosor [ 1] " + kPath,
     };
     EXPECT_EQ(store.calls, expected);
-    EXPECT_EQ(store.Contents(kPath),
-              "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n");
+    EXPECT_EQ(
+        store.Contents(kPath),
+        "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n");
 }
 
 TEST(SettingsFile, EachValueByTheNumberRules) {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "bmp_file.h"
+#include "ids/program_ids.h"
 #include "picture_checks.h"
 #include "program_driver.h"
-#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {

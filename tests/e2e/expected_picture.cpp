@@ -1,10 +1,10 @@
 #include "expected_picture.h"
 
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/drawing_targets.h"
-#include "ids/program_ids.h"
 
 namespace e2e {
 

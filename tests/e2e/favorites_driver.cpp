@@ -26,7 +26,8 @@ void OnPalette(HWND dialog, UINT message, POINT at) {
 }
 
 HWND OpenChooser(const Program& p, HWND dialog, POINT at) {
-    PostMessageW(GetDlgItem(dialog, ids::kPaletteControl), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageW(GetDlgItem(dialog, ids::kPaletteControl), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(at.x, at.y));
     return p.WaitForDialogWith(kChooserRed);
 }
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "favorites/favorites_store.h"
-#include "program_driver.h"
 #include "ids/program_ids.h"
+#include "program_driver.h"
 
 namespace e2e {
 

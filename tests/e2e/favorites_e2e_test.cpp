@@ -11,15 +11,14 @@
 
 #include "expected_picture.h"
 #include "favorites_driver.h"
-#include "polygon/polygon_drawing.h"
 #include "ids/program_ids.h"
+#include "polygon/polygon_drawing.h"
 
 namespace e2e {
 namespace {
 
 using favorites::FavoriteColorRecord;
 using favorites::FavoriteTable;
-
 
 std::vector<FavoriteColorRecord> WhitePalette() {
     std::vector<FavoriteColorRecord> cells;
@@ -107,13 +106,15 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     HWND chooser = OpenChooser(p, d, BoxMiddle(1, 0));
     ASSERT_NE(chooser, nullptr);
     const int windows = p.WindowCount();
-    PostMessageW(GetDlgItem(d, ids::kPaletteControl), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+    PostMessageW(GetDlgItem(d, ids::kPaletteControl), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(40, 40));
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WindowCount(), windows) << "one chooser only";
 
     ASSERT_TRUE(AcceptChooser(chooser));  // OK, with the mid grey it opened with
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton)) != FALSE; }))
-        << "a change to archive";
+    ASSERT_TRUE(WaitFor([&] {
+        return IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton)) != FALSE;
+    })) << "a change to archive";
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 0), nullptr) << "and no chooser after it";
 
@@ -183,8 +184,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
 
     d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu)
-        << "a new opening shows the label white";
+    EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "a new opening shows the label white";
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "with black text, whatever colour is selected";
     Leave(p, d);
 }

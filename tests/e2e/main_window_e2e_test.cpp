@@ -6,13 +6,12 @@
 #include <fstream>
 
 #include "expected_picture.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "program_driver.h"
-#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {
-
 
 std::wstring Two(int n) {
     return (n < 10 ? L"0" : L"") + std::to_wstring(n);
@@ -147,7 +146,8 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
     ASSERT_TRUE(p.Started());
     EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), -1) << "an absurd width selects nothing";
     p.ChooseListItem(ids::kSideList, 0);
-    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 10, 10, 0xFF0000), 0xFF0000u) << "paper &HFF is red";
+    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 10, 10, 0xFF0000), 0xFF0000u)
+        << "paper &HFF is red";
 }
 
 TEST(MainWindow, WindowLayoutOnScreen) {
@@ -161,8 +161,9 @@ TEST(MainWindow, WindowLayoutOnScreen) {
         int id, x, y, w, h;
     };
     for (const Place& c :
-         {Place{ids::kPaintButton, 105, 819, 70, 18}, Place{ids::kMeshButton, 196, 819, 70, 19}, Place{ids::kSideList, 590, 819, 90, 38},
-          Place{ids::kWidthList, 300, 819, 190, 38}, Place{ids::kCanvasControl, 5, 5, 800, 800}}) {
+         {Place{ids::kPaintButton, 105, 819, 70, 18}, Place{ids::kMeshButton, 196, 819, 70, 19},
+          Place{ids::kSideList, 590, 819, 90, 38}, Place{ids::kWidthList, 300, 819, 190, 38},
+          Place{ids::kCanvasControl, 5, 5, 800, 800}}) {
         RECT r{};
         GetWindowRect(p.Control(c.id), &r);
         MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);

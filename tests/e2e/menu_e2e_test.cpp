@@ -2,9 +2,9 @@
 // its pictures and the colour swatches beside the colour commands.
 #include <gtest/gtest.h>
 
+#include "ids/program_ids.h"
 #include "picture_checks.h"
 #include "program_probe.h"
-#include "ids/program_ids.h"
 
 namespace e2e {
 namespace {

@@ -5,9 +5,9 @@
 #include <iterator>
 #include <random>
 
+#include "ids/program_ids.h"
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/gdi_objects_win.h"
-#include "ids/program_ids.h"
 
 namespace e2e {
 
@@ -219,9 +219,7 @@ void Program::ChooseListItem(int listId, int index, bool post) const {
 // after them has happened only once they have been handled. The list is put back after.
 bool Program::WaitForPostedMessages() const {
     HWND list = Control(509);
-    auto top = [&] {
-        return static_cast<int>(SendTo(list, LB_GETTOPINDEX));
-    };
+    auto top = [&] { return static_cast<int>(SendTo(list, LB_GETTOPINDEX)); };
     const int before = top(), mark = before == 1 ? 2 : 1;
     PostMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(mark), 0);
     const bool handled = WaitFor([&] { return top() == mark || !Running(); }) && Running();
@@ -234,7 +232,8 @@ bool Program::WaitForRest() const {
                Search s{processId_};
                EnumWindows(FindUnpaintedWindow, reinterpret_cast<LPARAM>(&s));
                return !s.found || !Running();
-           }) && Running();
+           }) &&
+           Running();
 }
 
 void Program::Pointer(UINT message, int x, int y) const {
@@ -386,17 +385,18 @@ Picture Capture(HWND window) {
 Picture CaptureWhen(HWND window, const std::function<bool(const Picture&)>& shows,
                     DWORD milliseconds) {
     Picture shot;
-    WaitFor([&] {
-        shot = Capture(window);
-        return !shot.pixels.empty() && shows(shot);
-    }, milliseconds);
+    WaitFor(
+        [&] {
+            shot = Capture(window);
+            return !shot.pixels.empty() && shows(shot);
+        },
+        milliseconds);
     return shot;
 }
 
 std::uint32_t PixelWhen(HWND window, int x, int y, std::uint32_t colour) {
-    const Picture shot = CaptureWhen(window, [&](const Picture& p) {
-        return p.Contains(x, y) && p.At(x, y) == colour;
-    });
+    const Picture shot = CaptureWhen(
+        window, [&](const Picture& p) { return p.Contains(x, y) && p.At(x, y) == colour; });
     return shot.Contains(x, y) ? shot.At(x, y) : ~0u;
 }
 

@@ -6,15 +6,14 @@
 #include <chrono>
 #include <cstdio>
 
-#include "program_probe.h"
 #include "ids/program_ids.h"
+#include "program_probe.h"
 
 namespace e2e {
 
 fs::path CrashFixturePath;  // set by main()
 
 namespace {
-
 
 // One canvas is 800 x 800 x 4 bytes; a leak of one per command would pass this in a few
 // dozen commands, while the heap's own slack stays well below it.

@@ -5,17 +5,17 @@
 #include <cstdio>
 
 #include "expected_picture.h"
-#include "program_driver.h"
 #include "ids/program_ids.h"
+#include "program_driver.h"
 
 namespace e2e {
 namespace {
 
-
 void Choose(HWND dialog, int index) {
     HWND combo = GetDlgItem(dialog, ids::kVertexList);
     SendTo(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendTo(dialog, WM_COMMAND, MAKEWPARAM(ids::kVertexList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    SendTo(dialog, WM_COMMAND, MAKEWPARAM(ids::kVertexList, CBN_SELCHANGE),
+           reinterpret_cast<LPARAM>(combo));
 }
 
 TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
@@ -90,7 +90,8 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
     Choose(d, 2);  // 03º vertice
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"190");
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexYBox)), L"400");
-    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 190, 400, 0x000000), 0x000000u) << "a black ring";
+    EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 190, 400, 0x000000), 0x000000u)
+        << "a black ring";
     EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 193, 403, 0xFFFFFF), 0xFFFFFFu)
         << "round a white square";
 

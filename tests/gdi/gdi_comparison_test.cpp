@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <random>
 
-#include "settings/settings.h"
 #include "gdi_scenes.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace gdi_test {
 namespace {
@@ -33,8 +33,9 @@ struct Tally {
         mismatchedPixels += m.count < 0 ? 1 : m.count;
         if (firstFailure.empty()) {
             char text[200];
-            std::snprintf(text, sizeof text, "%s: %d pixels, first at (%d, %d): GDI %06X, ours %06X",
-                          scene.c_str(), m.count, m.firstX, m.firstY, m.gdi, m.ours);
+            std::snprintf(text, sizeof text,
+                          "%s: %d pixels, first at (%d, %d): GDI %06X, ours %06X", scene.c_str(),
+                          m.count, m.firstX, m.firstY, m.gdi, m.ours);
             firstFailure = text;
         }
     }
@@ -69,7 +70,8 @@ TEST(GdiComparison, MarkersAndBoxes) {
     Scene palette{"palette", 336, 312, kWhite};
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 13; ++c)
-            palette.ops.push_back(Box(25.f * c + 4, 25.f * r + 4, 25.f * c + 26, 25.f * r + 26, 0, 1, 0, colour(rng)));
+            palette.ops.push_back(Box(25.f * c + 4, 25.f * r + 4, 25.f * c + 26, 25.f * r + 26, 0,
+                                      1, 0, colour(rng)));
     tally.Add(palette);
     for (COLORREF fill : {0x000000FF, 0x00FFFFFF, 0x00000000}) {
         Scene swatch{"swatch", 16, 16, kWhite};
@@ -81,8 +83,8 @@ TEST(GdiComparison, MarkersAndBoxes) {
         Scene s{"small boxes, pen " + std::to_string(pen), 200, 200, kWhite};
         for (int w = 0; w <= 9; ++w)
             for (int h = 0; h <= 9; ++h)
-                s.ops.push_back(Box(20.f * w + 5, 20.f * h + 5, 20.f * w + 5 + w, 20.f * h + 5 + h, 0, pen,
-                                    0x0000FF, (w + h) % 2 ? NoColor : 0x00FF00));
+                s.ops.push_back(Box(20.f * w + 5, 20.f * h + 5, 20.f * w + 5 + w, 20.f * h + 5 + h,
+                                    0, pen, 0x0000FF, (w + h) % 2 ? NoColor : 0x00FF00));
         tally.Add(s);
     }
 }
@@ -93,8 +95,9 @@ TEST(GdiComparison, RoundedBoxes) {
         Scene s{"rounded " + std::to_string(roundness), 400, 400, kWhite};
         for (int w = 3; w <= 40; w += 3)
             for (int h = 3; h <= 40; h += 5)
-                s.ops.push_back(Box(float(w * w / 4 % 360), float(h * 9), float(w * w / 4 % 360 + w),
-                                    float(h * 9 + h), roundness, 1, 0, 0x00FF00));
+                s.ops.push_back(Box(float(w * w / 4 % 360), float(h * 9),
+                                    float(w * w / 4 % 360 + w), float(h * 9 + h), roundness, 1, 0,
+                                    0x00FF00));
         tally.Add(s);
     }
 }
@@ -118,7 +121,8 @@ struct ProgramScenes : ::testing::Test {
     }
     static std::vector<Op> Markers(int n) {
         std::vector<Op> ops;
-        for (const PointF& p : TemplatePoints(n)) ops.push_back(Box(p.x, p.y, p.x + 8, p.y + 8, 0, 1, 0, 0));
+        for (const PointF& p : TemplatePoints(n))
+            ops.push_back(Box(p.x, p.y, p.x + 8, p.y + 8, 0, 1, 0, 0));
         return ops;
     }
 };
@@ -153,7 +157,8 @@ TEST_F(ProgramScenes, PaintedPolygonOfEveryTemplateAndWidth) {
             settings::Settings.Grosor = static_cast<std::int16_t>(width);
             polygon::PaintPolygon();
             Scene s{"paint " + std::to_string(n) + " width " + std::to_string(width)};
-            s.ops.push_back(Polygon(TemplatePoints(n), width, settings::Settings.Borde, settings::Settings.Relleno));
+            s.ops.push_back(Polygon(TemplatePoints(n), width, settings::Settings.Borde,
+                                    settings::Settings.Relleno));
             tally.Add(s.name, DrawWithGdi(s), Canvas(), 800);
         }
     }
@@ -164,14 +169,15 @@ TEST(GdiComparison, RandomBoxes) {
     // one-pixel pen the program uses for them.
     Tally tally("random boxes");
     std::mt19937 rng(8080);
-    std::uniform_int_distribution<int> coord(-40, 240), pen(1, 10), round(0, 120), colour(0, 0xFFFFFF);
+    std::uniform_int_distribution<int> coord(-40, 240), pen(1, 10), round(0, 120),
+        colour(0, 0xFFFFFF);
     for (int i = 0; i < 40; ++i) {
         Scene s{"boxes " + std::to_string(i), 200, 200, kWhite};
         for (int k = 0; k < 12; ++k) {
             const int p = k % 2 ? pen(rng) : 1;
             s.ops.push_back(Box(coord(rng) + 0.5f * (k % 3), float(coord(rng)), float(coord(rng)),
-                                coord(rng) - 0.5f * (k % 3), p == 1 ? round(rng) : 0, p, colour(rng),
-                                k % 4 ? colour(rng) : NoColor));
+                                coord(rng) - 0.5f * (k % 3), p == 1 ? round(rng) : 0, p,
+                                colour(rng), k % 4 ? colour(rng) : NoColor));
         }
         tally.Add(s);
     }
@@ -180,7 +186,8 @@ TEST(GdiComparison, RandomBoxes) {
 TEST(GdiComparison, RandomPolygons) {
     Tally tally("random polygons");
     std::mt19937 rng(20261208);
-    std::uniform_int_distribution<int> count(3, 32), width(1, 10), coord(-300, 1100), colour(0, 0xFFFFFF);
+    std::uniform_int_distribution<int> count(3, 32), width(1, 10), coord(-300, 1100),
+        colour(0, 0xFFFFFF);
     std::uniform_real_distribution<float> fraction(0.f, 1.f);
     for (int i = 0; i < 500; ++i) {
         std::vector<PointF> pts(count(rng));
@@ -188,10 +195,11 @@ TEST(GdiComparison, RandomPolygons) {
             p = {float(coord(rng)), float(coord(rng))};
             if (i % 4 == 0) p = {p.x + fraction(rng), p.y + fraction(rng)};  // rounding
         }
-        if (i % 7 == 0) pts[1].y = pts[0].y;  // horizontal edges
+        if (i % 7 == 0) pts[1].y = pts[0].y;   // horizontal edges
         if (i % 11 == 0) pts[2].x = pts[1].x;  // vertical edges
         Scene s{"random " + std::to_string(i)};
-        s.ops.push_back(Polygon(pts, width(rng), colour(rng), i % 5 == 0 ? NoColor : colour(rng), i % 3 == 0));
+        s.ops.push_back(
+            Polygon(pts, width(rng), colour(rng), i % 5 == 0 ? NoColor : colour(rng), i % 3 == 0));
         tally.Add(s);
     }
 }
@@ -204,9 +212,12 @@ TEST(GdiComparison, RandomPolygons) {
 float FarCoordinate(std::mt19937& rng, bool widePen) {
     const float sign = rng() % 2 ? 1.f : -1.f;
     switch (rng() % 3) {
-        case 0: return sign * float(1000 + rng() % 9000);
-        case 1: return sign * float(10000 + rng() % 990000);
-        default: return sign * float(widePen ? 100000 + rng() % 900000 : 1000000 + rng() % 63000000);
+        case 0:
+            return sign * float(1000 + rng() % 9000);
+        case 1:
+            return sign * float(10000 + rng() % 990000);
+        default:
+            return sign * float(widePen ? 100000 + rng() % 900000 : 1000000 + rng() % 63000000);
     }
 }
 
@@ -215,7 +226,8 @@ TEST(GdiComparison, FarVertices) {
     // that far edges cross it at every slope; pens 1 to 10, filled and not.
     Tally polygons("far polygons"), boxes("far boxes");
     std::mt19937 rng(2028);
-    std::uniform_int_distribution<int> count(3, 8), width(1, 10), near(-20, 820), colour(0, 0xFFFFFF);
+    std::uniform_int_distribution<int> count(3, 8), width(1, 10), near(-20, 820),
+        colour(0, 0xFFFFFF);
     for (int i = 0; i < 120; ++i) {
         const int pen = width(rng);
         std::vector<PointF> pts(count(rng));
@@ -223,21 +235,33 @@ TEST(GdiComparison, FarVertices) {
             const PointF far{FarCoordinate(rng, pen > 1), FarCoordinate(rng, pen > 1)};
             const PointF pivot{float(near(rng)), float(near(rng))};
             switch (rng() % 4) {
-                case 0: pts[k] = pivot; break;
-                case 1: pts[k] = k > 0 ? PointF{2 * pivot.x - pts[k - 1].x, 2 * pivot.y - pts[k - 1].y} : far; break;
-                case 2: pts[k] = {far.x, pivot.y}; break;
-                default: pts[k] = far; break;
+                case 0:
+                    pts[k] = pivot;
+                    break;
+                case 1:
+                    pts[k] = k > 0 ? PointF{2 * pivot.x - pts[k - 1].x, 2 * pivot.y - pts[k - 1].y}
+                                   : far;
+                    break;
+                case 2:
+                    pts[k] = {far.x, pivot.y};
+                    break;
+                default:
+                    pts[k] = far;
+                    break;
             }
         }
         Scene s{"far polygon " + std::to_string(i)};
-        s.ops.push_back(Polygon(pts, pen, colour(rng), i % 4 == 0 ? NoColor : colour(rng), i % 3 == 0));
+        s.ops.push_back(
+            Polygon(pts, pen, colour(rng), i % 4 == 0 ? NoColor : colour(rng), i % 3 == 0));
         polygons.Add(s);
     }
     for (int i = 0; i < 40; ++i) {
         Scene s{"far boxes " + std::to_string(i), 200, 200, kWhite};
         for (int k = 0; k < 6; ++k) {
             const int pen = k % 2 ? width(rng) : 1;
-            auto side = [&] { return rng() % 3 ? FarCoordinate(rng, pen > 1) : float(near(rng) / 4); };
+            auto side = [&] {
+                return rng() % 3 ? FarCoordinate(rng, pen > 1) : float(near(rng) / 4);
+            };
             float x1 = side(), y1 = side(), x2 = side(), y2 = side();
             int roundness = 0;
             if (k % 3 == 0) {  // a long rounded bar: its corners stay small enough to trace

@@ -10,7 +10,8 @@ namespace gdi_test {
 
 using namespace runtime;
 
-Op Box(float x1, float y1, float x2, float y2, int roundness, int pen, COLORREF border, COLORREF fill) {
+Op Box(float x1, float y1, float x2, float y2, int roundness, int pen, COLORREF border,
+       COLORREF fill) {
     Op op;
     op.penWidth = pen;
     op.border = border;
@@ -31,7 +32,9 @@ Op Polygon(std::vector<PointF> points, int pen, COLORREF border, COLORREF fill, 
 
 namespace {
 
-int Round(float v) { return static_cast<int>(std::nearbyint(v)); }
+int Round(float v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 // GDI's own calls for one operation, as a Windows program would make them.
 void DrawOpWithGdi(HDC dc, const Op& op) {
@@ -96,7 +99,8 @@ Pixels DrawWithTargets(const Scene& scene) {
     for (const Op& op : scene.ops) {
         SetPenWidth(op.penWidth);
         if (op.isBox) {
-            DrawBox(op.box.x1, op.box.y1, op.box.x2, op.box.y2, op.box.roundness, op.border, op.fill, 0);
+            DrawBox(op.box.x1, op.box.y1, op.box.x2, op.box.y2, op.box.roundness, op.border,
+                    op.fill, 0);
         } else {
             const auto& pts = op.polygon.points;
             DrawPolygon({static_cast<std::int32_t>(pts.size()), pts}, op.border, op.fill, 0,

@@ -38,8 +38,10 @@ struct Scene {
     std::vector<Op> ops = {};
 };
 
-Op Box(float x1, float y1, float x2, float y2, int roundness, int pen, COLORREF border, COLORREF fill);
-Op Polygon(std::vector<runtime::PointF> points, int pen, COLORREF border, COLORREF fill, int mode = 0);
+Op Box(float x1, float y1, float x2, float y2, int roundness, int pen, COLORREF border,
+       COLORREF fill);
+Op Polygon(std::vector<runtime::PointF> points, int pen, COLORREF border, COLORREF fill,
+           int mode = 0);
 
 // 32-bit pixels, top-down, 0x00RRGGBB, as both renderers leave them.
 using Pixels = std::vector<std::uint32_t>;

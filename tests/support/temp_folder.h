@@ -7,7 +7,7 @@
 namespace testing_support {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,10 +17,11 @@ public:
     // A path inside the folder, as the program's single-byte text; `name` is taken byte for
     // byte, so Windows-1252 names stay as they are.
     std::string File(const std::string& name) const {
-        return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+        return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator) +
+               name;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

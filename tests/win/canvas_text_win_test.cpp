@@ -17,7 +17,7 @@ namespace {
 using namespace runtime;
 
 class CanvasTextWin : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         bitmap_ = NewBitmap(300, 80);
         ASSERT_GT(bitmap_, 0);

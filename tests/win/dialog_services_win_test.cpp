@@ -41,7 +41,8 @@ int IndexOf(UINT message) {
 }
 
 HWND PixelDialog(int width = 300, int height = 200) {
-    return NewDialog(nullptr, "Prueba", kCentred, kCentred, width, height, 0, 0, DialogMode::Pixels);
+    return NewDialog(nullptr, "Prueba", kCentred, kCentred, width, height, 0, 0,
+                     DialogMode::Pixels);
 }
 
 TEST(DialogServices, PixelDialogsHaveTheirClientSizeAndAreCentred) {
@@ -128,7 +129,8 @@ TEST(DialogServices, TheCloseRequestEndsTheDialogWithZero) {
 TEST(DialogServices, CanvasControlsShowTheirRasterAndWantAllKeys) {
     HWND d = PixelDialog(120, 100);
     ASSERT_NE(d, nullptr);
-    AddControl(ControlKind::Canvas, d, 1001, "", 10, 10, 64, 48, WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
+    AddControl(ControlKind::Canvas, d, 1001, "", 10, 10, 64, 48, WS_CHILD | WS_VISIBLE | SS_NOTIFY,
+               0);
     HWND canvas = GetDlgItem(d, 1001);
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(GetWindowLongW(canvas, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);

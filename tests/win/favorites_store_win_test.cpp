@@ -32,7 +32,7 @@ std::vector<char> Bytes(const fs::path& p) {
 }
 
 class FavoritesStoreWin : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetFavoritesPrompt(Collect);
         shown.clear();
@@ -50,7 +50,9 @@ protected:
         FavoritesFolder.clear();
     }
 
-    int Files() const { return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {})); }
+    int Files() const {
+        return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {}));
+    }
 
     testing_support::TempFolder folder_;
     std::vector<char> old_;
@@ -59,7 +61,8 @@ protected:
 
 TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
     const std::string path = FavoritesFilePath();
-    HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
     const bool archived = ArchiveFavorites();
     CloseHandle(other);

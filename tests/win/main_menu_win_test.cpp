@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/main_window_win.h"
-#include "settings/settings.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -62,13 +62,24 @@ TEST_F(MainMenu, ThreeMenusWithTheirItemsPicturesAndSwatches) {
     EXPECT_EQ(ItemText(bar, 2), L"Colores");
 
     HMENU files = GetSubMenu(bar, 0), settings = GetSubMenu(bar, 1), colors = GetSubMenu(bar, 2);
-    struct Item { HMENU menu; int position; const wchar_t* text; int id; bool picture; };
+    struct Item {
+        HMENU menu;
+        int position;
+        const wchar_t* text;
+        int id;
+        bool picture;
+    };
     const Item items[] = {
-        {files, 0, L"Grabar Imagen", 1010, true}, {files, 1, L"", 0, false},
-        {files, 2, L"Autor", 1011, true},         {files, 3, L"", 0, false},
-        {files, 4, L"Salir", 1012, true},         {settings, 0, L"Propiedades coordenadas", 1017, true},
-        {colors, 0, L"Colores Favoritos", 1016, true}, {colors, 1, L"", 0, false},
-        {colors, 2, L"Color Borde", 1013, true},  {colors, 3, L"Color Relleno", 1014, true},
+        {files, 0, L"Grabar Imagen", 1010, true},
+        {files, 1, L"", 0, false},
+        {files, 2, L"Autor", 1011, true},
+        {files, 3, L"", 0, false},
+        {files, 4, L"Salir", 1012, true},
+        {settings, 0, L"Propiedades coordenadas", 1017, true},
+        {colors, 0, L"Colores Favoritos", 1016, true},
+        {colors, 1, L"", 0, false},
+        {colors, 2, L"Color Borde", 1013, true},
+        {colors, 3, L"Color Relleno", 1014, true},
         {colors, 4, L"Color Papel", 1015, true},
     };
     EXPECT_EQ(GetMenuItemCount(files), 5);
@@ -106,7 +117,8 @@ TEST_F(MainMenu, ARebuildKeepsTheStatesAndReleasesTheOldBar) {
     EXPECT_EQ(MenuItemState(second, 1017), MFS_GRAYED);
     EXPECT_EQ(MenuItemState(second, 1010), MFS_GRAYED);
     EXPECT_EQ(SwatchPixel(Picture(GetSubMenu(second, 2), 4), 5, 5), 0x00123456u);
-    EXPECT_EQ(SwatchPixel(Picture(GetSubMenu(second, 2), 2), 5, 5), 0x000000FFu) << "the others unchanged";
+    EXPECT_EQ(SwatchPixel(Picture(GetSubMenu(second, 2), 2), 5, 5), 0x000000FFu)
+        << "the others unchanged";
 
     HMENU previous = second;
     for (int i = 0; i < 1000; ++i) {

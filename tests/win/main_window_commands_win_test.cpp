@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window_win.h"
-#include "settings/settings.h"
 #include "favorites/selected_color.h"
+#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
 #include "runtime/dialogs/dialog_services_win.h"
-#include "ids/program_ids.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -37,17 +37,21 @@ struct MainWindowCommands : ::testing::Test {
     void SetUp() override {
         settings::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 4};
         favorites::SelectedColor = 0;  // as at start; other tests in this process pick colours
-        app::MainWindow = NewDialog(nullptr, "", kCentred, kCentred, 810, 890, 0x94C608D4, WS_EX_CONTROLPARENT,
-                                    DialogMode::Pixels);
+        app::MainWindow = NewDialog(nullptr, "", kCentred, kCentred, 810, 890, 0x94C608D4,
+                                    WS_EX_CONTROLPARENT, DialogMode::Pixels);
         ASSERT_NE(app::MainWindow, nullptr);
         polygon::CanvasWindow = reinterpret_cast<WindowHandle>(app::MainWindow);
-        AddControl(ControlKind::PushButton, app::MainWindow, ids::kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
-        AddControl(ControlKind::ListBox, app::MainWindow, ids::kSideList, "", 590, 819, 90, 38, 0, 0);
-        AddControl(ControlKind::ListBox, app::MainWindow, ids::kWidthList, "", 300, 819, 190, 38, 0, 0);
+        AddControl(ControlKind::PushButton, app::MainWindow, ids::kPaintButton, "Pinta", 105, 819,
+                   70, 18, 0, 0);
+        AddControl(ControlKind::ListBox, app::MainWindow, ids::kSideList, "", 590, 819, 90, 38, 0,
+                   0);
+        AddControl(ControlKind::ListBox, app::MainWindow, ids::kWidthList, "", 300, 819, 190, 38, 0,
+                   0);
         AddControl(ControlKind::Canvas, app::MainWindow, ids::kCanvasControl, "", 5, 5, 800, 800,
                    WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
         app::BuildMainMenu(app::MainWindow);
-        app::MainWindowCallback(app::MainWindow, WM_INITDIALOG, reinterpret_cast<WPARAM>(app::MainWindow), 0);
+        app::MainWindowCallback(app::MainWindow, WM_INITDIALOG,
+                                reinterpret_cast<WPARAM>(app::MainWindow), 0);
     }
     void TearDown() override {
         DestroyWindow(app::MainWindow);
@@ -61,9 +65,11 @@ struct MainWindowCommands : ::testing::Test {
 
 TEST_F(MainWindowCommands, VertexPropertiesAreGreyedUntilASideCountIsChosen) {
     EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED);
-    EXPECT_EQ(ListGetText(app::MainWindow, ids::kWidthList), "04 grosor borde") << "the stored width";
+    EXPECT_EQ(ListGetText(app::MainWindow, ids::kWidthList), "04 grosor borde")
+        << "the stored width";
     Command(ids::kPaperColor);
-    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED) << "across a rebuild";
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED)
+        << "across a rebuild";
     EXPECT_EQ(settings::Settings.Papel, 0) << "the selected colour, black until one is picked";
 
     ListSelect(app::MainWindow, ids::kSideList, 3);  // "05 lados"
@@ -86,7 +92,8 @@ TEST_F(MainWindowCommands, TheVertexDialogLendsTheListPaintAndSaveAndGivesThemBa
     seen = {};
     SetTimer(nullptr, 0, 50, LookAndLeave);
     Command(ids::kVertexProperties);
-    EXPECT_EQ(seen.saveState, MFS_GRAYED) << "\"Grabar Imagen\" greyed, also after a colour command";
+    EXPECT_EQ(seen.saveState, MFS_GRAYED)
+        << "\"Grabar Imagen\" greyed, also after a colour command";
     EXPECT_FALSE(seen.sidesEnabled);
     EXPECT_FALSE(seen.paintEnabled);
     EXPECT_EQ(MenuItemState(app::MainMenu, ids::kSavePicture), 0) << "given back";

@@ -17,7 +17,7 @@ using namespace runtime;
 
 // A HANDLE of a file opened by "another program" with no sharing at all.
 class HeldOpen {
-public:
+  public:
     explicit HeldOpen(const std::string& path)
         : h_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
@@ -28,7 +28,7 @@ public:
     HeldOpen& operator=(const HeldOpen&) = delete;
     bool Ok() const { return h_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE h_;
 };
 
@@ -98,7 +98,8 @@ TEST(RecordFileWin, SizesSeenFromOutside) {
 
     OpenRecordFile(n, folder.File("nuevo.log"), 24, RecordAccess::ReadOnly);
     CloseFile(n);
-    EXPECT_EQ(SizeOnDisk(folder.File("nuevo.log")), 0) << "a read-only opening creates the file empty";
+    EXPECT_EQ(SizeOnDisk(folder.File("nuevo.log")), 0)
+        << "a read-only opening creates the file empty";
 }
 
 TEST(RecordFileWin, ADeviceIsNoRecordFile) {
@@ -136,7 +137,8 @@ TEST(RecordFileWin, AttributesAsWindowsKeepsThem) {
 
 TEST(DeleteFilesWin, LeavesHiddenAndSystemFilesAlone) {
     testing_support::TempFolder folder;
-    for (const char* name : {"plain.log", "hidden.log", "system.log"}) std::ofstream(folder.File(name)) << name;
+    for (const char* name : {"plain.log", "hidden.log", "system.log"})
+        std::ofstream(folder.File(name)) << name;
     ASSERT_TRUE(SetFileAttributesA(folder.File("hidden.log").c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(SetFileAttributesA(folder.File("system.log").c_str(), FILE_ATTRIBUTE_SYSTEM));
     ProcedureError error;

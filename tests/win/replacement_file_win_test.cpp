@@ -52,7 +52,8 @@ TEST(ReplacementFileWin, ReadOnlyAttributeRefusesTheReplacement) {
     ASSERT_TRUE(late.Write("new", 3));
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(late.Commit()) << "made read-only while the new file was written";
-    EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
+    EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY,
+              DWORD{FILE_ATTRIBUTE_READONLY});
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(Read(target), "old picture");
     EXPECT_EQ(FileCount(folder.Path()), 1) << "nothing left behind";
@@ -86,7 +87,8 @@ TEST(ReplacementFileWin, BadNamesAndMissingFoldersCreateNothing) {
 
 TEST(ReplacementFileWin, AccentedNamesGoThroughTheAnsiCodePage) {
     testing_support::TempFolder folder;
-    const std::string name = folder.File("pol\xEDgono \xBA.bmp");  // "polígono º.bmp" in Windows-1252
+    const std::string name =
+        folder.File("pol\xEDgono \xBA.bmp");  // "polígono º.bmp" in Windows-1252
     ReplacementFile file(name);
     ASSERT_TRUE(file.Open());
     ASSERT_TRUE(file.Write("x", 1));

@@ -12,21 +12,23 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/canvas/gdi_objects_win.h"
 #include "ids/program_ids.h"
+#include "runtime/canvas/gdi_objects_win.h"
 
 namespace {
 
 using runtime::Bitmap;
 using runtime::Icon;
 
-HMODULE Self() { return GetModuleHandleW(nullptr); }
+HMODULE Self() {
+    return GetModuleHandleW(nullptr);
+}
 
 // The resource types, wide whatever UNICODE says.
-const wchar_t* const kBitmapType = MAKEINTRESOURCEW(2);     // RT_BITMAP
-const wchar_t* const kIconType = MAKEINTRESOURCEW(3);       // RT_ICON
-const wchar_t* const kIconGroupType = MAKEINTRESOURCEW(14); // RT_GROUP_ICON
-const wchar_t* const kManifestType = MAKEINTRESOURCEW(24);  // RT_MANIFEST
+const wchar_t* const kBitmapType = MAKEINTRESOURCEW(2);      // RT_BITMAP
+const wchar_t* const kIconType = MAKEINTRESOURCEW(3);        // RT_ICON
+const wchar_t* const kIconGroupType = MAKEINTRESOURCEW(14);  // RT_GROUP_ICON
+const wchar_t* const kManifestType = MAKEINTRESOURCEW(24);   // RT_MANIFEST
 
 // The bytes of one resource of this module; empty when there is none.
 std::string_view ResourceBytes(const wchar_t* type, const wchar_t* name) {
@@ -45,7 +47,9 @@ std::uint16_t Word(std::string_view bytes, std::size_t at) {
 std::uint32_t Dword(std::string_view bytes, std::size_t at) {
     return Word(bytes, at) | static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16;
 }
-std::int32_t Long(std::string_view bytes, std::size_t at) { return static_cast<std::int32_t>(Dword(bytes, at)); }
+std::int32_t Long(std::string_view bytes, std::size_t at) {
+    return static_cast<std::int32_t>(Dword(bytes, at));
+}
 
 // ---- menu pictures ---------------------------------------------------------------------------
 
@@ -73,9 +77,12 @@ constexpr std::array<MenuPicture, 5> kMenuPictures{{
 
 bool IsHue(Rgb c, Hue hue) {
     switch (hue) {
-    case Hue::Blue: return c.b > c.r + 60 && c.b > c.g + 30;
-    case Hue::Red: return c.r > c.g + 60 && c.r > c.b + 60;
-    case Hue::Green: return c.g > c.r + 50 && c.g > c.b + 50;
+        case Hue::Blue:
+            return c.b > c.r + 60 && c.b > c.g + 30;
+        case Hue::Red:
+            return c.r > c.g + 60 && c.r > c.b + 60;
+        case Hue::Green:
+            return c.g > c.r + 50 && c.g > c.b + 50;
     }
     return false;
 }
@@ -83,7 +90,8 @@ bool IsHue(Rgb c, Hue hue) {
 // A 24-bit bottom-up DIB section's pixel at (x, y), y counted from the top.
 Rgb PixelOf(const DIBSECTION& dib, int x, int y) {
     const int row = dib.dsBmih.biHeight > 0 ? dib.dsBm.bmHeight - 1 - y : y;
-    const auto* p = static_cast<const std::uint8_t*>(dib.dsBm.bmBits) + row * dib.dsBm.bmWidthBytes + 3 * x;
+    const auto* p =
+        static_cast<const std::uint8_t*>(dib.dsBm.bmBits) + row * dib.dsBm.bmWidthBytes + 3 * x;
     return {p[2], p[1], p[0]};
 }
 
@@ -104,8 +112,8 @@ TEST(Resources, MenuPicturesLoadByIdAndShowWhatTheirItemsNeed) {
     for (const MenuPicture& picture : kMenuPictures) {
         SCOPED_TRACE(std::to_string(picture.id) + " " + picture.what);
         SetLastError(0xdeadbeef);
-        Bitmap bitmap(static_cast<HBITMAP>(
-            LoadImageW(Self(), MAKEINTRESOURCEW(picture.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(Self(), MAKEINTRESOURCEW(picture.id),
+                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
         ASSERT_TRUE(bitmap) << "LoadImageW failed, error " << GetLastError();
         DIBSECTION dib{};
         ASSERT_EQ(GetObjectW(bitmap.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
@@ -117,7 +125,8 @@ TEST(Resources, MenuPicturesLoadByIdAndShowWhatTheirItemsNeed) {
         // White ground, as the colour swatches beside them have; a real picture on it.
         const Rgb corner = PixelOf(dib, 0, 0);
         EXPECT_TRUE(corner.r == 255 && corner.g == 255 && corner.b == 255)
-            << "top left corner is " << corner.r << "," << corner.g << "," << corner.b << ", expected white";
+            << "top left corner is " << corner.r << "," << corner.g << "," << corner.b
+            << ", expected white";
         int drawn = 0, ofHue = 0;
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
@@ -133,7 +142,8 @@ TEST(Resources, MenuPicturesLoadByIdAndShowWhatTheirItemsNeed) {
 }
 
 TEST(Resources, TheGreenDiscCarriesAWhitePlusAtItsCentre) {
-    Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(Self(), MAKEINTRESOURCEW(ids::kGreenPlusPicture), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(Self(), MAKEINTRESOURCEW(ids::kGreenPlusPicture),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ASSERT_TRUE(bitmap);
     DIBSECTION dib{};
     ASSERT_EQ(GetObjectW(bitmap.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
@@ -149,7 +159,8 @@ TEST(Resources, TheGreenDiscCarriesAWhitePlusAtItsCentre) {
 // ---- icon ------------------------------------------------------------------------------------
 
 TEST(Resources, IconGroupHoldsASixteenAndAThirtyTwoPixelImage) {
-    const std::string_view group = ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(ids::kProgramIcon));
+    const std::string_view group =
+        ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(ids::kProgramIcon));
     ASSERT_GE(group.size(), 6u) << "icon group 200 missing";
     EXPECT_EQ(Word(group, 0), 0);
     EXPECT_EQ(Word(group, 2), 1) << "type: icon";
@@ -166,7 +177,8 @@ TEST(Resources, IconGroupHoldsASixteenAndAThirtyTwoPixelImage) {
         sizes.insert(size);
 
         // The image itself: a DIB of that size (twice as high for colour and mask), with alpha.
-        const std::string_view image = ResourceBytes(kIconType, MAKEINTRESOURCEW(Word(group, entry + 12)));
+        const std::string_view image =
+            ResourceBytes(kIconType, MAKEINTRESOURCEW(Word(group, entry + 12)));
         ASSERT_EQ(image.size(), Dword(group, entry + 8)) << "bytes in the image";
         ASSERT_GE(image.size(), 40u + 4u * size * size);
         EXPECT_EQ(Long(image, 4), size);
@@ -184,20 +196,23 @@ TEST(Resources, IconGroupHoldsASixteenAndAThirtyTwoPixelImage) {
 }
 
 TEST(Resources, IconLoadsAtBothSizesWithoutScaling) {
-    const std::string_view group = ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(ids::kProgramIcon));
+    const std::string_view group =
+        ResourceBytes(kIconGroupType, MAKEINTRESOURCEW(ids::kProgramIcon));
     ASSERT_FALSE(group.empty());
     for (int size : {16, 32}) {
         SCOPED_TRACE(std::to_string(size) + " pixels");
         // The image Windows picks for the size is the one stored for it.
-        const int id = LookupIconIdFromDirectoryEx(
-            reinterpret_cast<BYTE*>(const_cast<char*>(group.data())), TRUE, size, size, LR_DEFAULTCOLOR);
+        const int id =
+            LookupIconIdFromDirectoryEx(reinterpret_cast<BYTE*>(const_cast<char*>(group.data())),
+                                        TRUE, size, size, LR_DEFAULTCOLOR);
         ASSERT_NE(id, 0);
         const std::string_view image = ResourceBytes(kIconType, MAKEINTRESOURCEW(id));
         ASSERT_GE(image.size(), 40u);
         EXPECT_EQ(Long(image, 4), size) << "picked image " << id;
 
         SetLastError(0xdeadbeef);
-        Icon icon(static_cast<HICON>(LoadImageW(Self(), MAKEINTRESOURCEW(ids::kProgramIcon), IMAGE_ICON, size, size, 0)));
+        Icon icon(static_cast<HICON>(
+            LoadImageW(Self(), MAKEINTRESOURCEW(ids::kProgramIcon), IMAGE_ICON, size, size, 0)));
         ASSERT_NE(icon.Get(), nullptr) << "LoadImageW failed, error " << GetLastError();
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
@@ -241,7 +256,9 @@ struct VersionInfo {
     }
 };
 
-std::wstring Widen(const char* text) { return std::wstring(text, text + strlen(text)); }
+std::wstring Widen(const char* text) {
+    return std::wstring(text, text + strlen(text));
+}
 
 TEST(Resources, VersionResourceHoldsTheProjectVersion) {
     VersionInfo version;
@@ -274,7 +291,8 @@ TEST(Resources, VersionTextsKeepTheirAccents) {
     EXPECT_EQ(version.Text(L"Comments").substr(0, 19), L"Editor de pol\u00EDgonos");
 
     UINT length = 0;
-    const auto* translation = static_cast<const WORD*>(version.Query(L"\\VarFileInfo\\Translation", &length));
+    const auto* translation =
+        static_cast<const WORD*>(version.Query(L"\\VarFileInfo\\Translation", &length));
     ASSERT_NE(translation, nullptr);
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0C0A) << "Spanish";
@@ -319,7 +337,8 @@ TEST(Resources, ManifestGivesThisProcessCommonControlsSix) {
     SetLastError(0xdeadbeef);
     EXPECT_TRUE(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
                                          L"comctl32.dll", &redirection))
-        << "no redirection of comctl32.dll in the process's activation context, error " << GetLastError();
+        << "no redirection of comctl32.dll in the process's activation context, error "
+        << GetLastError();
 
     HMODULE controls = LoadLibraryW(L"comctl32.dll");
     ASSERT_NE(controls, nullptr);
@@ -329,8 +348,10 @@ TEST(Resources, ManifestGivesThisProcessCommonControlsSix) {
     ASSERT_GT(length, 0u);
     std::wstring folder(path, length);
     for (wchar_t& c : folder) c = static_cast<wchar_t>(towlower(c));
-    EXPECT_NE(folder.find(L"\\winsxs\\"), std::wstring::npos) << std::string(folder.begin(), folder.end());
-    EXPECT_NE(folder.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."), std::wstring::npos)
+    EXPECT_NE(folder.find(L"\\winsxs\\"), std::wstring::npos)
+        << std::string(folder.begin(), folder.end());
+    EXPECT_NE(folder.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::wstring::npos)
         << std::string(folder.begin(), folder.end());
 }
 

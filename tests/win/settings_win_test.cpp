@@ -9,9 +9,9 @@
 #include <iterator>
 #include <random>
 
-#include "settings/settings.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
+#include "settings/settings.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -30,7 +30,7 @@ void WriteFile(const std::string& path, const std::string& text) {
 }
 
 class SettingsWin : public testing::Test {
-protected:
+  protected:
     void SetUp() override { Settings = SettingsRecord{}; }
     void Get() { SettingsFile("get", settings::PlatformProfileStore(), folder_); }
     void Save() { SettingsFile("save", settings::PlatformProfileStore(), folder_); }
@@ -55,7 +55,9 @@ TEST_F(SettingsWin, FirstRunWritesTwoSectionsAndFourKeys) {
     EXPECT_EQ(Settings.Grosor, 1);
     EXPECT_FALSE(std::filesystem::exists(path_)) << "a load creates no file";
     Save();
-    EXPECT_EQ(Read(path_), "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n");
+    EXPECT_EQ(
+        Read(path_),
+        "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=1\r\n");
 }
 
 TEST_F(SettingsWin, ValuesByTheNumberRules) {
@@ -76,7 +78,9 @@ TEST_F(SettingsWin, ValuesByTheNumberRules) {
 
 TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
     WriteFile(path_,
-              "; hecho a mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]\r\nGrosor=2\r\n");
+              "; hecho a "
+              "mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]"
+              "\r\nGrosor=2\r\n");
     Get();
     EXPECT_EQ(Settings.Borde, 3);
     Settings.Borde = 255;
@@ -85,14 +89,17 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
     const std::string text = Read(path_);
     EXPECT_NE(text.find("; hecho a mano"), std::string::npos) << text;
     EXPECT_NE(text.find("[Otra]\r\nclave=valor\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Extra=1\r\nBorde=255\r\n"), std::string::npos) << "replaced in place: " << text;
+    EXPECT_NE(text.find("Extra=1\r\nBorde=255\r\n"), std::string::npos)
+        << "replaced in place: " << text;
     EXPECT_NE(text.find("[Punta]\r\nGrosor=7\r\n"), std::string::npos) << text;
     EXPECT_EQ(text.find("Borde=3"), std::string::npos) << text;
 
     // Line for line what the profile functions give when they change the file in place.
     const std::string inPlace = temp_.File("en sitio.ini");
     WriteFile(inPlace,
-              "; hecho a mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]\r\nGrosor=2\r\n");
+              "; hecho a "
+              "mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]"
+              "\r\nGrosor=2\r\n");
     for (const auto& [section, key, value] : {std::array<const char*, 3>{"Colores", "Borde", "255"},
                                               {"Colores", "Relleno", "16777215"},
                                               {"Colores", "Papel", "16711935"},
@@ -106,8 +113,8 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
 TEST_F(SettingsWin, AStoreThatCannotReplaceTheFileLeavesItWhole) {
     const std::string before = "[Colores]\r\nBorde=3\r\n";
     WriteFile(path_, before);
-    HANDLE reader = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE reader = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     Settings = SettingsRecord{11, 12, 13, 4};
     runtime::ProcedureError error;
@@ -115,14 +122,15 @@ TEST_F(SettingsWin, AStoreThatCannotReplaceTheFileLeavesItWhole) {
     CloseHandle(reader);
     EXPECT_EQ(runtime::ErrorNumber(), 0) << "silently";
     EXPECT_EQ(Read(path_), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no copy left behind";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1)
+        << "no copy left behind";
 }
 
 TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {
     const std::string before = "[Colores]\r\nBorde=3\r\n";
     WriteFile(path_, before);
-    HANDLE other = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE other = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
     Settings = SettingsRecord{11, 12, 13, 4};
     runtime::ProcedureError error;
@@ -166,13 +174,16 @@ TEST_F(SettingsWin, BadFilesLoadWithoutHarm) {
     EXPECT_EQ(s.Grosor, 1);
 
     // Lines of 100 000 characters: a value is read as its first 259.
-    s = Load(std::string(100000, 'x') + "\r\n[Colores]\r\nBorde=" + std::string(100000, '1') + "\r\nRelleno=5" +
-             std::string(100000, ' ') + "\r\nPapel=" + std::string(100000, '0') + "\r\n");
+    s = Load(std::string(100000, 'x') + "\r\n[Colores]\r\nBorde=" + std::string(100000, '1') +
+             "\r\nRelleno=5" + std::string(100000, ' ') + "\r\nPapel=" + std::string(100000, '0') +
+             "\r\n");
     EXPECT_EQ(s.Borde, INT32_MIN) << "259 ones are far out of range";
     EXPECT_EQ(s.Relleno, 5);
     EXPECT_EQ(s.Papel, 0);
 
-    s = Load("[Colores]\r\nBorde=1e999\r\nRelleno=-\r\nPapel=&HFFFFFFFFFFFFFFFFF\r\n[Punta]\r\nGrosor=-1e999\r\n");
+    s = Load(
+        "[Colores]\r\nBorde=1e999\r\nRelleno=-\r\nPapel=&HFFFFFFFFFFFFFFFFF\r\n[Punta]\r\nGrosor=-"
+        "1e999\r\n");
     EXPECT_EQ(s.Borde, INT32_MIN);
     EXPECT_EQ(s.Relleno, 0);
     EXPECT_EQ(s.Papel, 0);
@@ -198,7 +209,9 @@ TEST_F(SettingsWin, LongFolderNamesAreCutTo259) {
     while (folder.size() + 2 < room) {
         const std::size_t part = std::min<std::size_t>(room - folder.size() - 1, 100);
         folder += std::string(part, 'd') + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << folder;
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS)
+            << folder;
     }
     const std::string cut = settings::SettingsPath(folder);
     ASSERT_EQ(cut.size(), 259u);

@@ -15,7 +15,8 @@ std::vector<std::uint8_t> BmpHeaders(int width, int height) {
     PutLittleEndian32(&h[10], kBmpHeaderSize);  // the pixels follow the headers directly
     PutLittleEndian32(&h[14], 40);
     PutLittleEndian32(&h[18], static_cast<std::uint32_t>(width));
-    PutLittleEndian32(&h[22], static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
+    PutLittleEndian32(&h[22],
+                      static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
     PutLittleEndian16(&h[26], 1);
     PutLittleEndian16(&h[28], 24);
     // Compression (BI_RGB), image size, resolutions and colour counts are all 0.

@@ -12,7 +12,9 @@ namespace runtime {
 constexpr int kBmpHeaderSize = 54;  // file header (14) and BITMAPINFOHEADER (40)
 
 // Rows of 3 bytes a pixel, padded with zeros to a multiple of 4.
-constexpr std::int64_t BmpRowStride(int width) { return (std::int64_t{width} * 3 + 3) / 4 * 4; }
+constexpr std::int64_t BmpRowStride(int width) {
+    return (std::int64_t{width} * 3 + 3) / 4 * 4;
+}
 
 // The two headers for a w x h picture, as they stand at the start of the file.
 std::vector<std::uint8_t> BmpHeaders(int width, int height);

@@ -62,9 +62,10 @@ TEST(SaveBmp, RowsArePaddedAndStoredBottomUp) {
         SCOPED_TRACE("width " + std::to_string(width));
         TempFolder folder;
         Bitmap b(width, 3);
-        ClearTarget(0x000000FF, 0);                     // red
+        ClearTarget(0x000000FF, 0);                         // red
         DrawBox(0, 0, 1, 1, 0, 0x00FF0000, 0x00FF0000, 0);  // 1 x 1 boxes draw nothing...
-        DrawPolygon({4, std::array<PointF, 4>{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}}}, NoColor, 0x00FF0000, 0, 0);
+        DrawPolygon({4, std::array<PointF, 4>{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}}}, NoColor,
+                    0x00FF0000, 0, 0);
         const std::string name = folder.File("p.bmp");
         ASSERT_TRUE(SaveBmp(name));
         const auto bytes = ReadFile(name);

@@ -10,10 +10,11 @@ namespace runtime {
 
 namespace {
 
-
 FontBackend* chosen = nullptr;
 
-FontBackend& Backend() { return chosen ? *chosen : PlatformFontBackend(); }
+FontBackend& Backend() {
+    return chosen ? *chosen : PlatformFontBackend();
+}
 
 // The line height of the target's font, measured the first time it is needed.
 int LineHeight(TextTarget& t) {
@@ -26,7 +27,9 @@ int LineHeight(TextTarget& t) {
 
 }  // namespace
 
-FontBackend* SetFontBackend(FontBackend* backend) { return std::exchange(chosen, backend); }
+FontBackend* SetFontBackend(FontBackend* backend) {
+    return std::exchange(chosen, backend);
+}
 
 int FontPixelHeight(int points, int dotsPerInch) {
     return static_cast<int>(std::nearbyint(static_cast<double>(points) * dotsPerInch / 72.0));
@@ -84,8 +87,8 @@ TextExtent TextSize(const std::string& text) {
 void PrintText(const std::string& text) {
     WithCurrentText([&](TextTarget& t) {
         const TextExtent size = Backend().Measure(t.text.font, t.drawingContext, text);
-        const PixelRect drawn = Backend().Draw(t.text.font, t.raster, t.drawingContext, t.text.x, t.text.y, text,
-                                               t.foreColor, t.backColor);
+        const PixelRect drawn = Backend().Draw(t.text.font, t.raster, t.drawingContext, t.text.x,
+                                               t.text.y, text, t.foreColor, t.backColor);
         t.text.x = std::min(t.text.x + size.width, kTextPositionLimit);
         return drawn;
     });
@@ -102,7 +105,8 @@ void NewLine() {
 SplitText SplitToWidth(const std::string& text, float width, int wordMode) {
     SplitText split;
     WithCurrentText([&](TextTarget& t) {
-        const int pixels = std::isnan(width) ? 0 : static_cast<int>(std::clamp(std::floor(width), -1.0f, 1e9f));
+        const int pixels =
+            std::isnan(width) ? 0 : static_cast<int>(std::clamp(std::floor(width), -1.0f, 1e9f));
         const std::size_t n = Backend().FitCount(t.text.font, t.drawingContext, text, pixels);
         if (n >= text.size()) {
             split.head = text;
@@ -133,7 +137,8 @@ void* GetDrawingContext() {
 // ---- fixed metrics --------------------------------------------------------------------
 
 FixedPitchFontBackend::FixedPitchFontBackend(int cellWidth, int cellHeight, int externalLeading)
-    : cellWidth_(std::max(cellWidth, 1)), cellHeight_(std::max(cellHeight, 1)),
+    : cellWidth_(std::max(cellWidth, 1)),
+      cellHeight_(std::max(cellHeight, 1)),
       externalLeading_(std::max(externalLeading, 0)) {}
 
 std::optional<FontMetrics> FixedPitchFontBackend::Metrics(int font, void*) {
@@ -156,8 +161,9 @@ PixelRect FixedPitchFontBackend::Draw(int font, const Raster& raster, void*, int
                                       std::string_view text, COLORREF fore, COLORREF back) {
     if (font < 1 || font > 3 || text.empty()) return {};
     const int w = CellWidth(font);
-    const PixelRect area{x, y, static_cast<int>(std::min<long long>(x + static_cast<long long>(text.size()) * w,
-                                                                    kTextPositionLimit)),
+    const PixelRect area{x, y,
+                         static_cast<int>(std::min<long long>(
+                             x + static_cast<long long>(text.size()) * w, kTextPositionLimit)),
                          y + cellHeight_};
     if (back != NoColor) FillRect(raster, area, PixelFromColor(PlainColor(back)));
     const Pixel ink = PixelFromColor(PlainColor(fore));
@@ -166,7 +172,10 @@ PixelRect FixedPitchFontBackend::Draw(int font, const Raster& raster, void*, int
         if (left >= raster.width) break;
         if (text[i] == ' ') continue;
         // A block a pixel inside the cell, so neighbouring glyphs stay apart.
-        FillRect(raster, {static_cast<int>(left) + 1, y + 1, static_cast<int>(left) + w - 1, y + cellHeight_ - 1}, ink);
+        FillRect(raster,
+                 {static_cast<int>(left) + 1, y + 1, static_cast<int>(left) + w - 1,
+                  y + cellHeight_ - 1},
+                 ink);
     }
     return Intersect(area, raster.Bounds());
 }

@@ -29,13 +29,14 @@ struct FontMetrics {
 
 // Where the glyphs come from. Font ids are those of the dialog services; 1 to 3 are built in.
 class FontBackend {
-public:
+  public:
     virtual ~FontBackend() = default;
     // Null when the id names no font or the platform cannot make it.
     virtual std::optional<FontMetrics> Metrics(int font, void* drawingContext) = 0;
     virtual TextExtent Measure(int font, void* drawingContext, std::string_view text) = 0;
     // How many leading characters of `text` fit into `width` pixels.
-    virtual std::size_t FitCount(int font, void* drawingContext, std::string_view text, int width) = 0;
+    virtual std::size_t FitCount(int font, void* drawingContext, std::string_view text,
+                                 int width) = 0;
     // Draws with the top left of the first cell at (x, y); a `back` of NoColor leaves the
     // cells' background as it is. Gives back the area it touched.
     virtual PixelRect Draw(int font, const Raster& raster, void* drawingContext, int x, int y,
@@ -68,16 +69,16 @@ void* GetDrawingContext();
 // Fonts of fixed metrics: every character `cellWidth` wide and `cellHeight` high, glyphs
 // drawn as solid blocks. Stands in for fonts where the platform has none (the host build).
 class FixedPitchFontBackend : public FontBackend {
-public:
+  public:
     // Fonts 1 to 3 with the given cell sizes; any other id is unknown.
     FixedPitchFontBackend(int cellWidth, int cellHeight, int externalLeading);
     std::optional<FontMetrics> Metrics(int font, void* drawingContext) override;
     TextExtent Measure(int font, void* drawingContext, std::string_view text) override;
     std::size_t FitCount(int font, void* drawingContext, std::string_view text, int width) override;
-    PixelRect Draw(int font, const Raster& raster, void* drawingContext, int x, int y, std::string_view text,
-                   COLORREF fore, COLORREF back) override;
+    PixelRect Draw(int font, const Raster& raster, void* drawingContext, int x, int y,
+                   std::string_view text, COLORREF fore, COLORREF back) override;
 
-private:
+  private:
     int CellWidth(int font) const { return cellWidth_ + (font - 1); }  // each font a little wider
     int cellWidth_, cellHeight_, externalLeading_;
 };

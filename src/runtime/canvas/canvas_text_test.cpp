@@ -13,7 +13,7 @@ namespace {
 // Fonts whose characters have different widths, so that cutting a text is tested at
 // uneven places: a blank is 3 wide, "i" 2, "W" 9, everything else 5; font 2 is twice as wide.
 class TableFonts final : public FontBackend {
-public:
+  public:
     static int Width(int font, char c) {
         const int w = c == ' ' ? 3 : c == 'i' ? 2 : c == 'W' ? 9 : 5;
         return font == 2 ? 2 * w : w;
@@ -33,11 +33,12 @@ public:
     std::size_t FitCount(int font, void*, std::string_view text, int width) override {
         int used = 0;
         std::size_t n = 0;
-        while (n < text.size() && used + Width(font, text[n]) <= width) used += Width(font, text[n++]);
+        while (n < text.size() && used + Width(font, text[n]) <= width)
+            used += Width(font, text[n++]);
         return n;
     }
-    PixelRect Draw(int font, const Raster& r, void*, int x, int y, std::string_view text, COLORREF fore,
-                   COLORREF back) override {
+    PixelRect Draw(int font, const Raster& r, void*, int x, int y, std::string_view text,
+                   COLORREF fore, COLORREF back) override {
         draws.push_back({font, x, y, std::string(text)});
         const TextExtent size = Measure(font, nullptr, text);
         const PixelRect area{x, y, x + size.width, y + size.height};
@@ -55,7 +56,7 @@ public:
 };
 
 class CanvasText : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = SetFontBackend(&fonts_);
         bitmap_ = NewBitmap(200, 100);
@@ -91,7 +92,8 @@ TEST_F(CanvasText, PositionFollowsTheTextAndNewLineGoesToTheLeftEdge) {
     PrintText("i W");
     EXPECT_EQ(GetPosition(), (PixelPoint{40 + 10 + 14, 10}));
     ASSERT_EQ(fonts_.draws.size(), 2u);
-    EXPECT_EQ(fonts_.draws[1], (TableFonts::Drawn{1, 50, 10, "i W"})) << "directly after the first, same line";
+    EXPECT_EQ(fonts_.draws[1], (TableFonts::Drawn{1, 50, 10, "i W"}))
+        << "directly after the first, same line";
 
     NewLine();  // font 1 was never chosen: its line height is measured now
     EXPECT_EQ(GetPosition(), (PixelPoint{0, 22}));
@@ -149,10 +151,10 @@ TEST_F(CanvasText, SplittingToAWidth) {
     };
     // Widths: "abc" 15, "abc de" 28, "abc de fg" 41.
     const Case cases[] = {
-        {"abc de", 28, 1, "abc de", ""},            // fits exactly
+        {"abc de", 28, 1, "abc de", ""},  // fits exactly
         {"abc de", 28.9f, 1, "abc de", ""},
-        {"abc de fg", 40, 1, "abc de", " fg"},      // cut at the blank, the rest keeps it
-        {"abc de fg", 30, 1, "abc de", " fg"},      // the first misfit is the blank itself
+        {"abc de fg", 40, 1, "abc de", " fg"},  // cut at the blank, the rest keeps it
+        {"abc de fg", 30, 1, "abc de", " fg"},  // the first misfit is the blank itself
         {"abc de fg", 27, 1, "abc", " de fg"},
         {"abcdefgh ij", 20, 1, "", "abcdefgh ij"},  // the first word alone is too wide
         {" abcdefgh", 20, 1, "", " abcdefgh"},      // index 0 is never looked at

@@ -50,7 +50,7 @@ HFONT Resolve(int font, HDC dc) {
 }
 
 class GdiFontBackend final : public FontBackend {
-public:
+  public:
     std::optional<FontMetrics> Metrics(int font, void* context) override {
         HDC dc = static_cast<HDC>(context);
         HFONT f = Resolve(font, dc);
@@ -68,7 +68,8 @@ public:
         Selection chosen(dc, f);
         const std::wstring wide = WideFromAnsi(std::string(text));
         SIZE size{};
-        if (!GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size)) return {};
+        if (!GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size))
+            return {};
         if (wide.empty()) {
             TEXTMETRICW m{};
             if (GetTextMetricsW(dc, &m)) size.cy = m.tmHeight;
@@ -84,14 +85,15 @@ public:
         const std::wstring wide = WideFromAnsi(std::string(text));
         INT fit = 0;
         SIZE size{};
-        if (!GetTextExtentExPointW(dc, wide.c_str(), static_cast<int>(wide.size()), width, &fit, nullptr, &size))
+        if (!GetTextExtentExPointW(dc, wide.c_str(), static_cast<int>(wide.size()), width, &fit,
+                                   nullptr, &size))
             return 0;
         // Windows-1252 is one character a byte, so the count is the same in both texts.
         return static_cast<std::size_t>(std::max(fit, 0));
     }
 
-    PixelRect Draw(int font, const Raster& raster, void* context, int x, int y, std::string_view text,
-                   COLORREF fore, COLORREF back) override {
+    PixelRect Draw(int font, const Raster& raster, void* context, int x, int y,
+                   std::string_view text, COLORREF fore, COLORREF back) override {
         HDC dc = static_cast<HDC>(context);
         HFONT f = Resolve(font, dc);
         if (!f || !dc || text.empty()) return {};
@@ -118,7 +120,9 @@ public:
 
 }  // namespace
 
-void SetCanvasFontSource(CanvasFontSource source) { fontSource = source; }
+void SetCanvasFontSource(CanvasFontSource source) {
+    fontSource = source;
+}
 
 FontBackend& PlatformFontBackend() {
     static GdiFontBackend backend;

@@ -19,7 +19,9 @@ constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kBlack = 0;
 
 // An ordinary colour has its high byte cleared before use.
-constexpr COLORREF PlainColor(COLORREF c) { return c & 0x00FFFFFF; }
+constexpr COLORREF PlainColor(COLORREF c) {
+    return c & 0x00FFFFFF;
+}
 
 using Pixel = std::uint32_t;
 

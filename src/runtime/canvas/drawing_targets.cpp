@@ -22,7 +22,6 @@ namespace runtime {
 
 namespace {
 
-
 enum class TargetKind { Bitmap, CanvasControl };
 
 struct DrawingTarget {
@@ -60,7 +59,7 @@ using TargetRef = std::shared_ptr<DrawingTarget>;
 // tries again; the thread holding it may take it again, since a presenter called from inside
 // a primitive paints from the same raster.
 class DrawingLock {
-public:
+  public:
     void lock() {
         const auto me = std::this_thread::get_id();
         if (owner_.load(std::memory_order_acquire) == me) {
@@ -78,7 +77,7 @@ public:
         if (--depth_ == 0) owner_.store(std::thread::id(), std::memory_order_release);
     }
 
-private:
+  private:
     std::atomic<std::thread::id> owner_{};
     int depth_ = 0;
 };
@@ -126,7 +125,7 @@ std::uint64_t lastRevision = 0;  // taken under the drawing lock
 
 // The current target with the drawing lock held, for the span of one primitive.
 class CurrentTarget {
-public:
+  public:
     CurrentTarget() : guard_(drawingLock) {
         if (current && current->alive) target_ = current.get();
     }
@@ -134,7 +133,7 @@ public:
     DrawingTarget* operator->() const { return target_; }
     DrawingTarget& operator*() const { return *target_; }
 
-private:
+  private:
     std::lock_guard<DrawingLock> guard_;
     DrawingTarget* target_ = nullptr;
 };
@@ -302,9 +301,9 @@ void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF bor
     DrawBoxPixels(r, {left, top, right, bottom}, style);
 
     const int grow = std::clamp(t->penWidth, 0, kMaxPenWidth) / 2 + 1;
-    MarkChanged(*t, Clip(FarRect{std::int64_t{left} - grow, std::int64_t{top} - grow, std::int64_t{right} + grow,
-                                      std::int64_t{bottom} + grow},
-                              r.Bounds()));
+    MarkChanged(*t, Clip(FarRect{std::int64_t{left} - grow, std::int64_t{top} - grow,
+                                 std::int64_t{right} + grow, std::int64_t{bottom} + grow},
+                         r.Bounds()));
 }
 
 void DrawPolygon(const PointList& list, COLORREF borderColor, COLORREF fillColor, int /*fillStyle*/,
@@ -312,14 +311,16 @@ void DrawPolygon(const PointList& list, COLORREF borderColor, COLORREF fillColor
     CurrentTarget t;
     if (!t) return;
     const int n = list.count;
-    if (n < 2 || n > kMaxPolygonPointCount || static_cast<std::size_t>(n) > list.points.size()) return;
+    if (n < 2 || n > kMaxPolygonPointCount || static_cast<std::size_t>(n) > list.points.size())
+        return;
     std::array<PixelPoint, kMaxPolygonPointCount> points;
     for (int i = 0; i < n; ++i)
         points[i] = {PixelCoordinate(list.points[i].x), PixelCoordinate(list.points[i].y)};
     const COLORREF border = ResolveBorder(*t, borderColor);
     const Raster r = t->Drawable();
     if (auto fill = ResolveFill(fillColor, border))
-        FillPolygon(r, points.data(), n, fillMode == 0 ? FillRule::Winding : FillRule::Alternate, *fill);
+        FillPolygon(r, points.data(), n, fillMode == 0 ? FillRule::Winding : FillRule::Alternate,
+                    *fill);
     if (auto pen = BorderPixel(border)) {
         if (t->penWidth > 1)
             DrawWideOutline(r, points.data(), n, t->penWidth, *pen);
@@ -407,7 +408,8 @@ bool WithCurrentRaster(const std::function<void(const Raster&, void*)>& use) {
 bool WithCurrentText(const std::function<PixelRect(TextTarget&)>& use) {
     CurrentTarget t;
     if (!t) return false;
-    TextTarget target{t->Pixels(), t->surface->DrawingContext(), t->foreColor, t->backColor, t->text};
+    TextTarget target{t->Pixels(), t->surface->DrawingContext(), t->foreColor, t->backColor,
+                      t->text};
     const PixelRect changed = use(target);
     if (!changed.Empty()) MarkChanged(*t, changed);
     return true;

@@ -13,7 +13,7 @@
 
 namespace runtime {
 
-using TargetHandle = std::int32_t;  // a bitmap; > 0 while it lives, never reused meanwhile
+using TargetHandle = std::int32_t;   // a bitmap; > 0 while it lives, never reused meanwhile
 using WindowHandle = std::intptr_t;  // the dialog that holds a canvas control
 
 struct PointF {
@@ -30,7 +30,7 @@ constexpr int kMaxPolygonPointCount = 1024;
 
 // Shows an area of a canvas control's raster on screen; the Win32 control supplies one.
 class ControlPresenter {
-public:
+  public:
     virtual ~ControlPresenter() = default;
     virtual void Present(const PixelRect& area) = 0;
 };

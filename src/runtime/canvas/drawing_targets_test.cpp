@@ -55,7 +55,8 @@ TEST_F(Targets, MarkerBoxesCoverExactlyTheirPixels) {
     EXPECT_EQ(CountColor(800, 800, 0), 64);
     for (int y = 305; y < 325; ++y)
         for (int x = 295; x < 315; ++x)
-            ASSERT_EQ(ReadPixel(float(x), float(y)) == 0, x >= 300 && x <= 307 && y >= 310 && y <= 317);
+            ASSERT_EQ(ReadPixel(float(x), float(y)) == 0,
+                      x >= 300 && x <= 307 && y >= 310 && y <= 317);
 
     DrawBox(300, 310, 308, 318, 0, 0, 0xFFFFFF, 0);
     EXPECT_EQ(CountColor(800, 800, 0), 28);
@@ -122,7 +123,8 @@ TEST_F(Targets, BadPolygonsDrawNothingAndStayInBounds) {
 
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    const PointF wild[6] = {{nan, 3}, {1e9f, -1e9f}, {inf, 20}, {-inf, -inf}, {25, nan}, {-1e9f, 1e9f}};
+    const PointF wild[6] = {{nan, 3},     {1e9f, -1e9f}, {inf, 20},
+                            {-inf, -inf}, {25, nan},     {-1e9f, 1e9f}};
     for (int width : {0, -3, 1, 2, 10, 32767}) {
         SetPenWidth(width);
         DrawPolygon({6, wild}, 0, 0x00FF00, 0, 0);
@@ -193,7 +195,7 @@ TEST_F(Targets, RepeatedCopiesShowOnlyThePixelsThatChanged) {
     EXPECT_EQ(presenter.shown.size(), 1u) << "nothing changed, nothing shown";
 
     AttachTarget(canvas, 0, 0);
-    DrawBox(10, 20, 18, 28, 0, 0, 0, 0);               // marked one pixel wider all round
+    DrawBox(10, 20, 18, 28, 0, 0, 0, 0);                // marked one pixel wider all round
     DrawBox(50, 50, 58, 58, 0, 0xFFFFFF, 0xFFFFFF, 0);  // white on white
     copyCanvas();
     ASSERT_EQ(presenter.shown.size(), 2u);

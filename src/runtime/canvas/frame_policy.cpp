@@ -4,6 +4,8 @@
 
 namespace runtime {
 
-bool OnlyWhatChanged() { return true; }
+bool OnlyWhatChanged() {
+    return true;
+}
 
 }  // namespace runtime

@@ -11,7 +11,7 @@ namespace runtime {
 // A handle owned by one object and released once with `Release`.
 template <typename Handle, typename Release>
 class OwnedHandle {
-public:
+  public:
     OwnedHandle() = default;
     explicit OwnedHandle(Handle h) : handle_(h) {}
     ~OwnedHandle() {
@@ -28,7 +28,7 @@ public:
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
-private:
+  private:
     Handle handle_ = nullptr;
 };
 
@@ -51,7 +51,7 @@ using Icon = OwnedHandle<HICON, DestroyIconHandle>;
 
 // A memory device context, deleted with DeleteDC.
 class MemoryDc {
-public:
+  public:
     MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
     ~MemoryDc() {
         if (dc_) DeleteDC(dc_);
@@ -62,7 +62,7 @@ public:
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HDC dc_;
 };
 
@@ -80,7 +80,7 @@ inline BITMAPINFO TopDownDibInfo(int width, int height) {
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class Selection {
-public:
+  public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~Selection() {
         if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
@@ -88,7 +88,7 @@ public:
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

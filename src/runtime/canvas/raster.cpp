@@ -12,11 +12,13 @@ int PixelCoordinate(float v) {
 }
 
 PixelRect Clip(const FarRect& a, const PixelRect& b) {
-    const std::int64_t left = std::max<std::int64_t>(a.left, b.left), top = std::max<std::int64_t>(a.top, b.top);
+    const std::int64_t left = std::max<std::int64_t>(a.left, b.left),
+                       top = std::max<std::int64_t>(a.top, b.top);
     const std::int64_t right = std::min<std::int64_t>(a.right, b.right);
     const std::int64_t bottom = std::min<std::int64_t>(a.bottom, b.bottom);
     if (right <= left || bottom <= top) return {};
-    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom)};
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+            static_cast<int>(bottom)};
 }
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b) {

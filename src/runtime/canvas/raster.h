@@ -16,7 +16,8 @@ struct PixelRect {
 };
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b);
-PixelRect Union(const PixelRect& a, const PixelRect& b);  // the bounding box; empty ones count for nothing
+PixelRect Union(const PixelRect& a,
+                const PixelRect& b);  // the bounding box; empty ones count for nothing
 
 struct PixelPoint {
     int x = 0, y = 0;

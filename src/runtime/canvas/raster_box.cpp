@@ -14,7 +14,8 @@ constexpr int kMaxCornerSize = 1 << 14;
 
 void DrawSquareBox(const Raster& r, PixelRect box, const BoxStyle& style) {
     if (!style.border) {
-        if (style.fill) FillRect(r, {box.left, box.top, box.right - 1, box.bottom - 1}, *style.fill);
+        if (style.fill)
+            FillRect(r, {box.left, box.top, box.right - 1, box.bottom - 1}, *style.fill);
         return;
     }
     if (style.fill)
@@ -71,8 +72,10 @@ void DrawRoundedBox(const Raster& r, PixelRect box, int ew, int eh, const BoxSty
 
 void DrawBoxPixels(const Raster& r, PixelRect box, const BoxStyle& style) {
     if (box.Empty()) return;
-    const std::int64_t ew = std::min<std::int64_t>(style.cornerWidth, std::int64_t{box.right} - box.left);
-    const std::int64_t eh = std::min<std::int64_t>(style.cornerHeight, std::int64_t{box.bottom} - box.top);
+    const std::int64_t ew =
+        std::min<std::int64_t>(style.cornerWidth, std::int64_t{box.right} - box.left);
+    const std::int64_t eh =
+        std::min<std::int64_t>(style.cornerHeight, std::int64_t{box.bottom} - box.top);
     // Rounded corners are drawn for one-pixel outlines only. Corners above kMaxCornerSize are
     // drawn square: the trace costs the corner's size, not the visible part, and its products
     // outgrow 64 bits past 2^15. Only a box far larger than the screen has such corners.

@@ -11,10 +11,10 @@
 namespace runtime {
 
 struct BoxStyle {
-    int penWidth = 1;                 // 0 and 1 both mean one pixel
-    std::optional<Pixel> border;      // none: no outline, and the fill reaches one pixel further
-    std::optional<Pixel> fill;        // none: the interior is left as it is
-    std::int64_t cornerWidth = 0;     // the corner ellipse; 2 or less gives square corners
+    int penWidth = 1;              // 0 and 1 both mean one pixel
+    std::optional<Pixel> border;   // none: no outline, and the fill reaches one pixel further
+    std::optional<Pixel> fill;     // none: the interior is left as it is
+    std::int64_t cornerWidth = 0;  // the corner ellipse; 2 or less gives square corners
     std::int64_t cornerHeight = 0;
 };
 

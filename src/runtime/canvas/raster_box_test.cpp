@@ -106,7 +106,7 @@ TEST(DrawBoxPixels, FarBoxesMatchTheReference) {
         if (t > b) std::swap(t, b);
         const bool rounded = trial % 3 == 0;
         if (rounded) b = t + 3 + static_cast<int>(rng() % 60);  // a corner small enough to trace
-        if (rounded && b < t) continue;  // t was at the int range's end
+        if (rounded && b < t) continue;                         // t was at the int range's end
         BoxStyle style = Style(0, rounded ? 1 : pen(rng));
         if (trial % 4 == 1) style.fill.reset();
         const std::int64_t w = std::int64_t{r} - l, h = std::int64_t{b} - t;
@@ -133,7 +133,8 @@ TEST(DrawBoxPixels, FarBoxesMatchTheReference) {
             for (int y = 0; y < H; ++y)
                 for (int x = 0; x < W; ++x) {
                     const bool inBox = x >= l && x < r && y >= t && y < b;
-                    const bool ring = x == l || x == std::int64_t{r} - 1 || y == t || y == std::int64_t{b} - 1;
+                    const bool ring =
+                        x == l || x == std::int64_t{r} - 1 || y == t || y == std::int64_t{b} - 1;
                     const bool pen = style.penWidth > 1 ? wide.Covers(x, y) : inBox && ring;
                     if (pen)
                         want.raster.At(x, y) = kPen;
@@ -141,8 +142,9 @@ TEST(DrawBoxPixels, FarBoxesMatchTheReference) {
                         want.raster.At(x, y) = kBrush;
                 }
         }
-        ASSERT_TRUE(got == want) << "trial " << trial << ": " << l << "," << t << " .. " << r << "," << b
-                                 << ", pen " << style.penWidth << ", corner " << style.cornerWidth;
+        ASSERT_TRUE(got == want) << "trial " << trial << ": " << l << "," << t << " .. " << r << ","
+                                 << b << ", pen " << style.penWidth << ", corner "
+                                 << style.cornerWidth;
     }
     EXPECT_GT(visible, 100);
 }

@@ -12,8 +12,8 @@
 namespace runtime {
 namespace {
 
-using test::OwnedRaster;
 using test::i128;
+using test::OwnedRaster;
 
 constexpr Pixel kInk = 0xABCDEF;
 
@@ -72,18 +72,24 @@ TEST(FillConvexPolygon, MatchesTheGeneralFillOnParallelogramsAndConvexShapes) {
         if (trial % 2 == 0) {  // a pen body: one offset pair at both ends of a segment
             const PixelPoint a{coord(rng), coord(rng)}, b{coord(rng), coord(rng)};
             const PixelPoint n{offset(rng), offset(rng)}, w{offset(rng), offset(rng)};
-            poly = {{a.x - n.x, a.y + n.y}, {a.x + w.x, a.y - w.y}, {b.x + w.x, b.y - w.y}, {b.x - n.x, b.y + n.y}};
+            poly = {{a.x - n.x, a.y + n.y},
+                    {a.x + w.x, a.y - w.y},
+                    {b.x + w.x, b.y - w.y},
+                    {b.x - n.x, b.y + n.y}};
         } else {  // a convex polygon: points on an ellipse, in angle order
             const int k = 3 + trial % 6;
             const double cx = coord(rng), cy = coord(rng), rx = 1 + rng() % 40, ry = 1 + rng() % 40;
             for (int i = 0; i < k; ++i) {
                 const double t = 6.283185307179586 * (i + (rng() % 100) / 200.0) / k;
-                poly.push_back({int(std::lround(cx + rx * std::cos(t))), int(std::lround(cy + ry * std::sin(t)))});
+                poly.push_back({int(std::lround(cx + rx * std::cos(t))),
+                                int(std::lround(cy + ry * std::sin(t)))});
             }
         }
         OwnedRaster general(64, 48), convex(64, 48);
-        FillPolygon(general.raster, poly.data(), static_cast<int>(poly.size()), FillRule::Winding, kInk);
-        FillConvexPolygon(convex.raster, test::Far(poly).data(), static_cast<int>(poly.size()), kInk);
+        FillPolygon(general.raster, poly.data(), static_cast<int>(poly.size()), FillRule::Winding,
+                    kInk);
+        FillConvexPolygon(convex.raster, test::Far(poly).data(), static_cast<int>(poly.size()),
+                          kInk);
         ASSERT_TRUE(general == convex) << "trial " << trial;
     }
 }
@@ -117,7 +123,8 @@ TEST(FillPolygon, FarVerticesMatchTheReferenceExactly) {
                     alternate ? FillRule::Alternate : FillRule::Winding, kInk);
         visible += got.Count(kInk) > 0;
         ASSERT_TRUE(got == ReferenceFill(poly, 64, 48, alternate)) << "trial " << trial;
-        if (poly.size() == 4) {  // the convex fill on the same points where they happen to be convex
+        if (poly.size() ==
+            4) {  // the convex fill on the same points where they happen to be convex
             OwnedRaster convex(64, 48);
             const auto far = test::Far(poly);
             i128 turn[4];

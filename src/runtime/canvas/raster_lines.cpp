@@ -19,11 +19,11 @@ i128 FloorDiv(i128 a, i128 b) {  // b > 0
 // +x with y down).
 int OctantBias(i64 dx, i64 dy) {
     if (dy > 0) {
-        if (dx > 0) return 0;           // octants 1, 2
-        return (-dx <= dy) ? 1 : 0;     // 3 : 4
+        if (dx > 0) return 0;        // octants 1, 2
+        return (-dx <= dy) ? 1 : 0;  // 3 : 4
     }
-    if (dx < 0) return 1;               // octants 5, 6
-    return (dx > -dy) ? 1 : 0;          // 8 : 7
+    if (dx < 0) return 1;       // octants 5, 6
+    return (dx > -dy) ? 1 : 0;  // 8 : 7
 }
 
 // The inclusive range [lo, hi] of i for which origin + step * i lies in [begin, end).
@@ -57,8 +57,10 @@ void DrawLine(const Raster& r, PixelPoint from, PixelPoint to, Pixel p) {
     const i64 minor0 = xMajor ? from.y : from.x;
     const PixelRect bounds = r.Bounds();
     if (bounds.Empty()) return;
-    const i64 majorBegin = xMajor ? bounds.left : bounds.top, majorEnd = xMajor ? bounds.right : bounds.bottom;
-    const i64 minorBegin = xMajor ? bounds.top : bounds.left, minorEnd = xMajor ? bounds.bottom : bounds.right;
+    const i64 majorBegin = xMajor ? bounds.left : bounds.top,
+              majorEnd = xMajor ? bounds.right : bounds.bottom;
+    const i64 minorBegin = xMajor ? bounds.top : bounds.left,
+              minorEnd = xMajor ? bounds.bottom : bounds.right;
 
     i64 lo = 0, hi = major - 1;
     i64 a, b;
@@ -73,12 +75,15 @@ void DrawLine(const Raster& r, PixelPoint from, PixelPoint to, Pixel p) {
     if (minor == 0) {
         if (a > 0) return;
     } else {
-        if (a > 0) lo = static_cast<i64>(std::max<i128>(lo, std::min<i128>(FloorDiv(2 * M * (a - 1) + M - bias, 2 * m) + 1, hi + 1)));
+        if (a > 0)
+            lo = static_cast<i64>(std::max<i128>(
+                lo, std::min<i128>(FloorDiv(2 * M * (a - 1) + M - bias, 2 * m) + 1, hi + 1)));
         hi = static_cast<i64>(std::min<i128>(hi, FloorDiv(2 * M * b + M - bias, 2 * m)));
     }
     if (lo > hi) return;
 
-    const i64 offset = static_cast<i64>(FloorDiv(2 * m * lo - M + bias + 2 * M - 1, 2 * M));  // ceil
+    const i64 offset =
+        static_cast<i64>(FloorDiv(2 * m * lo - M + bias + 2 * M - 1, 2 * M));  // ceil
     i64 err = static_cast<i64>(2 * m - M + 2 * m * lo - 2 * M * offset);
     int mj = static_cast<int>(major0 + sMajor * lo);
     int mn = static_cast<int>(minor0 + sMinor * offset);

@@ -26,19 +26,26 @@ void ReferenceLine(PixelPoint a, PixelPoint b, const std::function<void(int, int
     else
         bias = dx < 0 ? 1 : (dx > -dy ? 1 : 0);
     const bool xMajor = std::labs(dx) > std::labs(dy);
-    const long M = xMajor ? std::labs(dx) : std::labs(dy), m = xMajor ? std::labs(dy) : std::labs(dx);
+    const long M = xMajor ? std::labs(dx) : std::labs(dy),
+               m = xMajor ? std::labs(dy) : std::labs(dx);
     const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
     long err = 2 * m - M;
     int x = a.x, y = a.y;
     for (long i = 0; i < M; ++i) {
         plot(x, y);
         if (err + bias > 0) {
-            if (xMajor) y += sy; else x += sx;
+            if (xMajor)
+                y += sy;
+            else
+                x += sx;
             err += 2 * m - 2 * M;
         } else {
             err += 2 * m;
         }
-        if (xMajor) x += sx; else y += sy;
+        if (xMajor)
+            x += sx;
+        else
+            y += sy;
     }
 }
 
@@ -74,7 +81,8 @@ TEST(DrawLine, AReversedLineCoversTheSamePixelsButForItsEnds) {
         DrawLine(reverse.raster, b, a, kInk);
         forward.raster.At(a.x, a.y) = 0;
         reverse.raster.At(b.x, b.y) = 0;
-        ASSERT_TRUE(forward == reverse) << "(" << a.x << "," << a.y << ")<->(" << b.x << "," << b.y << ")";
+        ASSERT_TRUE(forward == reverse)
+            << "(" << a.x << "," << a.y << ")<->(" << b.x << "," << b.y << ")";
     }
     // A tie example: (0,0)->(4,2) steps late, its reverse steps early.
     OwnedRaster forward(8, 8);
@@ -93,7 +101,8 @@ TEST(DrawLine, ClippedLinesMatchTheUnclippedReferenceInEveryOctant) {
         OwnedRaster got(32, 24), want(32, 24);
         DrawLine(got.raster, a, b, kInk);
         ReferenceLine(a, b, [&](int x, int y) { test::PlotClipped(want.raster, x, y, kInk); });
-        ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
+        ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y
+                                 << ")";
     }
 }
 
@@ -119,21 +128,33 @@ TEST(DrawLine, FarLinesMatchTheExactReferenceAtEveryVisiblePixel) {
         const PixelPoint far{test::FarCoordinate(rng), test::FarCoordinate(rng)};
         PixelPoint a, b;
         switch (trial % 4) {
-            case 0: a = far, b = test::Mirror(far, {near(rng), near(rng)}); break;  // through the raster
-            case 1: a = {near(rng), near(rng)}, b = far; break;
-            case 2: a = far, b = {test::FarCoordinate(rng), near(rng)}; break;
-            default: a = {small(rng), near(rng)}, b = {near(rng), small(rng)}; break;
+            case 0:
+                a = far, b = test::Mirror(far, {near(rng), near(rng)});
+                break;  // through the raster
+            case 1:
+                a = {near(rng), near(rng)}, b = far;
+                break;
+            case 2:
+                a = far, b = {test::FarCoordinate(rng), near(rng)};
+                break;
+            default:
+                a = {small(rng), near(rng)}, b = {near(rng), small(rng)};
+                break;
         }
         if (trial % 2) std::swap(a, b);
         OwnedRaster got(48, 40);
         DrawLine(got.raster, a, b, kInk);
-        const auto want = test::ReferencePixels(48, 40, kInk, [&](int x, int y) { return test::LineCovers(a, b, x, y); });
+        const auto want = test::ReferencePixels(
+            48, 40, kInk, [&](int x, int y) { return test::LineCovers(a, b, x, y); });
         visible += got.Count(kInk) > 0;
-        ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
+        ASSERT_TRUE(got == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y
+                                 << ")";
         if (trial % 4 == 3) {  // the reference itself, against GDI's steps taken one by one
             OwnedRaster stepped(48, 40);
-            ReferenceLine(a, b, [&](int x, int y) { test::PlotClipped(stepped.raster, x, y, kInk); });
-            ASSERT_TRUE(stepped == want) << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
+            ReferenceLine(a, b,
+                          [&](int x, int y) { test::PlotClipped(stepped.raster, x, y, kInk); });
+            ASSERT_TRUE(stepped == want)
+                << "line (" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
         }
     }
     EXPECT_GT(visible, 500);

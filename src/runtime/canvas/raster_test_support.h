@@ -38,7 +38,8 @@ struct OwnedRaster {
 using i128 = __int128;
 
 // The pixels of a w x h raster for which `covers(x, y)` holds.
-inline OwnedRaster ReferencePixels(int w, int h, Pixel ink, const std::function<bool(int, int)>& covers) {
+inline OwnedRaster ReferencePixels(int w, int h, Pixel ink,
+                                   const std::function<bool(int, int)>& covers) {
     OwnedRaster r(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -58,7 +59,8 @@ inline bool LineCovers(PixelPoint a, PixelPoint b, int x, int y) {
     else
         bias = dx < 0 ? 1 : (dx > -dy ? 1 : 0);
     const bool xMajor = std::llabs(dx) > std::llabs(dy);
-    const i128 M = xMajor ? std::llabs(dx) : std::llabs(dy), m = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const i128 M = xMajor ? std::llabs(dx) : std::llabs(dy),
+               m = xMajor ? std::llabs(dy) : std::llabs(dx);
     const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
     const i128 along = xMajor ? i128{sx} * (i128{x} - a.x) : i128{sy} * (i128{y} - a.y);
     const i128 across = xMajor ? i128{sy} * (i128{y} - a.y) : i128{sx} * (i128{x} - a.x);
@@ -70,7 +72,8 @@ inline bool LineCovers(PixelPoint a, PixelPoint b, int x, int y) {
 // The winding number (or, alternate, the crossing count's parity) of the polygon at the
 // integer point (x, y): an edge from (xt, yt) down to (xb, yb) covers rows yt <= y < yb and
 // counts when its crossing X = xt + (y - yt)(xb - xt)/(yb - yt) is at or left of x.
-inline int WindingAt(const std::vector<FarPoint>& poly, std::int64_t x, std::int64_t y, bool alternate = false) {
+inline int WindingAt(const std::vector<FarPoint>& poly, std::int64_t x, std::int64_t y,
+                     bool alternate = false) {
     int winding = 0, crossings = 0;
     for (std::size_t i = 0; i < poly.size(); ++i) {
         FarPoint a = poly[i], b = poly[(i + 1) % poly.size()];
@@ -112,11 +115,14 @@ struct WideOutlineReference {
         for (std::size_t i = 0; i < points.size(); ++i) {
             const PixelPoint a = points[i], b = points[(i + 1) % points.size()];
             if (a.y == b.y) {
-                if (a.x != b.x) boxes.push_back({std::min(a.x, b.x), a.y - half, std::max(a.x, b.x), a.y - half + width});
+                if (a.x != b.x)
+                    boxes.push_back(
+                        {std::min(a.x, b.x), a.y - half, std::max(a.x, b.x), a.y - half + width});
                 continue;
             }
             if (a.x == b.x) {
-                boxes.push_back({a.x - half, std::min(a.y, b.y), a.x - half + width, std::max(a.y, b.y)});
+                boxes.push_back(
+                    {a.x - half, std::min(a.y, b.y), a.x - half + width, std::max(a.y, b.y)});
                 continue;
             }
             // The body's corners by the pen rule: offsets across the segment, narrow on one
@@ -153,10 +159,15 @@ struct WideOutlineReference {
 inline int FarCoordinate(std::mt19937& rng) {
     const int sign = rng() % 2 ? 1 : -1;
     switch (rng() % 4) {
-        case 0: return sign * static_cast<int>(1000 + rng() % 9000);
-        case 1: return sign * static_cast<int>(100000 + rng() % 9900000);
-        case 2: return sign * static_cast<int>((1u << 28) + rng() % ((1u << 31) - (1u << 28)));
-        default: return sign > 0 ? INT_MAX - static_cast<int>(rng() % 3) : INT_MIN + static_cast<int>(rng() % 3);
+        case 0:
+            return sign * static_cast<int>(1000 + rng() % 9000);
+        case 1:
+            return sign * static_cast<int>(100000 + rng() % 9900000);
+        case 2:
+            return sign * static_cast<int>((1u << 28) + rng() % ((1u << 31) - (1u << 28)));
+        default:
+            return sign > 0 ? INT_MAX - static_cast<int>(rng() % 3)
+                            : INT_MIN + static_cast<int>(rng() % 3);
     }
 }
 
@@ -164,7 +175,8 @@ inline int FarCoordinate(std::mt19937& rng) {
 // raster, the segment between the two crosses it.
 inline PixelPoint Mirror(PixelPoint far, PixelPoint pivot) {
     auto mirror = [](int f, int p) {
-        return static_cast<int>(std::clamp<std::int64_t>(2 * std::int64_t{p} - f, INT_MIN, INT_MAX));
+        return static_cast<int>(
+            std::clamp<std::int64_t>(2 * std::int64_t{p} - f, INT_MIN, INT_MAX));
     };
     return {mirror(far.x, pivot.x), mirror(far.y, pivot.y)};
 }
@@ -177,16 +189,24 @@ inline std::vector<PixelPoint> FarVertices(std::mt19937& rng, std::size_t count,
     for (std::size_t k = 0; k < count; ++k) {
         const PixelPoint far{FarCoordinate(rng), FarCoordinate(rng)};
         switch (rng() % (level ? 5 : 4)) {
-            case 0: v[k] = {near(rng), near(rng)}; break;
-            case 1: v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : far; break;
-            case 2: v[k] = {far.x, near(rng)}; break;
+            case 0:
+                v[k] = {near(rng), near(rng)};
+                break;
+            case 1:
+                v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : far;
+                break;
+            case 2:
+                v[k] = {far.x, near(rng)};
+                break;
             case 3:
                 if (level) {
                     v[k] = k > 0 ? PixelPoint{far.x, v[k - 1].y} : far;
                     break;
                 }
                 [[fallthrough]];
-            default: v[k] = far; break;
+            default:
+                v[k] = far;
+                break;
         }
     }
     return v;

@@ -10,13 +10,13 @@
 namespace runtime {
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
     const Raster& Pixels() const { return raster_; }
     // The platform drawing context over the pixels (an HDC on Windows); null elsewhere.
     virtual void* DrawingContext() const { return nullptr; }
 
-protected:
+  protected:
     Raster raster_;
 };
 

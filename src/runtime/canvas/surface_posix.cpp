@@ -9,12 +9,13 @@ namespace runtime {
 namespace {
 
 class HeapSurface final : public Surface {
-public:
-    HeapSurface(std::unique_ptr<Pixel[]> memory, int width, int height) : memory_(std::move(memory)) {
+  public:
+    HeapSurface(std::unique_ptr<Pixel[]> memory, int width, int height)
+        : memory_(std::move(memory)) {
         raster_ = {memory_.get(), width, height};
     }
 
-private:
+  private:
     std::unique_ptr<Pixel[]> memory_;
 };
 

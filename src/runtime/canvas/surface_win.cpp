@@ -13,7 +13,7 @@ namespace {
 // The DIB section stays selected into its own memory context for its whole life, so GDI
 // can show it and draw text into it.
 class DibSurface final : public Surface {
-public:
+  public:
     DibSurface(Bitmap bitmap, void* bits, int width, int height) : bitmap_(std::move(bitmap)) {
         raster_ = {static_cast<Pixel*>(bits), width, height};
         selection_.emplace(dc_.Get(), bitmap_.Get());
@@ -21,7 +21,7 @@ public:
     bool Ready() const { return dc_ && bitmap_; }
     void* DrawingContext() const override { return dc_.Get(); }
 
-private:
+  private:
     Bitmap bitmap_;
     MemoryDc dc_;
     std::optional<Selection> selection_;  // released first: the bitmap leaves the context

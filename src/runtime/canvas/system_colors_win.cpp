@@ -4,7 +4,11 @@
 
 namespace runtime {
 
-COLORREF WindowTextColor() { return static_cast<COLORREF>(GetSysColor(COLOR_WINDOWTEXT)); }
-COLORREF ButtonFaceColor() { return static_cast<COLORREF>(GetSysColor(COLOR_BTNFACE)); }
+COLORREF WindowTextColor() {
+    return static_cast<COLORREF>(GetSysColor(COLOR_WINDOWTEXT));
+}
+COLORREF ButtonFaceColor() {
+    return static_cast<COLORREF>(GetSysColor(COLOR_BTNFACE));
+}
 
 }  // namespace runtime

@@ -19,11 +19,19 @@ void DrawSegmentBody(const Raster& r, PixelPoint a, PixelPoint b, int width, Pix
     const i64 half = width / 2;
     if (a.y == b.y) {
         if (a.x == b.x) return;
-        FillRect(r, Clip(FarRect{std::min(a.x, b.x), a.y - half, std::max(a.x, b.x), a.y - half + width}, r.Bounds()), p);
+        FillRect(
+            r,
+            Clip(FarRect{std::min(a.x, b.x), a.y - half, std::max(a.x, b.x), a.y - half + width},
+                 r.Bounds()),
+            p);
         return;
     }
     if (a.x == b.x) {
-        FillRect(r, Clip(FarRect{a.x - half, std::min(a.y, b.y), a.x - half + width, std::max(a.y, b.y)}, r.Bounds()), p);
+        FillRect(
+            r,
+            Clip(FarRect{a.x - half, std::min(a.y, b.y), a.x - half + width, std::max(a.y, b.y)},
+                 r.Bounds()),
+            p);
         return;
     }
     const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
@@ -53,7 +61,8 @@ void DrawSegmentBody(const Raster& r, PixelPoint a, PixelPoint b, int width, Pix
 }  // namespace
 
 void DrawPenDisc(const Raster& r, PixelPoint center, int width, Pixel p) {
-    const std::int64_t left = std::int64_t{center.x} - width / 2, top = std::int64_t{center.y} - width / 2;
+    const std::int64_t left = std::int64_t{center.x} - width / 2,
+                       top = std::int64_t{center.y} - width / 2;
     if (Clip(FarRect{left, top, left + width, top + width}, r.Bounds()).Empty()) return;
     // A disc that touches the raster lies within a pen's width of it, well inside the int range.
     // Rows of the disc that lie outside the raster cost nothing but the trace itself, which
@@ -65,7 +74,8 @@ void DrawPenDisc(const Raster& r, PixelPoint center, int width, Pixel p) {
 void DrawWideOutline(const Raster& r, const PixelPoint* points, int count, int width, Pixel p) {
     if (count < 2) return;
     width = std::min(width, kMaxPenWidth);
-    for (int i = 0; i < count; ++i) DrawSegmentBody(r, points[i], points[(i + 1) % count], width, p);
+    for (int i = 0; i < count; ++i)
+        DrawSegmentBody(r, points[i], points[(i + 1) % count], width, p);
     for (int i = 0; i < count; ++i) DrawPenDisc(r, points[i], width, p);
 }
 

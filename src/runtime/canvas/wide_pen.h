@@ -41,9 +41,11 @@ void ForEachEllipseSpan(int left, int top, int w, int h, SpanFn span) {
     bool rowOpen = false;
     i64 rowX0 = 0, rowX1 = 0;
     auto emitRows = [&]() {
-        span(top + static_cast<int>(y0), left + static_cast<int>(rowX0), left + static_cast<int>(rowX1));
+        span(top + static_cast<int>(y0), left + static_cast<int>(rowX0),
+             left + static_cast<int>(rowX1));
         if (y1 != y0)
-            span(top + static_cast<int>(y1), left + static_cast<int>(rowX0), left + static_cast<int>(rowX1));
+            span(top + static_cast<int>(y1), left + static_cast<int>(rowX0),
+                 left + static_cast<int>(rowX1));
     };
     do {
         if (!rowOpen) {

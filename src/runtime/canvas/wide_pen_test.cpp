@@ -110,7 +110,8 @@ TEST(WideOutline, FarVerticesMatchTheReferenceExactly) {
         OwnedRaster got(40, 40);
         DrawWideOutline(got.raster, pts.data(), static_cast<int>(pts.size()), width, kInk);
         const test::WideOutlineReference reference(pts, width, disc);
-        const auto want = test::ReferencePixels(40, 40, kInk, [&](int x, int y) { return reference.Covers(x, y); });
+        const auto want = test::ReferencePixels(
+            40, 40, kInk, [&](int x, int y) { return reference.Covers(x, y); });
         visible += got.Count(kInk) > 0;
         ASSERT_TRUE(got == want) << "trial " << trial << ", width " << width;
     }

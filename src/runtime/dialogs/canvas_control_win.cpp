@@ -12,7 +12,7 @@ namespace {
 
 // Shows what changed on a canvas control at once: the next paint copies its raster.
 class CanvasPresenter final : public ControlPresenter {
-public:
+  public:
     explicit CanvasPresenter(HWND control) : control_(control) {}
     void Present(const PixelRect& area) override {
         RECT r{area.left, area.top, area.right, area.bottom};
@@ -20,7 +20,7 @@ public:
         UpdateWindow(control_);
     }
 
-private:
+  private:
     HWND control_;
 };
 
@@ -42,18 +42,18 @@ bool KeptKey(UINT message, WPARAM key) {
 // In front of every canvas control: the focus follows a click, the keys are the control's own.
 LRESULT CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, SubclassState*) {
     switch (message) {
-    case WM_LBUTTONDOWN:
-        SetFocus(window);
-        break;
-    case WM_GETDLGCODE:
-        return DLGC_WANTALLKEYS;
-    case WM_NCDESTROY:
-        // Its presenter goes with the subclass, after this.
-        UnregisterCanvasControl(reinterpret_cast<WindowHandle>(GetParent(window)),
-                                GetDlgCtrlID(window));
-        break;
-    default:
-        if (KeptKey(message, wParam)) return 0;
+        case WM_LBUTTONDOWN:
+            SetFocus(window);
+            break;
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS;
+        case WM_NCDESTROY:
+            // Its presenter goes with the subclass, after this.
+            UnregisterCanvasControl(reinterpret_cast<WindowHandle>(GetParent(window)),
+                                    GetDlgCtrlID(window));
+            break;
+        default:
+            if (KeptKey(message, wParam)) return 0;
     }
     return CallPrevious(window, message, wParam, lParam);
 }
@@ -64,25 +64,25 @@ void MakeCanvasControl(HWND dialog, HWND control, int id, int width, int height)
     auto state = std::make_unique<CanvasState>(control);
     CanvasPresenter* presenter = &state->presenter;
     if (InstallSubclass(control, CanvasProcedure, std::move(state)))
-        RegisterCanvasControl(reinterpret_cast<WindowHandle>(dialog), id, width, height,
-                              presenter);
+        RegisterCanvasControl(reinterpret_cast<WindowHandle>(dialog), id, width, height, presenter);
 }
 
 // Copies only the rows and columns of the update region's box: the paint context is clipped
 // to that region anyway, and a small change should not cost the whole control.
 void PaintCanvas(HWND dialog, const DRAWITEMSTRUCT& item) {
-    WithCanvasControlRaster(reinterpret_cast<WindowHandle>(dialog), static_cast<int>(item.CtlID),
-                            [&](const Raster& r) {
-                                RECT box{};
-                                if (GetClipBox(item.hDC, &box) == ERROR) box = {0, 0, r.width, r.height};
-                                const PixelRect area = Intersect({box.left, box.top, box.right, box.bottom}, r.Bounds());
-                                if (area.Empty()) return;
-                                // Those rows as a DIB of their own, so the source offset is only a column.
-                                const int rows = area.bottom - area.top;
-                                const BITMAPINFO info = TopDownDibInfo(r.width, rows);
-                                SetDIBitsToDevice(item.hDC, area.left, area.top, area.right - area.left, rows,
-                                                  area.left, 0, 0, rows, r.Row(area.top), &info, DIB_RGB_COLORS);
-                            });
+    WithCanvasControlRaster(
+        reinterpret_cast<WindowHandle>(dialog), static_cast<int>(item.CtlID), [&](const Raster& r) {
+            RECT box{};
+            if (GetClipBox(item.hDC, &box) == ERROR) box = {0, 0, r.width, r.height};
+            const PixelRect area =
+                Intersect({box.left, box.top, box.right, box.bottom}, r.Bounds());
+            if (area.Empty()) return;
+            // Those rows as a DIB of their own, so the source offset is only a column.
+            const int rows = area.bottom - area.top;
+            const BITMAPINFO info = TopDownDibInfo(r.width, rows);
+            SetDIBitsToDevice(item.hDC, area.left, area.top, area.right - area.left, rows,
+                              area.left, 0, 0, rows, r.Row(area.top), &info, DIB_RGB_COLORS);
+        });
 }
 
 }  // namespace runtime

@@ -12,7 +12,8 @@ POINT chooserPlace{};
 
 UINT_PTR CALLBACK PlaceChooser(HWND chooser, UINT message, WPARAM, LPARAM) {
     if (message == WM_INITDIALOG)
-        SetWindowPos(chooser, nullptr, chooserPlace.x, chooserPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(chooser, nullptr, chooserPlace.x, chooserPlace.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
     return 0;
 }
 

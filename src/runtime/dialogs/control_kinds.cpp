@@ -37,7 +37,8 @@ const wchar_t* ControlClassName(ControlKind kind) {
     return k ? k->className : nullptr;
 }
 
-ControlStyle ResolveControlStyle(ControlKind kind, std::uint32_t style, std::uint32_t extendedStyle) {
+ControlStyle ResolveControlStyle(ControlKind kind, std::uint32_t style,
+                                 std::uint32_t extendedStyle) {
     const KindInfo* k = Find(kind);
     if (!k) return {style, extendedStyle};
     if (style == 0) {

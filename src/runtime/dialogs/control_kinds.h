@@ -26,6 +26,7 @@ const wchar_t* ControlClassName(ControlKind kind);
 // The final styles of a control: style 0 takes the kind's default, where a defaulted
 // WS_BORDER of a text, combo or list box becomes a sunken client edge; the kind's
 // always-added bits are then added to any style.
-ControlStyle ResolveControlStyle(ControlKind kind, std::uint32_t style, std::uint32_t extendedStyle);
+ControlStyle ResolveControlStyle(ControlKind kind, std::uint32_t style,
+                                 std::uint32_t extendedStyle);
 
 }  // namespace runtime

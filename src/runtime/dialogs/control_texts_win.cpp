@@ -36,7 +36,8 @@ std::string ItemText(HWND control, UINT getSelection, UINT getLength, UINT getTe
     const LRESULT length = SendMessageW(control, getLength, static_cast<WPARAM>(index), 0);
     if (length < 0) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(control, getText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got = SendMessageW(control, getText, static_cast<WPARAM>(index),
+                                     reinterpret_cast<LPARAM>(text.data()));
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     return AnsiFromWide(text);
 }
@@ -63,7 +64,8 @@ int ListAdd(HWND dialog, int id, const std::string& text) {
 }
 
 void ListSelect(HWND dialog, int id, int item) {
-    if (HWND c = GetDlgItem(dialog, id)) SendMessageW(c, LB_SETCURSEL, static_cast<WPARAM>(item - 1), 0);
+    if (HWND c = GetDlgItem(dialog, id))
+        SendMessageW(c, LB_SETCURSEL, static_cast<WPARAM>(item - 1), 0);
 }
 
 std::string ListGetText(HWND dialog, int id) {

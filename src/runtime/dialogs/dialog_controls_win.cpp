@@ -20,10 +20,10 @@ void AddControl(ControlKind kind, HWND dialog, int id, const std::string& text, 
         height = r.bottom - r.top;
     }
     const ControlStyle final = ResolveControlStyle(kind, style, extendedStyle);
-    HWND control = CreateWindowExW(final.extendedStyle, className, WideFromAnsi(text).c_str(), final.style,
-                                   x, y, width, height, dialog,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND control =
+        CreateWindowExW(final.extendedStyle, className, WideFromAnsi(text).c_str(), final.style, x,
+                        y, width, height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
     if (!control) return;
     d->controls.push_back({control, id, kind});
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), TRUE);

@@ -15,7 +15,9 @@ void KeepDialog(std::unique_ptr<DialogRecord> record) {
     dialogs[dialog] = std::move(record);
 }
 
-void ForgetDialog(HWND dialog) { dialogs.erase(dialog); }
+void ForgetDialog(HWND dialog) {
+    dialogs.erase(dialog);
+}
 
 DialogRecord* FindDialog(HWND dialog) {
     auto it = dialogs.find(dialog);

@@ -6,9 +6,10 @@ namespace runtime {
 
 namespace {
 
-constexpr std::uint32_t kDefaultStyle = 0x80C000D4;  // WS_POPUP WS_CAPTION DS_MODALFRAME DS_SETFONT DS_NOFAILCREATE DS_3DLOOK
-constexpr std::uint32_t kAlwaysAdded = 0x54;         // DS_SETFONT DS_NOFAILCREATE DS_3DLOOK
-constexpr std::uint32_t kNeverShown = 0x10000002;    // WS_VISIBLE DS_SYSMODAL
+constexpr std::uint32_t kDefaultStyle =
+    0x80C000D4;  // WS_POPUP WS_CAPTION DS_MODALFRAME DS_SETFONT DS_NOFAILCREATE DS_3DLOOK
+constexpr std::uint32_t kAlwaysAdded = 0x54;       // DS_SETFONT DS_NOFAILCREATE DS_3DLOOK
+constexpr std::uint32_t kNeverShown = 0x10000002;  // WS_VISIBLE DS_SYSMODAL
 constexpr std::uint32_t kDsCenter = 0x800;
 
 }  // namespace
@@ -26,7 +27,7 @@ std::vector<std::uint8_t> BuildDialogTemplate(std::uint32_t style, std::uint32_t
     std::vector<std::uint8_t> b;
     AppendLittleEndian16(b, 1);       // dlgVer
     AppendLittleEndian16(b, 0xFFFF);  // signature: extended template
-    AppendLittleEndian32(b, 0);      // helpID
+    AppendLittleEndian32(b, 0);       // helpID
     AppendLittleEndian32(b, extendedStyle);
     AppendLittleEndian32(b, style);
     AppendLittleEndian16(b, 0);  // cDlgItems: controls are added one by one afterwards
@@ -47,7 +48,8 @@ std::vector<std::uint8_t> BuildDialogTemplate(std::uint32_t style, std::uint32_t
     return b;
 }
 
-CentredPlace CentreInWorkArea(int left, int top, int right, int bottom, int outerWidth, int outerHeight) {
+CentredPlace CentreInWorkArea(int left, int top, int right, int bottom, int outerWidth,
+                              int outerHeight) {
     const int x = (left + right - outerWidth) / 2;
     const int y = (top + bottom - outerHeight) / 2;
     return {x < 0 ? 0 : x, y < 0 ? 0 : y};

@@ -35,6 +35,7 @@ std::vector<std::uint8_t> BuildDialogTemplate(std::uint32_t style, std::uint32_t
 struct CentredPlace {
     int x, y;
 };
-CentredPlace CentreInWorkArea(int left, int top, int right, int bottom, int outerWidth, int outerHeight);
+CentredPlace CentreInWorkArea(int left, int top, int right, int bottom, int outerWidth,
+                              int outerHeight);
 
 }  // namespace runtime

@@ -7,8 +7,12 @@
 namespace runtime {
 namespace {
 
-std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8;
+}
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return U16(b, at) | U16(b, at + 2) << 16;
+}
 
 TEST(DialogTemplate, IsAnExtendedTemplateWithTitleAndFontInPlace) {
     const auto t = BuildDialogTemplate(0x94C608D4, 0x10000, 10, -20, 810, 890, DialogFont{});
@@ -27,10 +31,10 @@ TEST(DialogTemplate, IsAnExtendedTemplateWithTitleAndFontInPlace) {
     EXPECT_EQ(U16(t, 28), 0u);           // class
     EXPECT_EQ(U16(t, 30), u' ');         // title " "
     EXPECT_EQ(U16(t, 32), 0u);
-    EXPECT_EQ(U16(t, 34), 8u);           // pointsize
-    EXPECT_EQ(U16(t, 36), 700u);         // weight
-    EXPECT_EQ(t[38], 0);                 // italic
-    EXPECT_EQ(t[39], 0);                 // charset
+    EXPECT_EQ(U16(t, 34), 8u);    // pointsize
+    EXPECT_EQ(U16(t, 36), 700u);  // weight
+    EXPECT_EQ(t[38], 0);          // italic
+    EXPECT_EQ(t[39], 0);          // charset
     const std::u16string face = u"MS Sans Serif";
     for (std::size_t i = 0; i < face.size(); ++i) EXPECT_EQ(U16(t, 40 + 2 * i), face[i]);
     EXPECT_EQ(U16(t, 40 + 2 * face.size()), 0u);
@@ -59,7 +63,8 @@ TEST(ControlKinds, DefaultedStylesAndAlwaysAddedBits) {
     EXPECT_EQ(ResolveControlStyle(ControlKind::Canvas, 0x50000100, 0).style, 0x5000010Du);
     EXPECT_EQ(ResolveControlStyle(ControlKind::PushButton, 0, 0).style, 0x50010000u);
     EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).style, 0x50010102u);
-    EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).extendedStyle, 0u) << "no border to turn";
+    EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).extendedStyle, 0u)
+        << "no border to turn";
     EXPECT_EQ(ResolveControlStyle(ControlKind::Label, 0, 0).style, 0x50000000u);
     EXPECT_STREQ(ControlClassName(ControlKind::Canvas), L"STATIC");
     EXPECT_EQ(ControlClassName(static_cast<ControlKind>(3)), nullptr);

@@ -20,58 +20,61 @@ INT_PTR CallCallback(DialogRecord* d, HWND dialog, UINT message, WPARAM wParam, 
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     DialogRecord* d = FindDialog(dialog);
     switch (message) {
-    case WM_INITDIALOG:
-        return FALSE;  // the callback gets its own WM_INITDIALOG when the dialog is shown
-    case WM_ACTIVATE:
-        return 0;  // activation is the services' own, not the callback's
-    case WM_NCDESTROY:
-        CallCallback(d, dialog, message, wParam, lParam);
-        ForgetDialog(dialog);
-        return 0;
-    default:
-        break;
+        case WM_INITDIALOG:
+            return FALSE;  // the callback gets its own WM_INITDIALOG when the dialog is shown
+        case WM_ACTIVATE:
+            return 0;  // activation is the services' own, not the callback's
+        case WM_NCDESTROY:
+            CallCallback(d, dialog, message, wParam, lParam);
+            ForgetDialog(dialog);
+            return 0;
+        default:
+            break;
     }
     const INT_PTR handled = CallCallback(d, dialog, message, wParam, lParam);
     if (handled != 0) {
-        if (GetWindowLongPtrW(dialog, DWLP_MSGRESULT) == 0) SetWindowLongPtrW(dialog, DWLP_MSGRESULT, handled);
+        if (GetWindowLongPtrW(dialog, DWLP_MSGRESULT) == 0)
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, handled);
         return handled;
     }
     switch (message) {
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (d && item) {
-            const ControlRecord* c = FindControl(*d, static_cast<int>(item->CtlID));
-            if (c && c->kind == ControlKind::Canvas) {
-                PaintCanvas(dialog, *item);
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (d && item) {
+                const ControlRecord* c = FindControl(*d, static_cast<int>(item->CtlID));
+                if (c && c->kind == ControlKind::Canvas) {
+                    PaintCanvas(dialog, *item);
+                    return TRUE;
+                }
+            }
+            return FALSE;
+        }
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                FinishDialog(dialog, 0);
                 return TRUE;
             }
-        }
-        return FALSE;
-    }
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE) {
-            FinishDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
+            return FALSE;
+        default:
+            return FALSE;
     }
 }
 
 }  // namespace
 
-HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_t y, std::int32_t width,
-               std::int32_t height, std::uint32_t style, std::uint32_t extendedStyle, DialogMode mode) {
+HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_t y,
+               std::int32_t width, std::int32_t height, std::uint32_t style,
+               std::uint32_t extendedStyle, DialogMode mode) {
     const bool centred = x == kCentred || y == kCentred;
     style = AdjustDialogStyle(style, centred);
-    std::vector<std::uint8_t> bytes = BuildDialogTemplate(style, extendedStyle, x, y, width, height, DialogFont{});
+    std::vector<std::uint8_t> bytes =
+        BuildDialogTemplate(style, extendedStyle, x, y, width, height, DialogFont{});
     // The platform wants the template DWORD-aligned: a vector of DWORDs guarantees it.
     std::vector<DWORD> aligned((bytes.size() + 3) / 4);
     std::memcpy(aligned.data(), bytes.data(), bytes.size());
     HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                             reinterpret_cast<LPCDLGTEMPLATEW>(aligned.data()), owner,
-                                             DialogProcedure, 0);
+                                             reinterpret_cast<LPCDLGTEMPLATEW>(aligned.data()),
+                                             owner, DialogProcedure, 0);
     if (!dialog) return nullptr;
 
     auto record = std::make_unique<DialogRecord>();
@@ -91,8 +94,8 @@ HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_
         if (centred) {
             RECT work{};
             SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-            const CentredPlace place = CentreInWorkArea(work.left, work.top, work.right, work.bottom,
-                                                        outerWidth, outerHeight);
+            const CentredPlace place = CentreInWorkArea(work.left, work.top, work.right,
+                                                        work.bottom, outerWidth, outerHeight);
             px = place.x;
             py = place.y;
         } else if (owner) {

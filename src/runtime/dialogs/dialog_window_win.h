@@ -17,8 +17,9 @@ enum class DialogMode {
     DialogUnits,  // geometry in units of the dialog font, placed by the platform
 };
 
-HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_t y, std::int32_t width,
-               std::int32_t height, std::uint32_t style, std::uint32_t extendedStyle, DialogMode mode);
+HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_t y,
+               std::int32_t width, std::int32_t height, std::uint32_t style,
+               std::uint32_t extendedStyle, DialogMode mode);
 void SetDialogIcon(HWND dialog, const wchar_t* iconResource);
 
 }  // namespace runtime

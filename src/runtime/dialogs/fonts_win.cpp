@@ -42,7 +42,9 @@ int NewFont(const std::string& face, int points, int styleBits, int charset) {
     return id;
 }
 
-void EndFont(int font) { fonts.erase(font); }
+void EndFont(int font) {
+    fonts.erase(font);
+}
 
 HFONT FontHandle(int font) {
     auto it = fonts.find(font);

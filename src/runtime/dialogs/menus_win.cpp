@@ -4,7 +4,9 @@
 
 namespace runtime {
 
-HMENU NewMenu(MenuKind kind) { return kind == MenuKind::Bar ? CreateMenu() : CreatePopupMenu(); }
+HMENU NewMenu(MenuKind kind) {
+    return kind == MenuKind::Bar ? CreateMenu() : CreatePopupMenu();
+}
 
 void AddMenuItem(HMENU menu, const std::string& text, int commandId, int state, HMENU submenu) {
     if (!menu) return;
@@ -15,7 +17,8 @@ void AddMenuItem(HMENU menu, const std::string& text, int commandId, int state, 
         item.fMask = MIIM_FTYPE;
         item.fType = MFT_SEPARATOR;
     } else {
-        item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID | MIIM_DATA | (submenu ? MIIM_SUBMENU : 0);
+        item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID | MIIM_DATA |
+                     (submenu ? MIIM_SUBMENU : 0);
         item.fType = MFT_STRING;
         item.fState = static_cast<UINT>(state);
         item.wID = static_cast<UINT>(commandId);
@@ -25,7 +28,9 @@ void AddMenuItem(HMENU menu, const std::string& text, int commandId, int state, 
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
 
-void AttachMenu(HWND window, HMENU menu) { SetMenu(window, menu); }
+void AttachMenu(HWND window, HMENU menu) {
+    SetMenu(window, menu);
+}
 
 void SetMenuItemState(HMENU menu, int commandId, int state) {
     MENUITEMINFOW item{};

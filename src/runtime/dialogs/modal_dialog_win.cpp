@@ -12,8 +12,9 @@ INT_PTR ShowDialogModal(HWND dialog, DialogCallback callback) {
     callback(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(dialog), 0);
     RECT client{};
     GetClientRect(dialog, &client);
-    const WPARAM sizeKind = d->showCommand == SW_MAXIMIZE ? SIZE_MAXIMIZED
-                            : d->showCommand == SW_SHOWMINNOACTIVE ? SIZE_MINIMIZED : SIZE_RESTORED;
+    const WPARAM sizeKind = d->showCommand == SW_MAXIMIZE          ? SIZE_MAXIMIZED
+                            : d->showCommand == SW_SHOWMINNOACTIVE ? SIZE_MINIMIZED
+                                                                   : SIZE_RESTORED;
     callback(dialog, WM_SIZE, sizeKind, MAKELPARAM(client.right, client.bottom));
     d = FindDialog(dialog);  // the callback may have ended the dialog already
     if (!d) return result;

@@ -12,9 +12,13 @@ constexpr int kFatalErrors = 241;
 constexpr int kFatalExitCode = 255;
 }  // namespace
 
-ProcedureError::ProcedureError() : outer_(innermost) { innermost = this; }
+ProcedureError::ProcedureError() : outer_(innermost) {
+    innermost = this;
+}
 
-ProcedureError::~ProcedureError() { innermost = outer_; }
+ProcedureError::~ProcedureError() {
+    innermost = outer_;
+}
 
 int ProcedureError::Clear() {
     int old = number_;
@@ -28,9 +32,13 @@ void RecordError(int number) {
     if (innermost) innermost->number_ = number;
 }
 
-int ErrorNumber() { return innermost ? innermost->Number() : 0; }
+int ErrorNumber() {
+    return innermost ? innermost->Number() : 0;
+}
 
-int ClearError() { return innermost ? innermost->Clear() : 0; }
+int ClearError() {
+    return innermost ? innermost->Clear() : 0;
+}
 
 std::string ErrorText(int number) {
     static constexpr std::array<std::pair<int, const char*>, 31> kTexts = {{
@@ -75,17 +83,19 @@ std::string ErrorText(int number) {
 int ErrorFromPlatform(std::uint32_t code) {
     // Indexed by the Win32 code; 0 (no error) has no number of its own.
     static constexpr std::array<std::uint8_t, 40> kBelow40 = {
-        75,  75, 53, 76, 67, 70, 57,  241, 7,  241,  // 0-9
-        241, 51, 51, 51, 7,  68, 75,  74,  53, 70,   // 10-19
-        68,  71, 51, 72, 51, 72, 72,  72,  72, 72,   // 20-29
-        72,  72, 70, 70, 72, 72, 70,  75,  62, 61,   // 30-39
+        75,  75, 53, 76, 67, 70, 57, 241, 7,  241,  // 0-9
+        241, 51, 51, 51, 7,  68, 75, 74,  53, 70,   // 10-19
+        68,  71, 51, 72, 51, 72, 72, 72,  72, 72,   // 20-29
+        72,  72, 70, 70, 72, 72, 70, 75,  62, 61,   // 30-39
     };
     if (code < kBelow40.size()) return kBelow40[code];
-    if (code == 112) return kDiskFull;  // ERROR_DISK_FULL
+    if (code == 112) return kDiskFull;            // ERROR_DISK_FULL
     if (code == 87) return kIllegalFunctionCall;  // ERROR_INVALID_PARAMETER
     return kPathFileAccessError;
 }
 
-void RecordPlatformError(std::uint32_t code) { RecordError(ErrorFromPlatform(code)); }
+void RecordPlatformError(std::uint32_t code) {
+    RecordError(ErrorFromPlatform(code));
+}
 
 }  // namespace runtime

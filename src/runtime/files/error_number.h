@@ -9,24 +9,24 @@ namespace runtime {
 
 // The error numbers the runtime stores; ErrorText gives each its message.
 enum ErrorCode : int {
-    kIllegalFunctionCall = 5,  // an argument out of range, or no target to draw on
-    kBadFileNumber = 52,       // a file number that is not open, or out of range
-    kFileNotFound = 53,        // no file of that name
-    kBadFileMode = 54,         // a record operation on a file opened otherwise
-    kFileAlreadyOpen = 55,     // the file number is in use
-    kDiskFull = 61,            // fewer bytes written than asked
-    kBadRecordNumber = 63,     // a record number below 1
-    kBadFileName = 64,         // an empty name, or one with "*" or "?"
-    kTooManyFiles = 67,        // every file number is taken
-    kPermissionDenied = 70,    // read-only, held open elsewhere, or a folder
-    kPathFileAccessError = 75, // any other failure of the platform
-    kPathNotFound = 76,        // a folder of the path is missing
+    kIllegalFunctionCall = 5,   // an argument out of range, or no target to draw on
+    kBadFileNumber = 52,        // a file number that is not open, or out of range
+    kFileNotFound = 53,         // no file of that name
+    kBadFileMode = 54,          // a record operation on a file opened otherwise
+    kFileAlreadyOpen = 55,      // the file number is in use
+    kDiskFull = 61,             // fewer bytes written than asked
+    kBadRecordNumber = 63,      // a record number below 1
+    kBadFileName = 64,          // an empty name, or one with "*" or "?"
+    kTooManyFiles = 67,         // every file number is taken
+    kPermissionDenied = 70,     // read-only, held open elsewhere, or a folder
+    kPathFileAccessError = 75,  // any other failure of the platform
+    kPathNotFound = 76,         // a folder of the path is missing
 };
 
 // Put one of these at the top of a procedure that calls runtime operations. While it lives
 // it is the innermost error number of its thread; it starts at 0.
 class ProcedureError {
-public:
+  public:
     ProcedureError();
     ~ProcedureError();
     ProcedureError(const ProcedureError&) = delete;
@@ -35,7 +35,7 @@ public:
     int Number() const { return number_; }
     int Clear();
 
-private:
+  private:
     friend void RecordError(int number);
     ProcedureError* outer_;
     int number_ = 0;

@@ -21,7 +21,7 @@ constexpr Number kOverflowValue = 170141183460469231731687303715884105728.0L;  /
 // A non-negative integer in base 10^9, least significant limb first: just enough arithmetic
 // to see the exact decimal digits of a binary number.
 class DecimalDigits {
-public:
+  public:
     explicit DecimalDigits(std::uint64_t value) {
         do {
             limbs_.push_back(static_cast<std::uint32_t>(value % kBase));
@@ -66,7 +66,7 @@ public:
         return text;
     }
 
-private:
+  private:
     static constexpr std::uint64_t kBase = 1000000000;
     std::vector<std::uint32_t> limbs_;
 };
@@ -101,8 +101,10 @@ std::string SixteenDigits(Number magnitude, long& exponent) {
 
 std::string Format(Number value, bool blankForPositive) {
     std::string text;
-    if (std::signbit(value) && value != 0 && !std::isnan(value)) text = "-";
-    else if (blankForPositive) text = " ";
+    if (std::signbit(value) && value != 0 && !std::isnan(value))
+        text = "-";
+    else if (blankForPositive)
+        text = " ";
     if (std::isnan(value)) return text.append("NAN");
     if (std::isinf(value)) return text.append("INF");
     if (value == 0) return text.append("0");
@@ -134,20 +136,28 @@ std::string Format(Number value, bool blankForPositive) {
     } else {
         text.append(digits, 0, 1);
         if (p > 1) text.append(".").append(digits, 1);
-        text.append(exponent < 0 ? "E-" : "E+").append(std::to_string(exponent < 0 ? -exponent : exponent));
+        text.append(exponent < 0 ? "E-" : "E+")
+            .append(std::to_string(exponent < 0 ? -exponent : exponent));
     }
     return text;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The value of a digit in base 2, 8 or 16, or -1.
 int DigitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -156,9 +166,12 @@ Number BasedInteger(const std::string& text, std::size_t i) {
     int base = 8;
     if (i < text.size()) {
         const char c = text[i];
-        if (c == 'H' || c == 'h') base = 16, ++i;
-        else if (c == 'O' || c == 'o' || c == 'Q' || c == 'q') base = 8, ++i;
-        else if (c == 'B' || c == 'b') base = 2, ++i;
+        if (c == 'H' || c == 'h')
+            base = 16, ++i;
+        else if (c == 'O' || c == 'o' || c == 'Q' || c == 'q')
+            base = 8, ++i;
+        else if (c == 'B' || c == 'b')
+            base = 2, ++i;
     }
     const int bits = base == 16 ? 4 : base == 8 ? 3 : 1;
     std::uint64_t value = 0;
@@ -179,7 +192,7 @@ Number BasedInteger(const std::string& text, std::size_t i) {
 // dozen roundings, far inside the precision a double needs.
 Number PowerOfTen(long exponent) {
     static constexpr std::array<Number, 13> kPowers = {
-        1e1L,   1e2L,   1e4L,   1e8L,    1e16L,   1e32L,  1e64L,
+        1e1L,   1e2L,   1e4L,   1e8L,    1e16L,   1e32L,   1e64L,
         1e128L, 1e256L, 1e512L, 1e1024L, 1e2048L, 1e4096L,
     };
     Number result = 1;
@@ -213,9 +226,13 @@ Integer StoreInteger(Number value) {
 
 }  // namespace
 
-std::string NumberToText(Number value) { return Format(value, true); }
+std::string NumberToText(Number value) {
+    return Format(value, true);
+}
 
-std::string NumberToTextTrim(Number value) { return Format(value, false); }
+std::string NumberToTextTrim(Number value) {
+    return Format(value, false);
+}
 
 Number TextToNumber(const std::string& text) {
     std::size_t i = 0;
@@ -283,7 +300,8 @@ std::string RemoveText(const std::string& text, const std::string& pattern) {
     std::string result;
     result.reserve(text.size());
     std::size_t from = 0;
-    for (std::size_t at = text.find(pattern); at != std::string::npos; at = text.find(pattern, from)) {
+    for (std::size_t at = text.find(pattern); at != std::string::npos;
+         at = text.find(pattern, from)) {
         result.append(text, from, at - from);
         from = at + pattern.size();
     }
@@ -291,8 +309,12 @@ std::string RemoveText(const std::string& text, const std::string& pattern) {
     return result;
 }
 
-std::int32_t StoreInt32(Number value) { return StoreInteger<std::int32_t>(value); }
+std::int32_t StoreInt32(Number value) {
+    return StoreInteger<std::int32_t>(value);
+}
 
-std::int16_t StoreInt16(Number value) { return StoreInteger<std::int16_t>(value); }
+std::int16_t StoreInt16(Number value) {
+    return StoreInteger<std::int16_t>(value);
+}
 
 }  // namespace runtime

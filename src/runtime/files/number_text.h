@@ -32,5 +32,4 @@ std::string RemoveText(const std::string& text, const std::string& pattern);
 std::int32_t StoreInt32(Number value);
 std::int16_t StoreInt16(Number value);
 
-
 }  // namespace runtime

@@ -165,14 +165,21 @@ TEST(TextToNumber, ReadsDecimals) {
         Number value;
     };
     const Case cases[] = {
-        {" 5", 5},        {"16777215", 16777215}, {"12abc", 12},    {" -7", -7},
-        {" .5", 0.5},     {"-.5", -0.5},          {"+5", 5},        {"\t\r\n 7", 7},
-        {"1E3", 1000},    {"1e3", 1000},          {"1D3", 1000},    {"1d3", 1000},
-        {"1E+3", 1000},   {"25E-2", 0.25},        {"1E", 1},        {"1E+", 1},
-        {"1.5.5", 1.5},   {"2.5", 2.5},           {"007", 7},       {"1 000", 1},
-        {"- 5", 0},       {"-", 0},               {".", 0},         {"abc", 0},
-        {"", 0},          {"   ", 0},             {"E5", 0},        {"-0", 0},
-        {"\v5", 0},       {"4294967295", 4294967295.0L},
+        {" 5", 5},      {"16777215", 16777215},
+        {"12abc", 12},  {" -7", -7},
+        {" .5", 0.5},   {"-.5", -0.5},
+        {"+5", 5},      {"\t\r\n 7", 7},
+        {"1E3", 1000},  {"1e3", 1000},
+        {"1D3", 1000},  {"1d3", 1000},
+        {"1E+3", 1000}, {"25E-2", 0.25},
+        {"1E", 1},      {"1E+", 1},
+        {"1.5.5", 1.5}, {"2.5", 2.5},
+        {"007", 7},     {"1 000", 1},
+        {"- 5", 0},     {"-", 0},
+        {".", 0},       {"abc", 0},
+        {"", 0},        {"   ", 0},
+        {"E5", 0},      {"-0", 0},
+        {"\v5", 0},     {"4294967295", 4294967295.0L},
     };
     for (const Case& c : cases) EXPECT_EQ(TextToNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -215,7 +222,8 @@ TEST(TextToNumber, UsesEighteenSignificantDigits) {
     EXPECT_EQ(TextToNumber("000000001234567890123456789"), 1234567890123456780.0L);
     EXPECT_EQ(TextToNumber("1234567890123456789.99"), 1234567890123456780.0L);
     EXPECT_EQ(TextToNumber("123456789012345678"), 123456789012345678.0L);
-    EXPECT_EQ(static_cast<double>(TextToNumber(".0000012345678901234567891")), 1.23456789012345678e-6);
+    EXPECT_EQ(static_cast<double>(TextToNumber(".0000012345678901234567891")),
+              1.23456789012345678e-6);
     EXPECT_EQ(TextToNumber("1" + std::string(30, '0')), 1e30L);
 }
 
@@ -269,7 +277,8 @@ TEST(TextToNumber, ReadsBackWhatItShows) {
         const double value = unit(random) * std::pow(10.0, static_cast<int>(random() % 80) - 40);
         const std::string text = NumberToText(value);
         // Fifteen digits hold the value to within a unit of the 15th.
-        EXPECT_NEAR(static_cast<double>(TextToNumber(text)), value, std::fabs(value) * 1e-14) << text;
+        EXPECT_NEAR(static_cast<double>(TextToNumber(text)), value, std::fabs(value) * 1e-14)
+            << text;
         EXPECT_EQ(NumberToText(TextToNumber(text)), text);
     }
 }

@@ -16,7 +16,8 @@ std::wstring WideFromAnsi(const std::string& text) {
 std::string AnsiFromWide(const std::wstring& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string ansi(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), length, nullptr, nullptr);
     return ansi;

@@ -4,8 +4,12 @@ namespace runtime {
 
 std::string ProgramFolder;
 
-void KeepProgramFolder() { ProgramFolder = KeptProgramFolder(ExecutableFolder()); }
+void KeepProgramFolder() {
+    ProgramFolder = KeptProgramFolder(ExecutableFolder());
+}
 
-std::string KeptProgramFolder(const std::string& folder) { return folder.substr(0, 254); }
+std::string KeptProgramFolder(const std::string& folder) {
+    return folder.substr(0, 254);
+}
 
 }  // namespace runtime

@@ -15,7 +15,9 @@ namespace runtime {
 // are the same on every platform.
 namespace platform {
 
-OpenFile::~OpenFile() { Close(); }
+OpenFile::~OpenFile() {
+    Close();
+}
 
 OpenFile::OpenFile(OpenFile&& other) noexcept : handle_(other.handle_), disk_(other.disk_) {
     other.handle_ = -1;
@@ -49,7 +51,6 @@ bool NameMatches(const char* pattern, const char* name) {
 
 }  // namespace platform
 
-
 namespace {
 
 constexpr int kLastFileNumber = 32767;
@@ -64,7 +65,9 @@ struct RecordFile {
 std::map<int, RecordFile> openFiles;
 int lastHanded = 0;
 
-bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
+bool HasWildcard(const std::string& path) {
+    return path.find_first_of("*?") != std::string::npos;
+}
 
 // The open file for a record operation, or null with its error recorded.
 RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t bufferSize) {
@@ -78,7 +81,8 @@ RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t 
         RecordError(kBadFileMode);
         return nullptr;
     }
-    if (recordNumber < 1 || recordNumber - 1 > std::numeric_limits<std::int64_t>::max() / f.recordLength) {
+    if (recordNumber < 1 ||
+        recordNumber - 1 > std::numeric_limits<std::int64_t>::max() / f.recordLength) {
         RecordError(kBadRecordNumber);
         return nullptr;
     }
@@ -101,14 +105,16 @@ int FreeFileNumber() {
     return 0;
 }
 
-void OpenRecordFile(int fileNumber, const std::string& path, int recordLength, RecordAccess access) {
+void OpenRecordFile(int fileNumber, const std::string& path, int recordLength,
+                    RecordAccess access) {
     if (fileNumber < 0) return RecordError(kBadFileNumber);
     if (openFiles.contains(fileNumber)) return RecordError(kFileAlreadyOpen);
     if (recordLength < 1 || recordLength > kLongestRecord) return RecordError(kIllegalFunctionCall);
     if (path.empty() || HasWildcard(path)) return RecordError(kBadFileName);
 
     platform::OpenFile file;
-    const std::uint32_t code = file.Open(path.substr(0, kLongestPath), access == RecordAccess::WriteOnly);
+    const std::uint32_t code =
+        file.Open(path.substr(0, kLongestPath), access == RecordAccess::WriteOnly);
     if (code != 0) return RecordPlatformError(code);
     openFiles.emplace(fileNumber, RecordFile{std::move(file), recordLength, access});
 }
@@ -168,7 +174,8 @@ std::uint32_t FileAttributes(const std::string& path) {
 
 void ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     if (HasWildcard(path)) return RecordError(kBadFileName);
-    constexpr std::uint32_t kChangeable = kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive;
+    constexpr std::uint32_t kChangeable =
+        kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive;
     const std::uint32_t code = platform::SetAttributes(path, attributes & kChangeable);
     if (code != 0) RecordPlatformError(code);
 }
@@ -177,7 +184,8 @@ void DeleteFiles(const std::string& pattern) {
     std::string wanted = pattern;
     if (!wanted.empty() && (wanted.back() == '\\' || wanted.back() == '/' || wanted.back() == ':'))
         wanted += "*.*";
-    constexpr std::uint32_t kLeftAlone = kAttributeHidden | kAttributeSystem | kAttributeVolume | kAttributeFolder;
+    constexpr std::uint32_t kLeftAlone =
+        kAttributeHidden | kAttributeSystem | kAttributeVolume | kAttributeFolder;
     bool any = false;
     // The matches are listed first, so that deleting never disturbs the listing.
     for (const platform::Match& match : platform::FindMatches(wanted)) {

@@ -55,5 +55,4 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes);
 // are left alone. 53 when nothing matches; a failed deletion stores its error and stops there.
 void DeleteFiles(const std::string& pattern);
 
-
 }  // namespace runtime

@@ -28,7 +28,7 @@ enum class Disposition {
 
 // An open file, closed when it goes.
 class OpenFile {
-public:
+  public:
     OpenFile() = default;
     ~OpenFile();
     OpenFile(OpenFile&& other) noexcept;
@@ -42,13 +42,15 @@ public:
     bool IsDisk() const { return disk_; }
     std::uint32_t Length(std::int64_t& length) const;
     // Reads up to bytes.size() bytes at `offset`; `got` is less at the end of the file.
-    std::uint32_t ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes, std::size_t& got) const;
-    std::uint32_t WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes, std::size_t& put) const;
+    std::uint32_t ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes,
+                         std::size_t& got) const;
+    std::uint32_t WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes,
+                          std::size_t& put) const;
     // Makes what was written durable before the file is closed.
     std::uint32_t Flush() const;
     std::uint32_t Close();
 
-private:
+  private:
     std::intptr_t handle_ = -1;  // a HANDLE or a file descriptor
     bool disk_ = false;
 };

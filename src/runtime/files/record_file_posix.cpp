@@ -26,27 +26,38 @@ constexpr std::uint32_t kInvalidParameter = 87;
 
 std::uint32_t CodeOf(int error) {
     switch (error) {
-        case ENOENT: return kErrorFileNotFound;
-        case ENOTDIR: return kErrorPathNotFound;
+        case ENOENT:
+            return kErrorFileNotFound;
+        case ENOTDIR:
+            return kErrorPathNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
         case EBADF:  // reading a file opened for writing, or the other way round
             return kErrorAccessDenied;
-        case EWOULDBLOCK: return kErrorSharingViolation;
+        case EWOULDBLOCK:
+            return kErrorSharingViolation;
         case EMFILE:
-        case ENFILE: return kTooManyOpenFiles;
+        case ENFILE:
+            return kTooManyOpenFiles;
         case ENOSPC:
-        case EDQUOT: return kDiskFull;
-        case EIO: return kInvalidHandle;  // what Windows reports as a device I/O error
-        case ENOMEM: return kNotEnoughMemory;
-        case EINVAL: return kInvalidParameter;
-        default: return kInvalidFunction;
+        case EDQUOT:
+            return kDiskFull;
+        case EIO:
+            return kInvalidHandle;  // what Windows reports as a device I/O error
+        case ENOMEM:
+            return kNotEnoughMemory;
+        case EINVAL:
+            return kInvalidParameter;
+        default:
+            return kInvalidFunction;
     }
 }
 
-bool ReadOnlyMode(mode_t mode) { return (mode & 0222) == 0; }
+bool ReadOnlyMode(mode_t mode) {
+    return (mode & 0222) == 0;
+}
 
 std::string NamePart(const std::string& path) {
     const std::size_t cut = path.find_last_of('/');
@@ -62,11 +73,13 @@ struct DirCloser {
 std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
     Close();
     struct stat st;
-    if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode)) return kErrorAccessDenied;
+    if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode))
+        return kErrorAccessDenied;
     const int creating = how == Disposition::CreateNew      ? O_CREAT | O_EXCL
                          : how == Disposition::OpenExisting ? 0
                                                             : O_CREAT;
-    const int fd = ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | creating | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | creating | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EEXIST) return kErrorFileExists;
     // Where a missing file would be created, a missing name can only be a missing folder.
     if (fd < 0) return errno == ENOENT && creating ? kErrorPathNotFound : CodeOf(errno);
@@ -94,11 +107,13 @@ std::uint32_t OpenFile::Length(std::int64_t& length) const {
     return 0;
 }
 
-std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes, std::size_t& got) const {
+std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes,
+                               std::size_t& got) const {
     got = 0;
     while (got < bytes.size()) {
-        const ssize_t read = ::pread(static_cast<int>(handle_), bytes.data() + got, bytes.size() - got,
-                                     static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+        const ssize_t read =
+            ::pread(static_cast<int>(handle_), bytes.data() + got, bytes.size() - got,
+                    static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
         if (read < 0 && errno == EINTR) continue;
         if (read < 0) return CodeOf(errno);
         if (read == 0) break;
@@ -111,8 +126,9 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
                                 std::size_t& put) const {
     put = 0;
     while (put < bytes.size()) {
-        const ssize_t written = ::pwrite(static_cast<int>(handle_), bytes.data() + put, bytes.size() - put,
-                                         static_cast<off_t>(offset + static_cast<std::int64_t>(put)));
+        const ssize_t written =
+            ::pwrite(static_cast<int>(handle_), bytes.data() + put, bytes.size() - put,
+                     static_cast<off_t>(offset + static_cast<std::int64_t>(put)));
         if (written < 0 && errno == EINTR) continue;
         if (written < 0) return put > 0 ? 0 : CodeOf(errno);
         if (written == 0) break;
@@ -147,7 +163,8 @@ std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) 
 std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
-    const mode_t mode = (attributes & kAttributeReadOnly) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
+    const mode_t mode =
+        (attributes & kAttributeReadOnly) ? (st.st_mode & ~mode_t{0222}) : (st.st_mode | S_IWUSR);
     if (chmod(path.c_str(), mode & 07777) != 0) return CodeOf(errno);
     return 0;
 }
@@ -155,7 +172,8 @@ std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
 std::vector<Match> FindMatches(const std::string& pattern) {
     std::vector<Match> matches;
     const std::size_t cut = pattern.find_last_of('/');
-    const std::string folder = cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
+    const std::string folder =
+        cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
     const std::string name = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
     std::unique_ptr<DIR, DirCloser> dir(opendir(folder.empty() ? "." : folder.c_str()));
     if (!dir) return matches;
@@ -163,7 +181,8 @@ std::vector<Match> FindMatches(const std::string& pattern) {
         const std::string found = entry->d_name;
         if (found == "." || found == ".." || !NameMatches(name.c_str(), found.c_str())) continue;
         std::uint32_t attributes = 0;
-        if (GetAttributes(folder + found, attributes) == 0) matches.push_back({folder + found, attributes});
+        if (GetAttributes(folder + found, attributes) == 0)
+            matches.push_back({folder + found, attributes});
     }
     return matches;
 }
@@ -193,7 +212,8 @@ std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& byt
 
 std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
     struct stat st;
-    if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode))) return kErrorAccessDenied;
+    if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode)))
+        return kErrorAccessDenied;
     if (stat(from.c_str(), &st) != 0) return CodeOf(errno);
     if (::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
     return 0;

@@ -57,10 +57,12 @@ TEST(RecordFile, OpeningErrors) {
 
     const int held = Open(path, RecordAccess::ReadOnly);
     EXPECT_EQ(OpenError(held, folder.File("other.log"), 24, RecordAccess::ReadOnly), 55);
-    EXPECT_EQ(OpenError(FreeFileNumber(), path, 24, RecordAccess::ReadOnly), 70) << "opened exclusively";
+    EXPECT_EQ(OpenError(FreeFileNumber(), path, 24, RecordAccess::ReadOnly), 70)
+        << "opened exclusively";
     EXPECT_EQ(OpenError(FreeFileNumber(), path, 24, RecordAccess::WriteOnly), 70);
     CloseFile(held);
-    EXPECT_EQ(OpenError(FreeFileNumber(), path, 24, RecordAccess::WriteOnly), 0) << "free after closing";
+    EXPECT_EQ(OpenError(FreeFileNumber(), path, 24, RecordAccess::WriteOnly), 0)
+        << "free after closing";
 
     ProcedureError error;
     ChangeFileAttributes(path, kAttributeReadOnly);
@@ -262,7 +264,8 @@ TEST(FileAttributes, ReadAndChange) {
 
 TEST(DeleteFiles, DeletesWhatMatches) {
     testing_support::TempFolder folder;
-    for (const char* name : {"a.log", "b.LOG", "c.txt", "ab.log"}) std::ofstream(folder.File(name)) << name;
+    for (const char* name : {"a.log", "b.LOG", "c.txt", "ab.log"})
+        std::ofstream(folder.File(name)) << name;
     fs::create_directory(folder.Path() / "sub.log");
     ProcedureError error;
 

@@ -9,7 +9,9 @@ namespace runtime::platform {
 
 namespace {
 
-HANDLE AsHandle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+HANDLE AsHandle(std::intptr_t h) {
+    return reinterpret_cast<HANDLE>(h);
+}
 
 struct FindCloser {
     void operator()(HANDLE h) const { FindClose(h); }
@@ -56,13 +58,14 @@ std::uint32_t OpenFile::Length(std::int64_t& length) const {
     return 0;
 }
 
-std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes, std::size_t& got) const {
+std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> bytes,
+                               std::size_t& got) const {
     got = 0;
     if (!Seek(AsHandle(handle_), offset)) return GetLastError();
     while (got < bytes.size()) {
         DWORD read = 0;
-        if (!ReadFile(AsHandle(handle_), bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &read,
-                      nullptr))
+        if (!ReadFile(AsHandle(handle_), bytes.data() + got, static_cast<DWORD>(bytes.size() - got),
+                      &read, nullptr))
             return GetLastError();
         if (read == 0) break;  // the end of the file
         got += read;
@@ -75,7 +78,8 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
     put = 0;
     if (!Seek(AsHandle(handle_), offset)) return GetLastError();
     DWORD written = 0;
-    if (!WriteFile(AsHandle(handle_), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+    if (!WriteFile(AsHandle(handle_), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                   nullptr))
         return GetLastError();
     put = written;
     return 0;
@@ -130,8 +134,8 @@ std::uint32_t RemoveFile(const std::string& path) {
 
 std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    HANDLE h = CreateFileW(WideFromAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(WideFromAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return GetLastError();
     const std::unique_ptr<void, decltype(&CloseHandle)> owned(h, CloseHandle);
     char chunk[4096];

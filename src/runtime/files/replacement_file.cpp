@@ -29,7 +29,8 @@ bool Busy(std::uint32_t code) {
 
 bool SameName(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
     });
 }
 
@@ -43,7 +44,8 @@ std::string ReplacementName(const std::string& target, int n) {
     // Three characters: "~" and two digits; fewer: digits alone.
     const std::size_t digits = width == 3 ? 2 : width;
     std::string suffix = (width == 3 ? "~" : "") + std::string(digits, '0');
-    for (std::size_t i = suffix.size(); i-- > suffix.size() - digits; n /= 36) suffix[i] = kDigits[n % 36];
+    for (std::size_t i = suffix.size(); i-- > suffix.size() - digits; n /= 36)
+        suffix[i] = kDigits[n % 36];
     if (n > 0) return {};  // past the last name
     return target.substr(0, target.size() - width) + suffix;
 }
@@ -51,7 +53,9 @@ std::string ReplacementName(const std::string& target, int n) {
 ReplacementFile::ReplacementFile(std::string target, ReadOnlyTarget readOnly)
     : target_(std::move(target)), readOnly_(readOnly) {}
 
-ReplacementFile::~ReplacementFile() { Discard(); }
+ReplacementFile::~ReplacementFile() {
+    Discard();
+}
 
 bool ReplacementFile::Open() {
     Discard();
@@ -83,8 +87,10 @@ bool ReplacementFile::Write(const void* data, std::size_t size) {
     std::uint32_t code = file_.Length(end);
     std::size_t put = 0;
     if (code == 0) code = file_.WriteAt(end, {static_cast<const std::uint8_t*>(data), size}, put);
-    if (code != 0) RecordPlatformError(code);
-    else if (put < size) RecordError(kDiskFull);
+    if (code != 0)
+        RecordPlatformError(code);
+    else if (put < size)
+        RecordError(kDiskFull);
     return code == 0 && put == size;
 }
 
@@ -131,7 +137,8 @@ std::uint32_t ReplacementFile::Replace() {
         return platform::kErrorAccessDenied;
     const bool clear = exists && readOnly_ == ReadOnlyTarget::Clear && (attributes & kWillNotTake);
     if (clear) {
-        if (const std::uint32_t code = platform::SetAttributes(target_, kAttributeArchive)) return code;
+        if (const std::uint32_t code = platform::SetAttributes(target_, kAttributeArchive))
+            return code;
     }
     std::uint32_t code = 0;
     for (int attempt = 1; attempt <= kTries; ++attempt) {

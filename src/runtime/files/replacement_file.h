@@ -20,7 +20,7 @@ enum class ReadOnlyTarget {
 };
 
 class ReplacementFile {
-public:
+  public:
     // `target` is a path in the program's single-byte text, relative to the working folder
     // or absolute.
     explicit ReplacementFile(std::string target, ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
@@ -44,7 +44,7 @@ public:
     // scanner or an indexer reading it) is tried again a few times first.
     bool Commit();
 
-private:
+  private:
     std::uint32_t Replace();
     void Discard();
 
