@@ -1,24 +1,18 @@
 #include "app/main_window_win.h"
 
-#include <cstring>
-#include <vector>
-
 #include "editing/canvas_pointer_win.h"
 #include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
-#include "settings/settings.h"
 
 namespace app {
 
 using namespace ids;
 using namespace runtime;
-using settings::Settings;
 
 HWND MainWindow = nullptr;
-HMENU MainMenu = nullptr;
 
 namespace {
 
@@ -28,53 +22,6 @@ constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS |
 static_assert(kWindowStyle == 0x94C608D4);
 constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 810, kClientHeight = 890;
-constexpr int kSwatchSize = 16;
-
-// The pictures shown in the current menu bar; released with the bar they belong to.
-std::vector<Bitmap> menuPictures;
-
-Bitmap ResourcePicture(int id) {
-    return Bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-// The 16 x 16 swatch of a colour, drawn with the program's own box and handed to the menu as
-// a bitmap in memory: white ground, a rounded box with a black outline filled in the colour.
-// Menus show only the top-left 13 x 13 of a check-mark picture (Windows and Wine alike), so
-// the box fits there; and they are 24-bit, since themed Windows menus read a fourth byte of 0
-// as transparent.
-Bitmap MakeColorSwatch(runtime::COLORREF color) {
-    constexpr int kShown = 13;
-    const TargetHandle swatch = NewBitmap(kSwatchSize, kSwatchSize);
-    if (swatch == 0) return Bitmap();
-    polygon::ClearToWhite(swatch);
-    DrawBox(0, 0, kShown, kShown, 15, kBlack, color, 0);
-    BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (picture && bits)
-        WithCurrentRaster([&](const Raster& r, void*) {
-            auto* out = static_cast<std::uint8_t*>(bits);  // rows of 16 x 3 bytes need no padding
-            for (int i = 0; i < kSwatchSize * kSwatchSize; ++i, out += 3)
-                std::memcpy(out, &r.pixels[i], 3);  // blue, green, red
-        });
-    EndBitmap();
-    return picture;
-}
-
-void AttachPicture(HMENU menu, int position, Bitmap picture, std::vector<Bitmap>& keep) {
-    if (!picture) return;  // the item works without its picture
-    SetMenuItemBitmaps(menu, static_cast<UINT>(position), MF_BYPOSITION, picture.Get(),
-                       picture.Get());
-    keep.push_back(std::move(picture));
-}
-
-HMENU AddPopup(HMENU bar, const char* title) {
-    HMENU popup = NewMenu(MenuKind::Popup);
-    AddMenuItem(bar, title, 0, 0, popup);
-    return popup;
-}
 
 // The list font: bold "MS Sans Serif" of 10 points at the screen's resolution.
 HFONT CreateListFont() {
@@ -91,72 +38,24 @@ HFONT CreateListFont() {
 
 }  // namespace
 
-HMENU BuildMainMenu(HWND window) {
-    HMENU previous = GetMenu(window);
-    std::vector<Bitmap> pictures;
-    HMENU bar = NewMenu(MenuKind::Bar);
-
-    HMENU files = AddPopup(bar, "Archivos");
-    AddMenuItem(files, "Grabar Imagen", kSavePicture, 0, nullptr);
-    AddMenuItem(files, "-", 0, 0, nullptr);
-    AddMenuItem(files, "Autor", kAuthor, 0, nullptr);
-    AddMenuItem(files, "-", 0, 0, nullptr);
-    AddMenuItem(files, "Salir", kQuit, 0, nullptr);
-    AttachPicture(files, 0, ResourcePicture(ids::kMonitorPicture), pictures);
-    AttachPicture(files, 2, ResourcePicture(ids::kPersonPicture), pictures);
-    AttachPicture(files, 4, ResourcePicture(ids::kDoorPicture), pictures);
-
-    HMENU settings = AddPopup(bar, "Ajustes");
-    AddMenuItem(settings, "Propiedades coordenadas", kVertexProperties, 0, nullptr);
-    AttachPicture(settings, 0, ResourcePicture(ids::kPinPicture), pictures);
-
-    HMENU colors = AddPopup(bar, "Colores");
-    AddMenuItem(colors, "Colores Favoritos", kFavoriteColors, 0, nullptr);
-    AddMenuItem(colors, "-", 0, 0, nullptr);
-    AddMenuItem(colors, "Color Borde", kBorderColor, 0, nullptr);
-    AddMenuItem(colors, "Color Relleno", kFillColor, 0, nullptr);
-    AddMenuItem(colors, "Color Papel", kPaperColor, 0, nullptr);
-    AttachPicture(colors, 0, ResourcePicture(ids::kGreenPlusPicture), pictures);
-    AttachPicture(colors, 2, MakeColorSwatch(Settings.Borde), pictures);
-    AttachPicture(colors, 3, MakeColorSwatch(Settings.Relleno), pictures);
-    AttachPicture(colors, 4, MakeColorSwatch(Settings.Papel), pictures);
-
-    if (previous) {
-        // A rebuild keeps what the user could and could not do.
-        for (int id : {kSavePicture, kVertexProperties}) {
-            const int state = MenuItemState(previous, id);
-            if (state >= 0) SetMenuItemState(bar, id, (state & MFS_GRAYED) ? MFS_GRAYED : 0);
-        }
-    }
-    AttachMenu(window, bar);
-    MainMenu = bar;
-    if (previous) DestroyMenu(previous);
-    menuPictures = std::move(pictures);  // the old bar's pictures go with it
-    return bar;
-}
-
-void ReleaseMenuPictures() {
-    menuPictures.clear();
-}
-
 INT_PTR CreateMainWindow(HWND owner) {
     MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
                            kWindowExStyle, DialogMode::Pixels);
     if (!MainWindow) return 0;
     polygon::CanvasWindow = reinterpret_cast<WindowHandle>(MainWindow);
-    SetDialogIcon(MainWindow, MAKEINTRESOURCEW(ids::kProgramIcon));
+    SetDialogIcon(MainWindow, MAKEINTRESOURCEW(kProgramIcon));
     AddControl(ControlKind::PushButton, MainWindow, kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
     AddControl(ControlKind::PushButton, MainWindow, kMeshButton, "Malla", 196, 819, 70, 19, 0, 0);
     AddControl(ControlKind::ListBox, MainWindow, kSideList, "", 590, 819, 90, 38, 0, 0);
     AddControl(ControlKind::ListBox, MainWindow, kWidthList, "", 300, 819, 190, 38, 0, 0);
-    AddControl(ControlKind::Canvas, MainWindow, ids::kCanvasControl, "", 5, 5, 800, 800,
+    AddControl(ControlKind::Canvas, MainWindow, kCanvasControl, "", 5, 5, 800, 800,
                WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
 
-    AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), ids::kCanvasControl, 0);
+    AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), kCanvasControl, 0);
     SetForeColor(DefaultColor);
     SetBackColor(kWhite);
     ClearTarget(DefaultColor, 0);
-    editing::TrackPointerOn(GetDlgItem(MainWindow, ids::kCanvasControl), MainWindow);
+    editing::TrackPointerOn(GetDlgItem(MainWindow, kCanvasControl), MainWindow);
 
     BuildMainMenu(MainWindow);
 

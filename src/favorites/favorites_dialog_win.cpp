@@ -88,7 +88,7 @@ void ChangeColor(unsigned x, unsigned y) {
     if (const auto cell = CellAt(x, y)) {
         const std::int32_t chosen =
             PickColor(FavoritesDialog, kMidGrey, CustomColors, CC_FULLOPEN, kCentred, kCentred);
-        if (chosen != -1) {
+        if (chosen != kChooserCancelled) {
             FavoriteColors[cell->row][cell->column].color = chosen;
             FavoritesModified = 1;
             EnableControl(FavoritesDialog, kArchiveButton, true);

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/main_window_win.h"
+#include "app/main_menu_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "settings/settings.h"
 

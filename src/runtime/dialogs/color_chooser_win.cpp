@@ -34,7 +34,7 @@ std::int32_t PickColor(HWND owner, std::int32_t initial, ::COLORREF* customColor
         chooser.Flags |= CC_ENABLEHOOK;
         chooser.lpfnHook = PlaceChooser;
     }
-    if (!ChooseColorA(&chooser)) return -1;
+    if (!ChooseColorA(&chooser)) return kChooserCancelled;
     return static_cast<std::int32_t>(chooser.rgbResult);
 }
 

@@ -7,7 +7,10 @@
 
 namespace runtime {
 
-// The chosen colour, or -1 when the user cancels. `customColors` holds 16 colours and is
+// What PickColor gives when the user cancels: no colour has that value.
+constexpr std::int32_t kChooserCancelled = -1;
+
+// The chosen colour, or kChooserCancelled. `customColors` holds 16 colours and is
 // updated in place.
 std::int32_t PickColor(HWND owner, std::int32_t initial, ::COLORREF* customColors, DWORD flags,
                        std::int32_t x, std::int32_t y);

@@ -44,7 +44,7 @@ int MenuItemState(HMENU menu, int commandId) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_STATE;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) return -1;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) return kNoMenuItem;
     return static_cast<int>(item.fState);
 }
 

@@ -12,6 +12,7 @@ HMENU NewMenu(MenuKind kind);
 void AddMenuItem(HMENU menu, const std::string& text, int commandId, int state, HMENU submenu);
 void AttachMenu(HWND window, HMENU menu);
 void SetMenuItemState(HMENU menu, int commandId, int state);  // 0 enabled, 3 greyed
-int MenuItemState(HMENU menu, int commandId);                 // -1 when there is no such item
+constexpr int kNoMenuItem = -1;                // the state of a command no item of the menu has
+int MenuItemState(HMENU menu, int commandId);  // or kNoMenuItem
 
 }  // namespace runtime
