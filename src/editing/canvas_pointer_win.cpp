@@ -9,16 +9,24 @@ namespace {
 
 HWND titledWindow = nullptr;
 
-void SetSharedCursor(const wchar_t* which) {
-    SetCursor(static_cast<HCURSOR>(
-        LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE)));
+HCURSOR crossCursor = nullptr, arrowCursor = nullptr;
+
+// A drag sets its cursor on every move. A shared system cursor stays loaded while the program
+// runs, so each is loaded once, not per move; a load that failed is tried again next time.
+void SetSharedCursor(HCURSOR& loaded, const wchar_t* which) {
+    if (!loaded)
+        loaded = static_cast<HCURSOR>(
+            LoadImageW(nullptr, which, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    SetCursor(loaded);
 }
 
 void Answer(const PointerResponse& response) {
     runtime::SetText(titledWindow, response.title);
     // IDC_CROSS and IDC_ARROW, as wide resource names.
-    if (response.cursor == CursorChange::Crosshair) SetSharedCursor(MAKEINTRESOURCEW(32515));
-    if (response.cursor == CursorChange::Arrow) SetSharedCursor(MAKEINTRESOURCEW(32512));
+    if (response.cursor == CursorChange::Crosshair)
+        SetSharedCursor(crossCursor, MAKEINTRESOURCEW(32515));
+    if (response.cursor == CursorChange::Arrow)
+        SetSharedCursor(arrowCursor, MAKEINTRESOURCEW(32512));
 }
 
 // Looks at the three pointer messages and passes every message on unchanged.

@@ -1,6 +1,7 @@
 #include "runtime/canvas/raster.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace runtime {
 
@@ -34,12 +35,34 @@ PixelRect Union(const PixelRect& a, const PixelRect& b) {
             std::max(a.bottom, b.bottom)};
 }
 
+namespace {
+
+// From this many pixels on, a fill runs as one string store.
+constexpr std::size_t kStringFillPixels = 4096;
+
+// Fills `count` pixels from `first`. A large fill, a whole frame above all, goes through the
+// processor's string store, which writes whole cache lines without reading them in first: on
+// a frame larger than the cache it is well ahead of a loop of vector stores (and of
+// non-temporal stores, which send the frame out to memory just before it is copied).
+void FillPixels(Pixel* first, std::size_t count, Pixel p) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (count >= kStringFillPixels) {
+        asm volatile("rep stosl" : "+D"(first), "+c"(count) : "a"(p) : "memory");
+        return;
+    }
+#endif
+    std::fill(first, first + count, p);
+}
+
+}  // namespace
+
 void FillRect(const Raster& r, PixelRect area, Pixel p) {
     area = Intersect(area, r.Bounds());
     if (area.Empty()) return;
     if (area.left == 0 && area.right == r.width) {
         // Whole rows are contiguous: one fill runs at memory speed.
-        std::fill(r.Row(area.top), r.Row(area.bottom), p);
+        FillPixels(r.Row(area.top), static_cast<std::size_t>(r.Row(area.bottom) - r.Row(area.top)),
+                   p);
         return;
     }
     for (int y = area.top; y < area.bottom; ++y)

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "runtime/canvas/wide_pen.h"
 
@@ -22,6 +24,25 @@ BoxStyle Style(int corner = 0, int pen = 1) {
     s.fill = kBrush;
     s.cornerWidth = s.cornerHeight = corner;
     return s;
+}
+
+// Whole rows go out as one large fill: it covers them exactly, whatever the clip leaves of
+// them, and not a pixel on either side (a guard row above and below the raster's memory).
+TEST(FillRect, WholeRowsAreFilledExactly) {
+    constexpr int w = 100, h = 90;
+    constexpr Pixel kGuard = 0xABCDEF;
+    std::vector<Pixel> memory(static_cast<std::size_t>(w) * (h + 2), kGuard);
+    Raster r{memory.data() + w, w, h};
+    std::fill(r.Row(0), r.Row(h), 0u);
+    r.clip = {INT32_MIN, 7, INT32_MAX, 80};
+    FillRect(r, {-5, -5, w + 5, h + 5}, kBrush);
+    r.clip = kNoClip;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            ASSERT_EQ(r.At(x, y), y >= 7 && y < 80 ? kBrush : 0u) << x << "," << y;
+    FillRect(r, {0, 0, w, h}, kPen);
+    EXPECT_EQ(std::count(memory.begin(), memory.end(), kPen), w * h);
+    EXPECT_EQ(std::count(memory.begin(), memory.end(), kGuard), 2 * w);
 }
 
 TEST(DrawBoxPixels, MarkerIsARingRoundItsInterior) {
