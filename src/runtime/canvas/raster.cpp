@@ -42,8 +42,8 @@ constexpr std::size_t kStringFillPixels = 4096;
 
 // Fills `count` pixels from `first`. A large fill, a whole frame above all, goes through the
 // processor's string store, which writes whole cache lines without reading them in first: on
-// a frame larger than the cache it is well ahead of a loop of vector stores (and of
-// non-temporal stores, which send the frame out to memory just before it is copied).
+// a whole frame it is well ahead of a loop of vector stores (and of non-temporal stores, which
+// send the frame out to memory just before it is copied).
 void FillPixels(Pixel* first, std::size_t count, Pixel p) {
 #if defined(__x86_64__) && defined(__GNUC__)
     if (count >= kStringFillPixels) {
