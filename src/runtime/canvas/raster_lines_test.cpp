@@ -20,11 +20,7 @@ constexpr Pixel kInk = 0x123456;
 void ReferenceLine(PixelPoint a, PixelPoint b, const std::function<void(int, int)>& plot) {
     long dx = b.x - a.x, dy = b.y - a.y;
     if (dx == 0 && dy == 0) return;
-    int bias;
-    if (dy > 0)
-        bias = dx > 0 ? 0 : (-dx <= dy ? 1 : 0);
-    else
-        bias = dx < 0 ? 1 : (dx > -dy ? 1 : 0);
+    const int bias = test::ReferenceBias(dx, dy);
     const bool xMajor = std::labs(dx) > std::labs(dy);
     const long M = xMajor ? std::labs(dx) : std::labs(dy),
                m = xMajor ? std::labs(dy) : std::labs(dx);

@@ -47,17 +47,20 @@ inline OwnedRaster ReferencePixels(int w, int h, Pixel ink,
     return r;
 }
 
+// GDI's tie-break of a one-pixel line in the octant of (dx, dy): 1 where a minor step waits
+// for the error to pass zero, 0 where it is taken at zero.
+inline int ReferenceBias(std::int64_t dx, std::int64_t dy) {
+    if (dy > 0) return dx > 0 ? 0 : (-dx <= dy ? 1 : 0);
+    return dx < 0 ? 1 : (dx > -dy ? 1 : 0);
+}
+
 // Whether GDI's one-pixel line a->b plots (x, y). Its step-by-step Bresenham keeps err + bias
 // in (2m - 2M, 2m] after every step, so pixel i along the major axis sits at the one minor
 // offset k with 0 < 2m*i - M + bias + 2M - 2M*k <= 2M.
 inline bool LineCovers(PixelPoint a, PixelPoint b, int x, int y) {
     const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
     if (dx == 0 && dy == 0) return false;
-    int bias;
-    if (dy > 0)
-        bias = dx > 0 ? 0 : (-dx <= dy ? 1 : 0);
-    else
-        bias = dx < 0 ? 1 : (dx > -dy ? 1 : 0);
+    const int bias = ReferenceBias(dx, dy);
     const bool xMajor = std::llabs(dx) > std::llabs(dy);
     const i128 M = xMajor ? std::llabs(dx) : std::llabs(dy),
                m = xMajor ? std::llabs(dy) : std::llabs(dx);
