@@ -14,7 +14,7 @@ constexpr std::uint32_t kMagenta = 0xFF00FF, kWhite = 0xFFFFFF, kBlack = 0x00000
 
 TEST(DrawnPicture, FiveSidesSaveTheMeshAsA24BitBottomUpFile) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 2);
     ASSERT_FALSE(p.SavePicture(5).empty());
     const BmpFile bmp = ReadBmp(p.PictureFile(5));
@@ -31,7 +31,7 @@ TEST(DrawnPicture, FiveSidesSaveTheMeshAsA24BitBottomUpFile) {
 
 TEST(DrawnPicture, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kWidthList, 6);  // 07 grosor borde
     p.ChooseListItem(ids::kSideList, 0);   // 03 lados
     p.Send(ids::kPaintButton);

@@ -87,7 +87,7 @@ std::vector<std::wstring> Leave(const Program& p, HWND dialog, int answer = IDNO
 
 TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     RECT client{};
@@ -142,7 +142,7 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
 
 TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     WritePaletteFile(p, FileOf(ColouredPalette()));
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini"));
     HWND d = OpenFavorites(p);
@@ -191,7 +191,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
 
 TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseDoesNotAsk) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     WritePaletteFile(p, FileOf(ColouredPalette()));
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
@@ -250,7 +250,7 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         Program p;
-        ASSERT_TRUE(p.Started());
+        ASSERT_TRUE(p.Started()) << p.StartFailure();
         WritePaletteFile(p, c.file);
         HWND d = OpenFavorites(p);
         ASSERT_NE(d, nullptr);
@@ -270,7 +270,7 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
 
 TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     const auto old = FileOf(ColouredPalette());
     WritePaletteFile(p, old);
     HWND d = OpenFavorites(p);
@@ -311,7 +311,7 @@ TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
     for (const std::vector<std::uint8_t>* file : {&empty, &noise}) {
         SCOPED_TRACE(file->size());
         Program p;
-        ASSERT_TRUE(p.Started());
+        ASSERT_TRUE(p.Started()) << p.StartFailure();
         WritePaletteFile(p, *file);
         const auto started = std::chrono::steady_clock::now();
         HWND d = OpenFavorites(p);

@@ -27,7 +27,7 @@ std::wstring AnswerBox(Program& p) {
 
 TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     const auto sides = ListItems(p.Control(ids::kSideList));
     ASSERT_EQ(sides.size(), 30u);
     for (int n = 3; n <= 32; ++n) EXPECT_EQ(sides[n - 3], Two(n) + L" lados");
@@ -40,7 +40,7 @@ TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
 
 TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"NO he podido grabar ...");
     EXPECT_TRUE(fs::is_empty(p.WorkFolder()));
@@ -48,7 +48,7 @@ TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
 
 TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 2);
     p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
@@ -62,7 +62,7 @@ TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
 
 TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 9);   // 12 sides
     p.ChooseListItem(ids::kWidthList, 6);  // 07 grosor borde
     p.Send(ids::kPaintButton);
@@ -78,7 +78,7 @@ TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
 
 TEST(MainWindow, PaperColourRepaintsTheCanvas) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 0);
     HWND canvas = p.Control(ids::kCanvasControl);
     EXPECT_EQ(Capture(canvas).width, 800);
@@ -90,7 +90,7 @@ TEST(MainWindow, PaperColourRepaintsTheCanvas) {
 
 TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.Post(ids::kAuthor);
     ASSERT_NE(p.WaitForMessageBox(), nullptr);
     const int windows = p.WindowCount();
@@ -104,7 +104,7 @@ TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
 
 TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini")) << "a load creates no file";
     p.ChooseListItem(ids::kWidthList, 6);
     p.Post(ids::kQuit);
@@ -120,7 +120,7 @@ TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
 
 TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
     Program p("[Punta]\r\nGrosor=3\r\n");
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), 2) << "the stored width 3";
     PostMessageW(p.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD code = 99;
@@ -132,7 +132,7 @@ TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
 
 TEST(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.Send(ids::kQuit);  // handled while the modal loop is between messages
     DWORD code = 99;
     ASSERT_TRUE(p.WaitForExit(&code));
@@ -143,7 +143,7 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
     std::string garbage = "[Colores]\r\nBorde=12abc\r\nPapel=&HFF\r\n[Punta]\r\nGrosor=1e999\r\n";
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 7919) % 256);
     Program p(garbage);
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), -1) << "an absurd width selects nothing";
     p.ChooseListItem(ids::kSideList, 0);
     EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 10, 10, 0xFF0000), 0xFF0000u)
@@ -152,7 +152,7 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
 
 TEST(MainWindow, WindowLayoutOnScreen) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 4);
     RECT client{};
     GetClientRect(p.Main(), &client);

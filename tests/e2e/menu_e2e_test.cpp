@@ -13,7 +13,7 @@ constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000;
 
 TEST(Menu, ShowsItsPicturesBesideTheItems) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     const MenuBar bar = ReadMenu(p);
     for (int id : {ids::kSavePicture, ids::kAuthor, ids::kQuit, ids::kVertexProperties,
                    ids::kFavoriteColors}) {
@@ -27,7 +27,7 @@ TEST(Menu, ShowsItsPicturesBesideTheItems) {
 
 TEST(Menu, VertexPropertiesStaysGreyedAcrossAColourCommandAndIsEnabledBySideCount) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     const HMENU first = GetMenu(p.Main());
     p.Send(ids::kBorderColor);
     MenuBar bar = ReadMenu(p);
@@ -51,7 +51,7 @@ TEST(Menu, VertexPropertiesStaysGreyedAcrossAColourCommandAndIsEnabledBySideCoun
 
 TEST(Menu, ColorPapelChangesTheSwatchBesideItsItem) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 2);
     p.Send(ids::kPaperColor);  // no favourite picked yet: the selected colour is black
     const MenuBar bar = ReadMenu(p);

@@ -1,10 +1,11 @@
 #include "program_driver.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
 
+#include "failure.h"
 #include "ids/program_ids.h"
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/gdi_objects_win.h"
@@ -22,10 +23,24 @@ fs::path FromArgument(std::string path) {
     return path;
 }
 
+void GaveUp(const std::string& waitedFor, const std::string& saw) {
+    std::fprintf(stderr, "e2e: gave up waiting for %s; saw %s\n", waitedFor.c_str(), saw.c_str());
+    std::fflush(stderr);
+}
+
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kPatience, &result))
+    const ULONGLONG sent = GetTickCount64();
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kPatience, &result)) {
+        const DWORD error = GetLastError();
+        char what[96];
+        std::snprintf(what, sizeof what, "message 0x%04X to window %p to be handled", message,
+                      static_cast<void*>(window));
+        GaveUp(what, (error == ERROR_TIMEOUT ? "no answer in " : "error " + std::to_string(error) +
+                                                                    " after ") +
+                         std::to_string(GetTickCount64() - sent) + " ms");
         return 0;
+    }
     return static_cast<LRESULT>(result);
 }
 
@@ -109,11 +124,30 @@ std::wstring Wide(const fs::path& p) {
     return p.wstring();
 }
 
+// A folder no other test has: named by this process and a count, and made by a create that
+// fails when the name is taken (by a run of an earlier process with the same id, say).
+fs::path NewTestFolder() {
+    static unsigned made = 0;
+    for (;;) {
+        const fs::path folder = fs::temp_directory_path() /
+                                ("poligonos-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(++made));
+        if (CreateDirectoryW(Wide(folder).c_str(), nullptr)) return folder;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS)
+            Fail("cannot make the test folder " + Narrow(folder.wstring()) + ": error " +
+                 std::to_string(error));
+    }
+}
+
+std::string Describe(const fs::path& program, const fs::path& workFolder) {
+    return " (" + Narrow(program.wstring()) + ", started in " + Narrow(workFolder.wstring()) + ")";
+}
+
 }  // namespace
 
 Program::Program(const std::string& settings) {
-    std::mt19937 rng(GetTickCount() ^ GetCurrentProcessId());
-    root_ = fs::temp_directory_path() / ("poligonos-e2e-" + std::to_string(rng() % 100000000));
+    root_ = NewTestFolder();
     programFolder_ = root_ / "programa";
     workFolder_ = root_ / "trabajo";
     fs::create_directories(programFolder_);
@@ -137,14 +171,33 @@ void Program::Start(const fs::path& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
+    const ULONGLONG since = GetTickCount64();
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        Wide(workFolder_).c_str(), &startup, &started))
+                        Wide(workFolder_).c_str(), &startup, &started)) {
+        startFailure_ = "CreateProcessW failed with error " + std::to_string(GetLastError()) +
+                        Describe(program, workFolder_);
+        GaveUp("the program to start", startFailure_);
         return;
+    }
     process_ = KernelHandle(started.hProcess);
     KernelHandle thread(started.hThread);
     processId_ = started.dwProcessId;
     WaitForInputIdle(process_.Get(), kPatience);
-    main_ = WaitForDialogWith(509);  // the side list
+    main_ = WaitForWindowOf(nullptr, ids::kSideList, false, kPatience, false);
+    if (main_) return;
+    const std::string ran = std::to_string(GetTickCount64() - since) + " ms";
+    DWORD code = 0;
+    if (!Running() && GetExitCodeProcess(process_.Get(), &code)) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(code));
+        startFailure_ = "the program ended with exit code " + std::to_string(code) + " (" + hex +
+                        ") after " + ran + ", before its main window appeared";
+    } else {
+        startFailure_ = "no main window (a dialog holding the side list) within " + ran + "; " +
+                        std::to_string(WindowCount()) + " windows of the program";
+    }
+    startFailure_ += Describe(program, workFolder_);
+    GaveUp("the program's main window", startFailure_);
 }
 
 Program::~Program() {
@@ -160,8 +213,15 @@ bool Program::Running() const {
     return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
-HWND Program::WaitForWindowOf(const wchar_t* title, int controlId, bool box,
-                              DWORD milliseconds) const {
+std::string Program::Seen() const {
+    DWORD code = 0;
+    if (!Running() && process_ && GetExitCodeProcess(process_.Get(), &code))
+        return "the program ended with exit code " + std::to_string(code);
+    return std::to_string(WindowCount()) + " windows of the program, no such one";
+}
+
+HWND Program::WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds,
+                              bool report) const {
     Search s{processId_, title, controlId};
     WaitFor(
         [&] {
@@ -169,6 +229,11 @@ HWND Program::WaitForWindowOf(const wchar_t* title, int controlId, bool box,
             return s.found != nullptr || !Running();  // a program that has ended shows nothing more
         },
         milliseconds);
+    if (!s.found && report && milliseconds > 0)
+        GaveUp(box     ? std::string("a message box")
+               : title ? "a dialog titled \"" + Narrow(title) + "\""
+                       : "a dialog holding control " + std::to_string(controlId),
+               Seen());
     return s.found;
 }
 
@@ -218,22 +283,34 @@ void Program::ChooseListItem(int listId, int index, bool post) const {
 // Messages posted to one thread are handled in order, so a scroll of the side list posted
 // after them has happened only once they have been handled. The list is put back after.
 bool Program::WaitForPostedMessages() const {
-    HWND list = Control(509);
+    HWND list = Control(ids::kSideList);
     auto top = [&] { return static_cast<int>(SendTo(list, LB_GETTOPINDEX)); };
     const int before = top(), mark = before == 1 ? 2 : 1;
     PostMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(mark), 0);
     const bool handled = WaitFor([&] { return top() == mark || !Running(); }) && Running();
+    if (!handled)
+        GaveUp("the side list's scroll to row " + std::to_string(mark) + " posted behind the rest",
+               Running() ? "row " + std::to_string(top()) + " at the top" : Seen());
     SendTo(list, LB_SETTOPINDEX, static_cast<WPARAM>(before), 0);
     return handled;
 }
 
 bool Program::WaitForRest() const {
-    return WaitForPostedMessages() && WaitFor([&] {
-               Search s{processId_};
-               EnumWindows(FindUnpaintedWindow, reinterpret_cast<LPARAM>(&s));
-               return !s.found || !Running();
-           }) &&
-           Running();
+    if (!WaitForPostedMessages()) return false;
+    Search s{processId_};
+    const bool painted = WaitFor([&] {
+                             s.found = nullptr;
+                             EnumWindows(FindUnpaintedWindow, reinterpret_cast<LPARAM>(&s));
+                             return !s.found || !Running();
+                         }) &&
+                         Running();
+    if (!painted) {
+        char window[64];
+        std::snprintf(window, sizeof window, "window %p still waiting for a paint",
+                      static_cast<void*>(s.found));
+        GaveUp("every window of the program to be painted", Running() ? window : Seen());
+    }
+    return painted;
 }
 
 void Program::Pointer(UINT message, int x, int y) const {
@@ -248,7 +325,7 @@ bool Program::WaitForExit(DWORD* exitCode, DWORD milliseconds) {
 }
 
 DWORD Program::Quit() {
-    Post(1012);
+    Post(ids::kQuit);
     DWORD code = ~0u;
     return WaitForExit(&code) ? code : ~0u;
 }
@@ -258,7 +335,7 @@ fs::path Program::PictureFile(int sides) const {
 }
 
 std::vector<std::uint8_t> Program::SavePicture(int sides) const {
-    Post(1010);
+    Post(ids::kSavePicture);
     if (!AnswerBox(*this)) return {};
     return ReadFile(PictureFile(sides));
 }
@@ -308,7 +385,10 @@ std::optional<AnsweredBox> AnswerBox(const Program& p, int button, DWORD millise
     if (!box) return std::nullopt;
     AnsweredBox seen{Text(box), MessageBoxText(box)};
     PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
-    WaitFor([&] { return !IsWindow(box); });
+    if (!WaitFor([&] { return !IsWindow(box); }))
+        GaveUp("the box \"" + Narrow(seen.text) + "\" to close after button " +
+                   std::to_string(button),
+               "it still open");
     return seen;
 }
 
@@ -385,12 +465,15 @@ Picture Capture(HWND window) {
 Picture CaptureWhen(HWND window, const std::function<bool(const Picture&)>& shows,
                     DWORD milliseconds) {
     Picture shot;
-    WaitFor(
+    const bool shown = WaitFor(
         [&] {
             shot = Capture(window);
             return !shot.pixels.empty() && shows(shot);
         },
         milliseconds);
+    if (!shown && milliseconds > 0)
+        GaveUp("a picture of the window showing what was asked",
+               shot.pixels.empty() ? std::string("no picture") : "another picture");
     return shot;
 }
 

@@ -29,6 +29,8 @@ fs::path FromArgument(std::string path);
 constexpr DWORD kPatience = 30000;
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = kPatience);
+// A wait of the driver that ended without what it waited for, said on stderr.
+void GaveUp(const std::string& waitedFor, const std::string& saw);
 // A message sent to a window of the program, and its result; 0 when it was not handled
 // within kPatience (the program hangs or has ended).
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -50,6 +52,9 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     bool Started() const { return main_ != nullptr; }
+    // Why the program did not start (empty when it did): the process creation's error, or how
+    // the program ended or what it showed instead of its main window, and where it was started.
+    const std::string& StartFailure() const { return startFailure_; }
     HWND Main() const { return main_; }
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     const fs::path& ProgramFolder() const { return programFolder_; }
@@ -91,12 +96,15 @@ class Program {
   private:
     void Start(const fs::path& program);
 
-    HWND WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds) const;
+    HWND WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds,
+                         bool report = true) const;
+    std::string Seen() const;  // what a wait that gave up saw of the program
 
     fs::path root_, programFolder_, workFolder_;
     KernelHandle process_;
     DWORD processId_ = 0;
     HWND main_ = nullptr;
+    std::string startFailure_;
 };
 
 std::wstring Text(HWND window);

@@ -38,7 +38,7 @@ void ExpectNoGrowth(const ResourceCounts& before, const ResourceCounts& after) {
 
 TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     Report("at start", Counts(p));
     p.ChooseListItem(ids::kSideList, 2);
     const ResourceCounts first = Counts(p);
@@ -52,7 +52,7 @@ TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
 
 TEST(Reliability, ThousandColourCommandsHoldNothingMore) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 2);
     p.Send(ids::kBorderColor);
     const ResourceCounts first = Counts(p);

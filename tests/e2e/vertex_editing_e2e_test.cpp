@@ -20,7 +20,7 @@ void Choose(HWND dialog, int index) {
 
 TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.Pointer(WM_MOUSEMOVE, 305, 312);
     EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 312 :: 0");
     p.ChooseListItem(ids::kSideList, 0);
@@ -39,7 +39,7 @@ TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
 
 TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 2);
     p.Pointer(WM_LBUTTONDOWN, 194, 404);  // inside the marker of vertex 3 at (190, 400)
     p.Pointer(WM_MOUSEMOVE, 199, 402);
@@ -52,7 +52,7 @@ TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
 
 TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 9);  // 12 sides
     p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
@@ -82,7 +82,7 @@ TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
 
 TEST(VertexDialog, ChooseApplyAndReopen) {
     Program p;
-    ASSERT_TRUE(p.Started());
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 0);
     p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
