@@ -1,5 +1,7 @@
 #include "app/main_window_win.h"
 
+#include <array>
+
 #include "editing/canvas_pointer_win.h"
 #include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
@@ -22,6 +24,14 @@ constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS |
 static_assert(kWindowStyle == 0x94C608D4);
 constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 810, kClientHeight = 890;
+
+struct ListPlace {
+    int id, x, y, width, height;
+};
+constexpr std::array<ListPlace, 2> kLists{{
+    {kSideList, 590, 819, 90, 38},
+    {kWidthList, 300, 819, 190, 38},
+}};
 
 // The list font: bold "MS Sans Serif" of 10 points at the screen's resolution.
 HFONT CreateListFont() {
@@ -46,8 +56,8 @@ INT_PTR CreateMainWindow(HWND owner) {
     SetDialogIcon(MainWindow, MAKEINTRESOURCEW(kProgramIcon));
     AddControl(ControlKind::PushButton, MainWindow, kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
     AddControl(ControlKind::PushButton, MainWindow, kMeshButton, "Malla", 196, 819, 70, 19, 0, 0);
-    AddControl(ControlKind::ListBox, MainWindow, kSideList, "", 590, 819, 90, 38, 0, 0);
-    AddControl(ControlKind::ListBox, MainWindow, kWidthList, "", 300, 819, 190, 38, 0, 0);
+    for (const ListPlace& l : kLists)
+        AddControl(ControlKind::ListBox, MainWindow, l.id, "", l.x, l.y, l.width, l.height, 0, 0);
     AddControl(ControlKind::Canvas, MainWindow, kCanvasControl, "", 5, 5, 800, 800,
                WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
 
@@ -59,10 +69,15 @@ INT_PTR CreateMainWindow(HWND owner) {
 
     BuildMainMenu(MainWindow);
 
+    // A list box fixes its whole-item height by the font it is created with, and keeps it when
+    // given another: sized again, each shows as many whole items of its own font as fit.
     Font listFont(CreateListFont());
-    for (int id : {kSideList, kWidthList})
-        SendMessageW(GetDlgItem(MainWindow, id), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
+    for (const ListPlace& l : kLists) {
+        HWND list = GetDlgItem(MainWindow, l.id);
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
+        SetWindowPos(list, nullptr, 0, 0, l.width, l.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
 
     const INT_PTR result = ShowDialogModal(MainWindow, MainWindowCallback);
     MainWindow = nullptr;

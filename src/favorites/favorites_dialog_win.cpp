@@ -127,7 +127,7 @@ LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 void Open(HWND dialog) {
     FavoritesDialog = dialog;
     KeepProgramFolder();
-    FavoritesFolder = ProgramFolder;
+    FavoritesFolder = ProgramFolderPath;
     EnableControl(dialog, kArchiveButton, false);
     OpenFavorites();  // geometry, FavoritesModified 0, the table from the file or the defaults
     RebuildPalette();

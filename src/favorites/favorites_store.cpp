@@ -20,7 +20,7 @@ int PlatformPrompt(const std::string& text, int style, const std::string& title)
 FavoriteTable FavoriteColors{};
 
 int FavoritesModified = 0;
-std::string FavoritesFolder;
+std::filesystem::path FavoritesFolder;
 
 const char* const kFavoritesTitle = "Programador";
 
@@ -43,7 +43,7 @@ void ShowError(int e) {
 }
 
 // Removing ignores every error: a missing file, or one that cannot be changed.
-void RemoveQuietly(const std::string& path) {
+void RemoveQuietly(const std::filesystem::path& path) {
     ProcedureError error;
     ChangeFileAttributes(path, runtime::kAttributeArchive);
     error.Clear();
@@ -77,15 +77,16 @@ FavoriteColorRecord DecodeRecord(std::span<const std::uint8_t, kRecordLength> b)
     return r;
 }
 
-std::string FavoritesFilePath() {
-    return FavoritesFolder + "Mis Colores.log";
+std::filesystem::path FavoritesFilePath() {
+    std::filesystem::path file = FavoritesFolder;
+    return file += "Mis Colores.log";
 }
 
 PromptFunction SetFavoritesPrompt(PromptFunction p) {
     return std::exchange(prompt, p ? p : PlatformPrompt);
 }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::filesystem::path& path) {
     ProcedureError error;  // ours, so nothing reaches the caller
     FileAttributes(path);
     return error.Number() == 0;
@@ -133,7 +134,7 @@ void RemoveFavoritesFile() {
     RemoveQuietly(FavoritesFilePath());
 }
 
-bool AppendFavoriteRecord(const std::string& path, const FavoriteColorRecord& record) {
+bool AppendFavoriteRecord(const std::filesystem::path& path, const FavoriteColorRecord& record) {
     ProcedureError error;
     const RecordBytes bytes = EncodeRecord(record);
     const int n = FreeFileNumber();
@@ -154,7 +155,7 @@ bool SaveFavorites() {
     // removing the old file first would, the replacement takes its read-only, hidden and
     // system attributes off.
     ReplacementFile file(FavoritesFilePath(), ReadOnlyTarget::Clear);
-    std::string newFile;
+    std::filesystem::path newFile;
     {
         // A new file that cannot be made shows as each record failing, as on a file that
         // will not open (52).

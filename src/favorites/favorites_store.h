@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -59,8 +60,8 @@ static_assert(FavoriteColumns <= kTableSize && FavoriteRows <= kTableSize);
 extern int FavoritesModified;
 
 // The folder the file lives in, with its trailing separator; the dialog sets it.
-extern std::string FavoritesFolder;
-std::string FavoritesFilePath();  // FavoritesFolder + "Mis Colores.log"
+extern std::filesystem::path FavoritesFolder;
+std::filesystem::path FavoritesFilePath();  // FavoritesFolder + "Mis Colores.log"
 
 // How the store talks to the user: a message box with a text, buttons and title, giving the
 // button pressed. The platform's box by default; tests put their own in.
@@ -72,7 +73,7 @@ constexpr int kAnswerYes = 6;                              // IDYES
 extern const char* const kFavoritesTitle;                  // "Programador"
 
 // True when the file or folder exists; never leaves an error behind.
-bool FileExists(const std::string& path);
+bool FileExists(const std::filesystem::path& path);
 
 // The cell (row, column) of the default palette, with its origin at (1, 1), in `color`.
 FavoriteColorRecord DefaultCell(int row, int column, runtime::COLORREF color);
@@ -85,7 +86,7 @@ void LoadFavorites();
 void RemoveFavoritesFile();
 // Adds the record at the end of the file at `path`; a failure is shown as "Err: " with the
 // error number and its text. False on a failure.
-bool AppendFavoriteRecord(const std::string& path, const FavoriteColorRecord& record);
+bool AppendFavoriteRecord(const std::filesystem::path& path, const FavoriteColorRecord& record);
 // Writes the palette cells row by row to a new file and puts it in the place of the old
 // one only when every record was written; the old file stays otherwise. False on a failure,
 // which has been shown.

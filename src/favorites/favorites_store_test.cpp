@@ -275,16 +275,19 @@ TEST_F(FavoritesStore, AFailedArchiveKeepsTheOldFileAndSaysNoSuccess) {
     EXPECT_EQ(Entries(), 3);
 }
 
-// The new file's name is as long as the palette file's, so a folder where "Mis Colores.log"
-// fits the longest path a file may have still takes an archive.
-TEST_F(FavoritesStore, ArchivesAtTheLongestPath) {
+// The whole name is used, and the new file's name is as long as the palette file's: a name
+// of 258 characters (which a cut at 255 would have made another file's) takes an archive, and
+// no other file is written.
+TEST_F(FavoritesStore, ArchivesUnderTheWholeName) {
+    const std::size_t folderLength = 258 - std::string("Mis Colores.log").size();
     std::string folder = folder_.File("");
-    while (folder.size() + std::string("Mis Colores.log").size() < 255) {
-        folder += std::string(std::min<std::size_t>(100, 254 - folder.size() - 15), 'c') + "/";
-        fs::create_directory(folder);
+    while (folder.size() < folderLength) {
+        const std::size_t part = std::min<std::size_t>(100, folderLength - folder.size() - 1);
+        folder += std::string(part, 'c') + "/";
+        ASSERT_TRUE(fs::create_directory(folder)) << folder;
     }
     FavoritesFolder = folder;
-    ASSERT_EQ(FavoritesFilePath().size(), 255u);
+    ASSERT_EQ(FavoritesFilePath().native().size(), 258u);
     ResetFavorites();
     EXPECT_TRUE(ArchiveFavorites());
     EXPECT_EQ(fs::file_size(FavoritesFilePath()), 3120u);

@@ -34,7 +34,8 @@ std::string Trimmed(const std::string& value) {
 }  // namespace
 
 std::string MemoryProfileStore::Read(const std::string& section, const std::string& key,
-                                     const std::string& fallback, const std::string& path) {
+                                     const std::string& fallback,
+                                     const std::filesystem::path& path) {
     const auto file = files_.find(path);
     if (file == files_.end()) return fallback.substr(0, kLongestValue);
     for (const Section& s : file->second) {
@@ -47,7 +48,7 @@ std::string MemoryProfileStore::Read(const std::string& section, const std::stri
 }
 
 void MemoryProfileStore::Write(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path) {
+                               const std::string& value, const std::filesystem::path& path) {
     if (refuseWrites_) return;
     const std::string stored = value.substr(std::min(value.find_first_not_of(" \t"), value.size()));
     std::vector<Section>& file = files_[path];
@@ -63,7 +64,7 @@ void MemoryProfileStore::Write(const std::string& section, const std::string& ke
     s->keys.emplace_back(key, stored);
 }
 
-std::string MemoryProfileStore::Contents(const std::string& path) const {
+std::string MemoryProfileStore::Contents(const std::filesystem::path& path) const {
     std::string text;
     const auto file = files_.find(path);
     if (file == files_.end()) return text;

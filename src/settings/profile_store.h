@@ -2,6 +2,7 @@
 // The platform's profile-string functions, the only way the settings file is read and written.
 // Windows has them built in; elsewhere an in-memory store stands in.
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <utility>
@@ -15,18 +16,18 @@ class ProfileStore {
     // The value of `key` in `section` of the file `path`, at most 259 characters; `fallback`
     // when the file, the section or the key is missing. "key=" gives "".
     virtual std::string Read(const std::string& section, const std::string& key,
-                             const std::string& fallback, const std::string& path) = 0;
+                             const std::string& fallback, const std::filesystem::path& path) = 0;
     // Creates the file, section or key as needed, or replaces the value in place. Leading
     // blanks of `value` are not stored. A failure is not reported.
     virtual void Write(const std::string& section, const std::string& key, const std::string& value,
-                       const std::string& path) = 0;
+                       const std::filesystem::path& path) = 0;
 
     struct Value {
         std::string section, key, value;
     };
     // Writes the values, in order, as one change of the file: all of them, or none when the
     // file cannot be written. One by one unless the store can do better.
-    virtual void WriteAll(const std::vector<Value>& values, const std::string& path) {
+    virtual void WriteAll(const std::vector<Value>& values, const std::filesystem::path& path) {
         for (const Value& v : values) Write(v.section, v.key, v.value, path);
     }
 };
@@ -40,22 +41,22 @@ ProfileStore& PlatformProfileStore();
 class MemoryProfileStore : public ProfileStore {
   public:
     std::string Read(const std::string& section, const std::string& key,
-                     const std::string& fallback, const std::string& path) override;
+                     const std::string& fallback, const std::filesystem::path& path) override;
     void Write(const std::string& section, const std::string& key, const std::string& value,
-               const std::string& path) override;
+               const std::filesystem::path& path) override;
 
     // Writes are dropped while refused, as for a file that cannot be written.
     void RefuseWrites(bool refuse) { refuseWrites_ = refuse; }
-    bool HasFile(const std::string& path) const { return files_.contains(path); }
+    bool HasFile(const std::filesystem::path& path) const { return files_.contains(path); }
     // The file laid out as the platform writes it: "[section]" and "key=value" lines, CRLF.
-    std::string Contents(const std::string& path) const;
+    std::string Contents(const std::filesystem::path& path) const;
 
   private:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> keys;
     };
-    std::map<std::string, std::vector<Section>> files_;
+    std::map<std::filesystem::path, std::vector<Section>> files_;
     bool refuseWrites_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "runtime/files/error_number.h"
+#include "runtime/files/platform_text.h"
 #include "runtime/files/record_file_platform.h"
 #include "runtime/files/replacement_file.h"
 #include "settings/profile_store.h"
@@ -9,35 +10,47 @@ namespace settings {
 
 namespace {
 
-// The profile functions take and give the program's single-byte text as it is.
+using runtime::WideFromText;
+
+// The wide profile functions, so that the file is named by its full name; what they store in
+// the file is the same single-byte text.
 class WindowsProfileStore : public ProfileStore {
   public:
     std::string Read(const std::string& section, const std::string& key,
-                     const std::string& fallback, const std::string& path) override {
-        char value[260] = {};
-        const DWORD length = GetPrivateProfileStringA(
-            section.c_str(), key.c_str(), fallback.c_str(), value, sizeof value, path.c_str());
-        return std::string(value, length < sizeof value ? length : sizeof value - 1);
+                     const std::string& fallback, const std::filesystem::path& path) override {
+        wchar_t value[260] = {};
+        const DWORD length =
+            GetPrivateProfileStringW(WideFromText(section).c_str(), WideFromText(key).c_str(),
+                                     WideFromText(fallback).c_str(), value, 260, path.c_str());
+        return runtime::TextFromWide(std::wstring(value, length < 260 ? length : 259));
     }
 
     void Write(const std::string& section, const std::string& key, const std::string& value,
-               const std::string& path) override {
+               const std::filesystem::path& path) override {
         if (runtime::platform::HasAttribute(path, runtime::kAttributeReadOnly)) return;
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+        WriteValue({section, key, value}, path);
     }
 
     // Each profile write rewrites the whole file, and an end between them (or inside one)
     // would leave it damaged: they go to a copy, which then takes the file's place whole.
-    void WriteAll(const std::vector<Value>& values, const std::string& path) override {
+    // Where no copy can be made beside the file (a folder that lets the user change the file
+    // but make none), the values are written into the file itself, one by one.
+    void WriteAll(const std::vector<Value>& values, const std::filesystem::path& path) override {
         runtime::ProcedureError quiet;        // a store that cannot write says nothing
         runtime::ReplacementFile file(path);  // and leaves a read-only file alone
-        if (!file.Open() || !file.CopyTarget()) return;
-        const std::string copy = file.HandOver();
+        if (!file.Open()) return ProfileStore::WriteAll(values, path);
+        if (!file.CopyTarget()) return;
+        const std::filesystem::path copy = file.HandOver();
         for (const Value& v : values)
-            if (!WritePrivateProfileStringA(v.section.c_str(), v.key.c_str(), v.value.c_str(),
-                                            copy.c_str()))
-                return;
+            if (!WriteValue(v, copy)) return;
         file.Commit();
+    }
+
+  private:
+    static bool WriteValue(const Value& v, const std::filesystem::path& path) {
+        return WritePrivateProfileStringW(WideFromText(v.section).c_str(),
+                                          WideFromText(v.key).c_str(),
+                                          WideFromText(v.value).c_str(), path.c_str()) != 0;
     }
 };
 

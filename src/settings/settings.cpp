@@ -14,7 +14,7 @@ constexpr std::size_t kLongestText = 259;  // what a 260-byte buffer holds
 constexpr runtime::COLORREF kMagenta = 0x00FF00FF;  // red 255, green 0, blue 255
 
 std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key,
-                       const std::string& fallback, const std::string& path) {
+                       const std::string& fallback, const std::filesystem::path& path) {
     return runtime::StoreInt32(runtime::TextToNumber(store.Read(section, key, fallback, path)));
 }
 
@@ -25,13 +25,15 @@ ProfileStore::Value NumberValue(const char* section, const char* key, runtime::N
 
 }  // namespace
 
-std::string SettingsPath(const std::string& programFolder) {
-    return (programFolder + "Configuracion.ini").substr(0, kLongestText);
+std::filesystem::path SettingsPath(const std::filesystem::path& programFolder) {
+    std::filesystem::path path = programFolder;
+    path += "Configuracion.ini";
+    return path.native().substr(0, kLongestText);
 }
 
 void SettingsFile(const std::string& action, ProfileStore& store,
-                  const std::string& programFolder) {
-    const std::string path = SettingsPath(programFolder);
+                  const std::filesystem::path& programFolder) {
+    const std::filesystem::path path = SettingsPath(programFolder);
     if (action == "get") {
         Settings.Borde = ReadInt32(store, "Colores", "Borde", runtime::NumberToTextTrim(0), path);
         Settings.Relleno = ReadInt32(store, "Colores", "Relleno",

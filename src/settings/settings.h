@@ -2,6 +2,7 @@
 // The four user settings, kept in memory for the whole run and stored in the settings file.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "runtime/canvas/colors.h"
@@ -25,9 +26,10 @@ extern SettingsRecord Settings;
 void SettingsFile(const std::string& action);
 
 // The same over any store, with the file in `programFolder` (which ends in its separator).
-void SettingsFile(const std::string& action, ProfileStore& store, const std::string& programFolder);
+void SettingsFile(const std::string& action, ProfileStore& store,
+                  const std::filesystem::path& programFolder);
 
 // The settings file's name in `programFolder`, cut to 259 characters.
-std::string SettingsPath(const std::string& programFolder);
+std::filesystem::path SettingsPath(const std::filesystem::path& programFolder);
 
 }  // namespace settings

@@ -14,13 +14,13 @@ const std::string kPath = kFolder + "Configuracion.ini";
 class RecordingStore : public MemoryProfileStore {
   public:
     std::string Read(const std::string& section, const std::string& key,
-                     const std::string& fallback, const std::string& path) override {
-        calls.push_back("read " + section + "/" + key + " [" + fallback + "] " + path);
+                     const std::string& fallback, const std::filesystem::path& path) override {
+        calls.push_back("read " + section + "/" + key + " [" + fallback + "] " + path.string());
         return MemoryProfileStore::Read(section, key, fallback, path);
     }
     void Write(const std::string& section, const std::string& key, const std::string& value,
-               const std::string& path) override {
-        calls.push_back("write " + section + "/" + key + " [" + value + "] " + path);
+               const std::filesystem::path& path) override {
+        calls.push_back("write " + section + "/" + key + " [" + value + "] " + path.string());
         MemoryProfileStore::Write(section, key, value, path);
     }
     std::vector<std::string> calls;

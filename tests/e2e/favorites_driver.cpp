@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "failure.h"
 #include "favorites/palette_picture.h"
 #include "runtime/canvas/drawing_targets.h"
 
@@ -45,6 +46,14 @@ bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column) {
     HWND chooser = OpenChooser(p, dialog, BoxMiddle(row, column));
     return chooser && AcceptChooser(chooser) &&
            WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, ids::kArchiveButton)); });
+}
+
+std::vector<std::wstring> LeaveFavorites(const Program& p, HWND dialog, int answer) {
+    Click(dialog, ids::kLeaveButton);
+    auto boxes = AnswerEveryBox(p, answer);
+    if (!WaitFor([&] { return !IsWindow(dialog); }))
+        Fail("the favourite colours dialog did not close after \"Salir\"");
+    return boxes;
 }
 
 std::vector<favorites::FavoriteColorRecord> ColouredPalette() {
@@ -94,7 +103,8 @@ Picture ExpectedPalette(const favorites::FavoriteTable& table) {
 }
 
 favorites::FavoriteTable TableFromFile(const Program& p) {
-    favorites::FavoritesFolder = p.ProgramFolder().string() + "\\";
+    favorites::FavoritesFolder = p.ProgramFolder();
+    favorites::FavoritesFolder += L"\\";
     favorites::OpenFavorites();
     return favorites::FavoriteColors;
 }

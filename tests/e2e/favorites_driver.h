@@ -32,6 +32,9 @@ HWND OpenChooser(const Program& p, HWND dialog, POINT at);
 bool AcceptChooser(HWND chooser, int red = -1, int green = -1, int blue = -1);
 // Changes a cell to mid grey through the chooser, as a user does to have something to archive.
 bool ChangeCellToGrey(const Program& p, HWND dialog, int row, int column);
+// Leaves the dialog with "Salir", answering a question with `answer` if one comes: the texts
+// of the boxes. Throws a Failure when the dialog does not close.
+std::vector<std::wstring> LeaveFavorites(const Program& p, HWND dialog, int answer = IDNO);
 
 // The 130 palette cells in row-major order, each with a colour of its own.
 std::vector<favorites::FavoriteColorRecord> ColouredPalette();

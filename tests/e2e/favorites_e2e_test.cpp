@@ -77,14 +77,6 @@ std::uint32_t LabelBackground(HWND dialog, std::uint32_t colour) {
     return PixelWhen(GetDlgItem(dialog, ids::kSelectedColorLabel), 3, 3, colour);
 }
 
-// Leaves the dialog with "Salir", answering a question with `answer` if one comes.
-std::vector<std::wstring> Leave(const Program& p, HWND dialog, int answer = IDNO) {
-    Click(dialog, ids::kLeaveButton);
-    auto boxes = AnswerEveryBox(p, answer);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog closes";
-    return boxes;
-}
-
 TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     Program p;
     ASSERT_TRUE(p.Started()) << p.StartFailure();
@@ -137,7 +129,7 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     auto cells = WhitePalette();
     cells[13].color = 0x00808080;
     EXPECT_TRUE(file == FileOf(cells)) << "row by row";
-    EXPECT_TRUE(Leave(p, d).empty()) << "nothing left to ask about";
+    EXPECT_TRUE(LeaveFavorites(p, d).empty()) << "nothing left to ask about";
 }
 
 TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
@@ -164,7 +156,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     EXPECT_EQ(LabelBackground(d, PixelOf(picked)), PixelOf(picked));
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "black text on a colour";
 
-    EXPECT_TRUE(Leave(p, d).empty()) << "no changes, no question";
+    EXPECT_TRUE(LeaveFavorites(p, d).empty()) << "no changes, no question";
     const auto ini = ReadFile(p.ProgramFolder() / "Configuracion.ini");
     EXPECT_EQ(
         std::string(ini.begin(), ini.end()),
@@ -186,7 +178,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "a new opening shows the label white";
     EXPECT_GT(LabelPixels(d, 0x000000), 50) << "with black text, whatever colour is selected";
-    Leave(p, d);
+    LeaveFavorites(p, d);
 }
 
 TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseDoesNotAsk) {
@@ -196,7 +188,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(ChangeCellToGrey(p, d, 0, 0));
-    EXPECT_EQ(Leave(p, d, IDNO),
+    EXPECT_EQ(LeaveFavorites(p, d, IDNO),
               std::vector<std::wstring>{L"Desea guardar los cambios antes de Salir ?"});
     EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(ColouredPalette())) << "the file as it was";
 
@@ -213,7 +205,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
     EXPECT_FALSE(fs::exists(PaletteFile(p)));
     ExpectPalette(d, ExpectedPalette(TableOf(WhitePalette())));
     EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "the selected colour is white again";
-    EXPECT_TRUE(Leave(p, d).empty());
+    EXPECT_TRUE(LeaveFavorites(p, d).empty());
     EXPECT_FALSE(fs::exists(PaletteFile(p))) << "a reset writes no new file";
 
     // The close request ends the dialog without the question; the change is lost.
@@ -264,7 +256,7 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
         written.back().color = 0x00808080;
         EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(written))
             << "the 130 palette cells and nothing else";
-        Leave(p, d);
+        LeaveFavorites(p, d);
     }
 }
 
@@ -292,7 +284,7 @@ TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
     for (const auto& entry : fs::directory_iterator(p.ProgramFolder()))
         left.push_back(entry.path().filename());
     EXPECT_EQ(left.size(), 2u) << "no temporary file stays beside the program and the palette";
-    Leave(p, d);
+    LeaveFavorites(p, d);
 }
 
 TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
@@ -321,7 +313,7 @@ TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
         std::printf("[ E2E      ] the dialog opened on a palette file of %zu bytes in %lld ms\n",
                     file->size(), static_cast<long long>(ms.count()));
         ExpectPalette(d, ExpectedPalette(TableFromFile(p)));
-        Leave(p, d);
+        LeaveFavorites(p, d);
         DWORD code = 0;
         EXPECT_FALSE(p.WaitForExit(&code, 0)) << "still running";
     }

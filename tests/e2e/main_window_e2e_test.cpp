@@ -150,39 +150,5 @@ TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
         << "paper &HFF is red";
 }
 
-TEST(MainWindow, WindowLayoutOnScreen) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
-    p.ChooseListItem(ids::kSideList, 4);
-    RECT client{};
-    GetClientRect(p.Main(), &client);
-    EXPECT_EQ(client.right, 810);
-    struct Place {
-        int id, x, y, w, h;
-    };
-    for (const Place& c :
-         {Place{ids::kPaintButton, 105, 819, 70, 18}, Place{ids::kMeshButton, 196, 819, 70, 19},
-          Place{ids::kSideList, 590, 819, 90, 38}, Place{ids::kWidthList, 300, 819, 190, 38},
-          Place{ids::kCanvasControl, 5, 5, 800, 800}}) {
-        RECT r{};
-        GetWindowRect(p.Control(c.id), &r);
-        MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, c.x) << c.id;
-        EXPECT_EQ(r.top, c.y) << c.id;
-        EXPECT_EQ(r.right - r.left, c.w) << c.id;
-        // A list box keeps to whole items, so it may come out a little shorter than asked.
-        if (c.id == 509 || c.id == 510)
-            EXPECT_LE(r.bottom - r.top, c.h) << c.id;
-        else
-            EXPECT_EQ(r.bottom - r.top, c.h) << c.id;
-    }
-    ASSERT_TRUE(p.WaitForRest());
-    const Picture shot = Capture(p.Main());
-    ASSERT_GT(shot.width, 800);
-    const fs::path file = fs::temp_directory_path() / "poligonos-e2e-main-window.bmp";
-    EXPECT_TRUE(WritePictureBmp(shot, file));
-    std::printf("[ E2E      ] screenshot of the main window: %s\n", file.string().c_str());
-}
-
 }  // namespace
 }  // namespace e2e

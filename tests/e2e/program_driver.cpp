@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <fstream>
 #include <iterator>
 
@@ -36,8 +37,8 @@ LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         char what[96];
         std::snprintf(what, sizeof what, "message 0x%04X to window %p to be handled", message,
                       static_cast<void*>(window));
-        GaveUp(what, (error == ERROR_TIMEOUT ? "no answer in " : "error " + std::to_string(error) +
-                                                                    " after ") +
+        GaveUp(what, (error == ERROR_TIMEOUT ? "no answer in "
+                                             : "error " + std::to_string(error) + " after ") +
                          std::to_string(GetTickCount64() - sent) + " ms");
         return 0;
     }
@@ -124,14 +125,16 @@ std::wstring Wide(const fs::path& p) {
     return p.wstring();
 }
 
-// A folder no other test has: named by this process and a count, and made by a create that
-// fails when the name is taken (by a run of an earlier process with the same id, say).
+}  // namespace
+
+// Named by this process and a count, and made by a create that fails when the name is taken
+// (by a folder an earlier process of the same id left behind, say).
 fs::path NewTestFolder() {
     static unsigned made = 0;
     for (;;) {
-        const fs::path folder = fs::temp_directory_path() /
-                                ("poligonos-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(++made));
+        const fs::path folder =
+            fs::temp_directory_path() / ("poligonos-e2e-" + std::to_string(GetCurrentProcessId()) +
+                                         "-" + std::to_string(++made));
         if (CreateDirectoryW(Wide(folder).c_str(), nullptr)) return folder;
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS)
@@ -140,30 +143,59 @@ fs::path NewTestFolder() {
     }
 }
 
+namespace {
+
 std::string Describe(const fs::path& program, const fs::path& workFolder) {
     return " (" + Narrow(program.wstring()) + ", started in " + Narrow(workFolder.wstring()) + ")";
 }
 
+// The driver's environment block with `changes` (NAME=value) in place of those names.
+std::wstring EnvironmentWith(const std::vector<std::wstring>& changes) {
+    auto name = [](const std::wstring& entry) { return entry.substr(0, entry.find(L'=', 1)); };
+    std::vector<std::wstring> entries;
+    if (wchar_t* block = GetEnvironmentStringsW()) {
+        for (const wchar_t* e = block; *e; e += wcslen(e) + 1) entries.emplace_back(e);
+        FreeEnvironmentStringsW(block);
+    }
+    for (const std::wstring& change : changes) {
+        std::erase_if(entries, [&](const std::wstring& e) {
+            return _wcsicmp(name(e).c_str(), name(change).c_str()) == 0;
+        });
+        entries.push_back(change);
+    }
+    std::wstring joined;
+    for (const std::wstring& e : entries) joined += e + L'\0';
+    return joined + L'\0';
+}
+
 }  // namespace
 
-Program::Program(const std::string& settings) {
-    root_ = NewTestFolder();
-    programFolder_ = root_ / "programa";
+Program::Program(const std::string& settings)
+    : Program([&] {
+          Launch launch;
+          launch.settings = settings;
+          return launch;
+      }()) {}
+
+Program::Program(const Launch& launch) {
+    root_ = launch.root.empty() ? NewTestFolder() : launch.root;
+    programFolder_ = root_ / launch.folder;
     workFolder_ = root_ / "trabajo";
     fs::create_directories(programFolder_);
     fs::create_directories(workFolder_);
     fs::copy_file(ProgramPath, programFolder_ / "poligonos.exe");
-    if (!settings.empty())
-        std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << settings;
-    Start(programFolder_ / "poligonos.exe");
+    if (!launch.settings.empty())
+        std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << launch.settings;
+    Start(programFolder_ / "poligonos.exe", launch.environment);
 }
 
-Program::Program(const fs::path& program, const fs::path& workFolder)
+Program::Program(const fs::path& program, const fs::path& workFolder,
+                 const std::vector<std::wstring>& environment)
     : programFolder_(program.parent_path()), workFolder_(workFolder) {
-    Start(program);
+    Start(program, environment);
 }
 
-void Program::Start(const fs::path& program) {
+void Program::Start(const fs::path& program, const std::vector<std::wstring>& environment) {
     // The real pointer would send the canvas moves of its own: park it in a corner of the
     // desktop, away from where the window opens.
     SetCursorPos(0, 0);
@@ -172,7 +204,9 @@ void Program::Start(const fs::path& program) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     const ULONGLONG since = GetTickCount64();
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring block = environment.empty() ? std::wstring() : EnvironmentWith(environment);
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE,
+                        CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : block.data(),
                         Wide(workFolder_).c_str(), &startup, &started)) {
         startFailure_ = "CreateProcessW failed with error " + std::to_string(GetLastError()) +
                         Describe(program, workFolder_);
@@ -386,9 +420,9 @@ std::optional<AnsweredBox> AnswerBox(const Program& p, int button, DWORD millise
     AnsweredBox seen{Text(box), MessageBoxText(box)};
     PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
     if (!WaitFor([&] { return !IsWindow(box); }))
-        GaveUp("the box \"" + Narrow(seen.text) + "\" to close after button " +
-                   std::to_string(button),
-               "it still open");
+        GaveUp(
+            "the box \"" + Narrow(seen.text) + "\" to close after button " + std::to_string(button),
+            "it still open");
     return seen;
 }
 

@@ -41,12 +41,26 @@ struct CloseKernelHandle {
 // A process, thread, file, mapping or snapshot handle, closed once.
 using KernelHandle = runtime::OwnedHandle<HANDLE, CloseKernelHandle>;
 
+// A folder no other test has, for a test's files; Launch::root takes one.
+fs::path NewTestFolder();
+
+// How a fresh copy of the program is laid out and started.
+struct Launch {
+    fs::path root;         // the test's folder, removed with the program; a new one when empty
+    std::string settings;  // when not empty, written as "Configuracion.ini" beside the copy first
+    fs::path folder = L"programa";  // the copy's folder inside the test's own; may be nested
+    // NAME=value, given to the program in place of the driver's own (LANG and LC_ALL set the
+    // code page Wine gives it).
+    std::vector<std::wstring> environment;
+};
+
 class Program {
   public:
-    // `settings`, when not empty, is written as "Configuracion.ini" beside the copy first.
+    explicit Program(const Launch& launch);
     explicit Program(const std::string& settings = "");
     // Starts `program` where it stands, in `workFolder`; nothing is copied or removed.
-    Program(const fs::path& program, const fs::path& workFolder);
+    Program(const fs::path& program, const fs::path& workFolder,
+            const std::vector<std::wstring>& environment = {});
     ~Program();  // ends the program if it is still running and removes its folders
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -59,6 +73,8 @@ class Program {
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     const fs::path& ProgramFolder() const { return programFolder_; }
     const fs::path& WorkFolder() const { return workFolder_; }
+    // The folder made for this test, which holds the program's and the working folder.
+    const fs::path& TestFolder() const { return root_; }
     HANDLE Process() const { return process_.Get(); }
     DWORD ProcessId() const { return processId_; }
     bool Running() const;
@@ -94,7 +110,7 @@ class Program {
     fs::path PictureFile(int sides) const;
 
   private:
-    void Start(const fs::path& program);
+    void Start(const fs::path& program, const std::vector<std::wstring>& environment);
 
     HWND WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds,
                          bool report = true) const;

@@ -148,6 +148,15 @@ bool MenuAlive(const Program& p, HMENU menu) {
     return CallProbe(p, "IsMenuAlive", menu) == 1;
 }
 
+int FontHeight(const Program& p, HWND window) {
+    return static_cast<int>(CallProbe(p, "FontHeightOf", window));
+}
+
+MachineView SeenByProgram(const Program& p) {
+    const DWORD seen = CallProbe(p, "ScreenAndCodePage", nullptr);
+    return {static_cast<int>(seen & 0xFFFF), seen >> 16};
+}
+
 ResourceCounts Counts(const Program& p) {
     ResourceCounts counts;
     counts.gdiObjects = CallProbe(p, "CountGdiObjects", nullptr);

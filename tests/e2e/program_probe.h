@@ -16,6 +16,14 @@ extern fs::path ProbePath;
 
 MenuBar ReadMenu(const Program& p);
 bool MenuAlive(const Program& p, HMENU menu);
+// The height (lfHeight) of the font a window of the program shows its text in; 0 for none.
+int FontHeight(const Program& p, HWND window);
+// What the program sees of the machine it runs on.
+struct MachineView {
+    int screenDpi;          // LOGPIXELSY of the screen
+    unsigned ansiCodePage;  // GetACP()
+};
+MachineView SeenByProgram(const Program& p);
 
 // What the program holds. Memory is summed over the committed private regions of its address
 // space, since the private-usage counter is another figure Wine leaves at 0.

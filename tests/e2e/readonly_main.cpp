@@ -3,6 +3,7 @@
 // colours says, record by record, that it could not write, and never that it did.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "favorites_driver.h"
@@ -40,13 +41,21 @@ bool ArchiveFails(const e2e::Program& p) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: poligonos_readonly installed\\poligonos.exe work-folder\n");
+        std::fprintf(stderr,
+                     "usage: poligonos_readonly installed\\poligonos.exe work-folder "
+                     "[width the program starts with]\n");
         return 2;
     }
     e2e::Program p{e2e::fs::path(argv[1]), e2e::fs::path(argv[2])};
     if (!p.Started()) {
         std::printf("read-only folder: the program did not start\n");
         return 1;
+    }
+    if (argc > 3) {
+        const int width = std::atoi(argv[3]), shown = e2e::ListSelection(p.Control(510)) + 1;
+        std::printf("[ E2E      ] read-only folder: started with width %d, stored %d\n", shown,
+                    width);
+        if (shown != width) return 1;
     }
     p.ChooseListItem(509, 4);
     p.ChooseListItem(510, 5);

@@ -60,8 +60,8 @@ class FavoritesStoreWin : public ::testing::Test {
 };
 
 TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
-    const std::string path = FavoritesFilePath();
-    HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    const std::filesystem::path path = FavoritesFilePath();
+    HANDLE other = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
     const bool archived = ArchiveFavorites();
@@ -100,8 +100,8 @@ TEST_F(FavoritesStoreWin, ReadOnlyOrHiddenFileIsArchivedOverWithTheArchiveAttrib
 }
 
 TEST_F(FavoritesStoreWin, AFileOfAnotherProgramWhereTheNewFileWouldGoIsLeftAlone) {
-    const std::string theirs = runtime::ReplacementName(FavoritesFilePath(), 0);
-    HANDLE other = CreateFileA(theirs.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const std::filesystem::path theirs = runtime::ReplacementName(FavoritesFilePath(), 0);
+    HANDLE other = CreateFileW(theirs.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
     DWORD written = 0;

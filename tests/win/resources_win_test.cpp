@@ -301,7 +301,7 @@ TEST(Resources, VersionTextsKeepTheirAccents) {
 
 // ---- manifest --------------------------------------------------------------------------------
 
-TEST(Resources, ManifestAsksForCommonControlsSix) {
+TEST(Resources, ManifestAsksForCommonControlsSixAndTheSystemDpi) {
     int manifests = 0;
     EnumResourceNamesW(
         Self(), kManifestType,
@@ -326,6 +326,9 @@ TEST(Resources, ManifestAsksForCommonControlsSix) {
     EXPECT_NE(identity.find("version=\"6.0.0.0\""), std::string::npos) << identity;
     EXPECT_NE(identity.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos) << identity;
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    // Wine ignores these; Windows would otherwise stretch the window on a scaled screen.
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">system</dpiAwareness>"), std::string::npos);
 }
 
 TEST(Resources, ManifestGivesThisProcessCommonControlsSix) {

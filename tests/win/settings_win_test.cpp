@@ -213,7 +213,7 @@ TEST_F(SettingsWin, LongFolderNamesAreCutTo259) {
                     GetLastError() == ERROR_ALREADY_EXISTS)
             << folder;
     }
-    const std::string cut = settings::SettingsPath(folder);
+    const std::string cut = settings::SettingsPath(folder).string();
     ASSERT_EQ(cut.size(), 259u);
     ASSERT_EQ(cut, (folder + "Configuracion.ini").substr(0, 259));
     Settings = SettingsRecord{1, 2, 3, 4};
@@ -226,18 +226,18 @@ TEST_F(SettingsWin, LongFolderNamesAreCutTo259) {
 }
 
 TEST(ExecutableFolderWin, IsTheFolderOfThisProgram) {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     ASSERT_GT(length, 0u);
-    std::string full(path, length);
-    const std::string folder = runtime::ExecutableFolder();
-    EXPECT_EQ(folder, full.substr(0, full.find_last_of('\\') + 1));
-    EXPECT_EQ(settings::SettingsPath(folder), folder + "Configuracion.ini");
+    std::wstring full(path, length);
+    const std::wstring folder = runtime::ExecutableFolder().native();
+    EXPECT_EQ(folder, full.substr(0, full.find_last_of(L'\\') + 1));
+    EXPECT_EQ(settings::SettingsPath(folder).native(), folder + L"Configuracion.ini");
 
     // Loading through the program's own entry point creates nothing beside it.
-    const bool existed = std::filesystem::exists(folder + "Configuracion.ini");
+    const bool existed = std::filesystem::exists(folder + L"Configuracion.ini");
     SettingsFile("get");
-    EXPECT_EQ(std::filesystem::exists(folder + "Configuracion.ini"), existed);
+    EXPECT_EQ(std::filesystem::exists(folder + L"Configuracion.ini"), existed);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ std::vector<std::uint8_t> BmpPixelArray(const Raster& raster) {
     return bytes;
 }
 
-bool SaveBmp(const std::string& fileName) {
+bool SaveBmp(const std::filesystem::path& fileName) {
     if (fileName.empty()) return false;
     int width = 0, height = 0;
     std::vector<std::uint8_t> pixels;

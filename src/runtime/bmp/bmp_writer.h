@@ -2,6 +2,7 @@
 // Saves the current drawing target as an uncompressed 24-bit bottom-up BMP file.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,9 @@ std::vector<std::uint8_t> BmpHeaders(int width, int height);
 // The pixel array: bottom row first, blue, green, red, each row padded.
 std::vector<std::uint8_t> BmpPixelArray(const Raster& raster);
 
-// Writes the whole raster of the current target to `fileName` (single-byte text, relative to
-// the working folder). True only when the whole file was written and is in place; on any
+// Writes the whole raster of the current target to `fileName` (relative to the working folder
+// or absolute). True only when the whole file was written and is in place; on any
 // failure an older file of that name stays as it was and nothing else is left behind.
-bool SaveBmp(const std::string& fileName);
+bool SaveBmp(const std::filesystem::path& fileName);
 
 }  // namespace runtime

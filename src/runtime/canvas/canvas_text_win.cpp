@@ -66,7 +66,7 @@ class GdiFontBackend final : public FontBackend {
         HFONT f = Resolve(font, dc);
         if (!f || !dc) return {};
         Selection chosen(dc, f);
-        const std::wstring wide = WideFromAnsi(std::string(text));
+        const std::wstring wide = WideFromText(std::string(text));
         SIZE size{};
         if (!GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size))
             return {};
@@ -82,7 +82,7 @@ class GdiFontBackend final : public FontBackend {
         HFONT f = Resolve(font, dc);
         if (!f || !dc || width < 0) return 0;
         Selection chosen(dc, f);
-        const std::wstring wide = WideFromAnsi(std::string(text));
+        const std::wstring wide = WideFromText(std::string(text));
         INT fit = 0;
         SIZE size{};
         if (!GetTextExtentExPointW(dc, wide.c_str(), static_cast<int>(wide.size()), width, &fit,
@@ -98,7 +98,7 @@ class GdiFontBackend final : public FontBackend {
         HFONT f = Resolve(font, dc);
         if (!f || !dc || text.empty()) return {};
         Selection chosen(dc, f);
-        const std::wstring wide = WideFromAnsi(std::string(text));
+        const std::wstring wide = WideFromText(std::string(text));
         SIZE size{};
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
         SetTextColor(dc, static_cast<::COLORREF>(PlainColor(fore)));

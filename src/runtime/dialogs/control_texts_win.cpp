@@ -5,7 +5,7 @@
 namespace runtime {
 
 void SetText(HWND window, const std::string& text) {
-    if (window) SetWindowTextW(window, WideFromAnsi(text).c_str());
+    if (window) SetWindowTextW(window, WideFromText(text).c_str());
 }
 
 std::string GetText(HWND window) {
@@ -15,7 +15,7 @@ std::string GetText(HWND window) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int got = GetWindowTextW(window, text.data(), length + 1);
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return AnsiFromWide(text);
+    return TextFromWide(text);
 }
 
 void EnableControl(HWND dialog, int id, bool enable) {
@@ -39,12 +39,12 @@ std::string ItemText(HWND control, UINT getSelection, UINT getLength, UINT getTe
     const LRESULT got = SendMessageW(control, getText, static_cast<WPARAM>(index),
                                      reinterpret_cast<LPARAM>(text.data()));
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return AnsiFromWide(text);
+    return TextFromWide(text);
 }
 
 int AddItem(HWND control, UINT message, const std::string& text) {
     if (!control) return 0;
-    const std::wstring wide = WideFromAnsi(text);
+    const std::wstring wide = WideFromText(text);
     const LRESULT at = SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     return at < 0 ? 0 : static_cast<int>(at) + 1;
 }

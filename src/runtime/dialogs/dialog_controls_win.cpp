@@ -21,7 +21,7 @@ void AddControl(ControlKind kind, HWND dialog, int id, const std::string& text, 
     }
     const ControlStyle final = ResolveControlStyle(kind, style, extendedStyle);
     HWND control =
-        CreateWindowExW(final.extendedStyle, className, WideFromAnsi(text).c_str(), final.style, x,
+        CreateWindowExW(final.extendedStyle, className, WideFromText(text).c_str(), final.style, x,
                         y, width, height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                         GetModuleHandleW(nullptr), nullptr);
     if (!control) return;

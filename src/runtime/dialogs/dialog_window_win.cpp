@@ -107,7 +107,7 @@ HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_
         SetWindowPos(dialog, nullptr, px, py, outerWidth, outerHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
-    SetWindowTextW(dialog, WideFromAnsi(title).c_str());
+    SetWindowTextW(dialog, WideFromText(title).c_str());
     KeepDialog(std::move(record));
     return dialog;
 }

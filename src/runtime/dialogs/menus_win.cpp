@@ -10,7 +10,7 @@ HMENU NewMenu(MenuKind kind) {
 
 void AddMenuItem(HMENU menu, const std::string& text, int commandId, int state, HMENU submenu) {
     if (!menu) return;
-    const std::wstring wide = WideFromAnsi(text);
+    const std::wstring wide = WideFromText(text);
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     if (text == "-") {

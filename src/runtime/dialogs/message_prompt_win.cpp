@@ -6,7 +6,7 @@ namespace runtime {
 
 int MessagePrompt(const std::string& text, UINT style, const std::string& title) {
     Sleep(5);
-    return MessageBoxW(nullptr, WideFromAnsi(text).c_str(), WideFromAnsi(title).c_str(), style);
+    return MessageBoxW(nullptr, WideFromText(text).c_str(), WideFromText(title).c_str(), style);
 }
 
 }  // namespace runtime

@@ -4,23 +4,32 @@
 
 namespace runtime {
 
-std::wstring WideFromAnsi(const std::string& text) {
+namespace {
+constexpr UINT kWindows1252 = 1252;
+}
+
+// No flags: MB_PRECOMPOSED is refused by some code pages (UTF-8 among them), and 1252 has
+// nothing to compose anyway.
+std::wstring WideFromText(const std::string& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(kWindows1252, 0, text.data(), size, nullptr, 0);
+    if (length <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(kWindows1252, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 
-std::string AnsiFromWide(const std::wstring& text) {
+std::string TextFromWide(const std::wstring& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), length, nullptr, nullptr);
-    return ansi;
+    const int length = WideCharToMultiByte(kWindows1252, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                           nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return {};
+    std::string single(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(kWindows1252, WC_NO_BEST_FIT_CHARS, text.data(), size, single.data(),
+                        length, nullptr, nullptr);
+    return single;
 }
 
 }  // namespace runtime

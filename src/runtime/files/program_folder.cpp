@@ -3,9 +3,11 @@
 namespace runtime {
 
 std::string ProgramFolder;
+std::filesystem::path ProgramFolderPath;
 
 void KeepProgramFolder() {
-    ProgramFolder = KeptProgramFolder(ExecutableFolder());
+    ProgramFolderPath = ExecutableFolder();
+    ProgramFolder = KeptProgramFolder(FolderText(ProgramFolderPath));
 }
 
 std::string KeptProgramFolder(const std::string& folder) {

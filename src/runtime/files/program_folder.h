@@ -1,19 +1,26 @@
 #pragma once
 // Where the running executable lives: the files that travel with the program sit beside it.
 
+#include <filesystem>
 #include <string>
 
 namespace runtime {
 
-// The executable's folder with its trailing separator, in the program's single-byte text
-// (read from a path of at most 260 characters); "" when the platform cannot tell.
-std::string ExecutableFolder();
+// The executable's folder with its trailing separator, as the platform names it, however long;
+// empty when the platform cannot tell.
+std::filesystem::path ExecutableFolder();
 
-// The executable's folder as the program keeps it, with its trailing separator; read when the
-// main window and the favourite colours dialog open.
+// `folder` in the program's single-byte text. A character that text lacks becomes "?", never a
+// look-alike, so the text cannot be taken for another folder's name.
+std::string FolderText(const std::filesystem::path& folder);
+
+// The executable's folder as the program keeps it, read when the main window and the
+// favourite colours dialog open: its single-byte text with the trailing separator, cut to 254
+// characters, and the full name by which files beside the program are opened.
 extern std::string ProgramFolder;
+extern std::filesystem::path ProgramFolderPath;
 
-// Reads the executable's folder into ProgramFolder, cut to 254 characters.
+// Reads the executable's folder into ProgramFolder and ProgramFolderPath.
 void KeepProgramFolder();
 
 // `folder` as ProgramFolder keeps it.

@@ -5,15 +5,28 @@
 
 namespace runtime {
 
-std::string ExecutableFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0) return {};
-    // A longer path comes back cut (and unterminated on older systems): take what fits.
-    std::wstring full(path, length < MAX_PATH ? length : MAX_PATH);
+std::filesystem::path ExecutableFolder() {
+    // A path that does not fit comes back cut, and a cut path names another folder: the
+    // buffer grows until the whole path fits.
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(full.size());
+        const DWORD length = GetModuleFileNameW(nullptr, full.data(), size);
+        if (length == 0) return {};
+        if (length < size) {
+            full.resize(length);
+            break;
+        }
+        if (full.size() >= 32768) return {};
+        full.resize(full.size() * 2);
+    }
     const std::size_t cut = full.find_last_of(L'\\');
     if (cut == std::wstring::npos) return {};
-    return AnsiFromWide(full.substr(0, cut + 1));
+    return full.substr(0, cut + 1);
+}
+
+std::string FolderText(const std::filesystem::path& folder) {
+    return TextFromWide(folder.native());
 }
 
 }  // namespace runtime

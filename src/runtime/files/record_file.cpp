@@ -54,7 +54,6 @@ bool NameMatches(const char* pattern, const char* name) {
 namespace {
 
 constexpr int kLastFileNumber = 32767;
-constexpr std::size_t kLongestPath = 255;
 
 struct RecordFile {
     platform::OpenFile file;
@@ -65,9 +64,14 @@ struct RecordFile {
 std::map<int, RecordFile> openFiles;
 int lastHanded = 0;
 
-bool HasWildcard(const std::string& path) {
-    return path.find_first_of("*?") != std::string::npos;
+}  // namespace
+
+bool HasWildcard(const std::filesystem::path& path) {
+    const auto& name = path.native();
+    return std::any_of(name.begin(), name.end(), [](auto c) { return c == '*' || c == '?'; });
 }
+
+namespace {
 
 // The open file for a record operation, or null with its error recorded.
 RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t bufferSize) {
@@ -105,7 +109,7 @@ int FreeFileNumber() {
     return 0;
 }
 
-void OpenRecordFile(int fileNumber, const std::string& path, int recordLength,
+void OpenRecordFile(int fileNumber, const std::filesystem::path& path, int recordLength,
                     RecordAccess access) {
     if (fileNumber < 0) return RecordError(kBadFileNumber);
     if (openFiles.contains(fileNumber)) return RecordError(kFileAlreadyOpen);
@@ -113,8 +117,7 @@ void OpenRecordFile(int fileNumber, const std::string& path, int recordLength,
     if (path.empty() || HasWildcard(path)) return RecordError(kBadFileName);
 
     platform::OpenFile file;
-    const std::uint32_t code =
-        file.Open(path.substr(0, kLongestPath), access == RecordAccess::WriteOnly);
+    const std::uint32_t code = file.Open(path, access == RecordAccess::WriteOnly);
     if (code != 0) return RecordPlatformError(code);
     openFiles.emplace(fileNumber, RecordFile{std::move(file), recordLength, access});
 }
@@ -159,7 +162,7 @@ void CloseFile(int fileNumber) {
     if (code != 0) RecordPlatformError(code);
 }
 
-std::uint32_t FileAttributes(const std::string& path) {
+std::uint32_t FileAttributes(const std::filesystem::path& path) {
     if (HasWildcard(path)) {
         RecordError(kBadFileName);
         return 0;
@@ -172,7 +175,7 @@ std::uint32_t FileAttributes(const std::string& path) {
     return attributes;
 }
 
-void ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
+void ChangeFileAttributes(const std::filesystem::path& path, std::uint32_t attributes) {
     if (HasWildcard(path)) return RecordError(kBadFileName);
     constexpr std::uint32_t kChangeable =
         kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive;
@@ -180,9 +183,10 @@ void ChangeFileAttributes(const std::string& path, std::uint32_t attributes) {
     if (code != 0) RecordPlatformError(code);
 }
 
-void DeleteFiles(const std::string& pattern) {
-    std::string wanted = pattern;
-    if (!wanted.empty() && (wanted.back() == '\\' || wanted.back() == '/' || wanted.back() == ':'))
+void DeleteFiles(const std::filesystem::path& pattern) {
+    std::filesystem::path wanted = pattern;
+    const auto& name = pattern.native();
+    if (!name.empty() && (name.back() == '\\' || name.back() == '/' || name.back() == ':'))
         wanted += "*.*";
     constexpr std::uint32_t kLeftAlone =
         kAttributeHidden | kAttributeSystem | kAttributeVolume | kAttributeFolder;

@@ -69,7 +69,7 @@ void Clear() {
 
 namespace platform {
 
-std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
+std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting, Disposition how) {
     Close();
     const bool exists = Find(path) != nullptr;
     if (how == Disposition::CreateNew && exists) return kErrorFileExists;
@@ -130,20 +130,21 @@ std::uint32_t OpenFile::Close() {
     return 0;
 }
 
-std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) {
+std::uint32_t GetAttributes(const std::filesystem::path& path, std::uint32_t& attributes) {
     const File* file = Find(path);
     attributes = file ? file->attributes : 0;
     return file ? 0 : kErrorFileNotFound;
 }
 
-std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
+std::uint32_t SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) {
     File* file = Find(path);
     if (!file) return kErrorFileNotFound;
     file->attributes = attributes;
     return 0;
 }
 
-std::vector<Match> FindMatches(const std::string& pattern) {
+std::vector<Match> FindMatches(const std::filesystem::path& patternPath) {
+    const std::string& pattern = patternPath.native();
     const std::size_t cut = pattern.find_last_of('/');
     const std::string folder =
         cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
@@ -158,7 +159,7 @@ std::vector<Match> FindMatches(const std::string& pattern) {
     return matches;
 }
 
-std::uint32_t RemoveFile(const std::string& path) {
+std::uint32_t RemoveFile(const std::filesystem::path& path) {
     const auto found = files.find(path);
     if (found == files.end()) return kErrorFileNotFound;
     if (found->second->open) return kErrorSharingViolation;
@@ -166,13 +167,13 @@ std::uint32_t RemoveFile(const std::string& path) {
     return 0;
 }
 
-std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
+std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
     const File* file = Find(path);
     bytes = file ? file->bytes : std::vector<std::uint8_t>{};
     return file ? 0 : kErrorFileNotFound;
 }
 
-std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
     const File* target = Find(to);
     if (target && (target->attributes & kAttributeReadOnly)) return kErrorAccessDenied;
     const auto source = files.find(from);

@@ -1,8 +1,11 @@
 #pragma once
 // What record files ask of the platform. Failures come back as Win32 error codes (the POSIX
 // backend imitates them), so that one table turns every failure into the same error number.
+// Files are named by paths in the platform's own form (UTF-16 on Windows), never by a
+// conversion that could name another file.
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,7 +39,7 @@ class OpenFile {
 
     // Opens exclusively: nobody else may read or write the file until it is closed. A
     // read-only file refuses writing whoever asks (5). 0 or the error.
-    std::uint32_t Open(const std::string& path, bool forWriting,
+    std::uint32_t Open(const std::filesystem::path& path, bool forWriting,
                        Disposition how = Disposition::OpenOrCreate);
     bool IsOpen() const { return handle_ != -1; }
     bool IsDisk() const { return disk_; }
@@ -55,34 +58,34 @@ class OpenFile {
     bool disk_ = false;
 };
 
-std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes);
-std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes);
+std::uint32_t GetAttributes(const std::filesystem::path& path, std::uint32_t& attributes);
+std::uint32_t SetAttributes(const std::filesystem::path& path, std::uint32_t attributes);
 
 // True when `path` exists and has one of `attributes`. Windows refuses to write a read-only
 // file whoever asks; Wine run by root would not, so the backends ask first.
-inline bool HasAttribute(const std::string& path, std::uint32_t attributes) {
+inline bool HasAttribute(const std::filesystem::path& path, std::uint32_t attributes) {
     std::uint32_t found = 0;
     return GetAttributes(path, found) == 0 && (found & attributes) != 0;
 }
 
 struct Match {
-    std::string path;  // the folder part of the pattern followed by the entry's name
+    std::filesystem::path path;  // the folder part of the pattern followed by the entry's name
     std::uint32_t attributes;
 };
 // Every entry of the pattern's folder whose name matches its last part; none when the folder
 // cannot be listed.
-std::vector<Match> FindMatches(const std::string& pattern);
+std::vector<Match> FindMatches(const std::filesystem::path& pattern);
 // Windows matching of a name against a pattern's last part: "*" any run, "?" one character,
 // letters in either case; "*.*" is every name. For backends that list folders themselves.
 bool NameMatches(const char* pattern, const char* name);
 
-std::uint32_t RemoveFile(const std::string& path);
+std::uint32_t RemoveFile(const std::filesystem::path& path);
 
 // The whole content of a file, read while others may read it too (not write it).
-std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes);
+std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes);
 
 // Renames `from` to `to` in one step, replacing a file of that name. A read-only or folder
 // `to` refuses (5) whoever asks, as on Windows.
-std::uint32_t MoveReplacing(const std::string& from, const std::string& to);
+std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace runtime::platform

@@ -70,7 +70,7 @@ struct DirCloser {
 
 }  // namespace
 
-std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
+std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting, Disposition how) {
     Close();
     struct stat st;
     if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode))
@@ -149,18 +149,18 @@ std::uint32_t OpenFile::Close() {
     return result == 0 ? 0 : CodeOf(errno);
 }
 
-std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) {
+std::uint32_t GetAttributes(const std::filesystem::path& path, std::uint32_t& attributes) {
     attributes = 0;
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
     attributes = S_ISDIR(st.st_mode) ? kAttributeFolder : kAttributeArchive;
     if (ReadOnlyMode(st.st_mode)) attributes |= kAttributeReadOnly;
-    const std::string name = NamePart(path);
+    const std::string name = NamePart(path.native());
     if (name.size() > 1 && name[0] == '.' && name != "..") attributes |= kAttributeHidden;
     return 0;
 }
 
-std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
+std::uint32_t SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return CodeOf(errno);
     const mode_t mode =
@@ -169,8 +169,9 @@ std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
     return 0;
 }
 
-std::vector<Match> FindMatches(const std::string& pattern) {
+std::vector<Match> FindMatches(const std::filesystem::path& patternPath) {
     std::vector<Match> matches;
+    const std::string& pattern = patternPath.native();
     const std::size_t cut = pattern.find_last_of('/');
     const std::string folder =
         cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
@@ -187,12 +188,12 @@ std::vector<Match> FindMatches(const std::string& pattern) {
     return matches;
 }
 
-std::uint32_t RemoveFile(const std::string& path) {
+std::uint32_t RemoveFile(const std::filesystem::path& path) {
     if (::unlink(path.c_str()) != 0) return CodeOf(errno);
     return 0;
 }
 
-std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
+std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return CodeOf(errno);
@@ -210,7 +211,7 @@ std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& byt
     }
 }
 
-std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
     struct stat st;
     if (stat(to.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || ReadOnlyMode(st.st_mode)))
         return kErrorAccessDenied;

@@ -73,15 +73,16 @@ TEST(RecordFile, OpeningErrors) {
     EXPECT_EQ(OpenError(FreeFileNumber(), path, 24, RecordAccess::WriteOnly), 0);
 }
 
-TEST(RecordFile, LongPathsAreCutTo255) {
+// A cut name would be another file, perhaps one of the user's.
+TEST(RecordFile, LongPathsAreOpenedByTheirWholeName) {
     testing_support::TempFolder folder;
     const std::string base = folder.File("");
     ASSERT_LT(base.size(), 200u);
     const std::string cut = base + std::string(255 - base.size(), 'x');
     const int n = Open(cut + "yyyy.log", RecordAccess::WriteOnly);
     CloseFile(n);
-    EXPECT_TRUE(fs::exists(cut));
-    EXPECT_FALSE(fs::exists(cut + "yyyy.log"));
+    EXPECT_TRUE(fs::exists(cut + "yyyy.log"));
+    EXPECT_FALSE(fs::exists(cut));
 }
 
 TEST(RecordFile, RecordsSitEndToEnd) {

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "runtime/files/platform_text.h"
 #include "runtime/files/record_file_platform.h"
 
 namespace runtime::platform {
@@ -18,9 +17,9 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<void, FindCloser>;
 
-std::string FolderPart(const std::string& pattern) {
-    const std::size_t cut = pattern.find_last_of("\\/:");
-    return cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
+std::wstring FolderPart(const std::wstring& pattern) {
+    const std::size_t cut = pattern.find_last_of(L"\\/:");
+    return cut == std::wstring::npos ? std::wstring() : pattern.substr(0, cut + 1);
 }
 
 bool Seek(HANDLE h, std::int64_t offset) {
@@ -31,14 +30,13 @@ bool Seek(HANDLE h, std::int64_t offset) {
 
 }  // namespace
 
-std::uint32_t OpenFile::Open(const std::string& path, bool forWriting, Disposition how) {
+std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting, Disposition how) {
     Close();
-    const std::wstring wide = WideFromAnsi(path);
     if (forWriting && HasAttribute(path, kAttributeReadOnly)) return kErrorAccessDenied;
     const DWORD disposition = how == Disposition::CreateNew      ? CREATE_NEW
                               : how == Disposition::OpenExisting ? OPEN_EXISTING
                                                                  : OPEN_ALWAYS;
-    HANDLE h = CreateFileW(wide.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
+    HANDLE h = CreateFileW(path.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
@@ -97,45 +95,45 @@ std::uint32_t OpenFile::Close() {
     return closed ? 0 : GetLastError();
 }
 
-std::uint32_t GetAttributes(const std::string& path, std::uint32_t& attributes) {
+std::uint32_t GetAttributes(const std::filesystem::path& path, std::uint32_t& attributes) {
     attributes = 0;
-    const DWORD found = GetFileAttributesW(WideFromAnsi(path).c_str());
+    const DWORD found = GetFileAttributesW(path.c_str());
     if (found == INVALID_FILE_ATTRIBUTES) return GetLastError();
     attributes = found;
     return 0;
 }
 
-std::uint32_t SetAttributes(const std::string& path, std::uint32_t attributes) {
+std::uint32_t SetAttributes(const std::filesystem::path& path, std::uint32_t attributes) {
     // No bits at all is spelt "normal".
     const DWORD wanted = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
-    if (!SetFileAttributesW(WideFromAnsi(path).c_str(), wanted)) return GetLastError();
+    if (!SetFileAttributesW(path.c_str(), wanted)) return GetLastError();
     return 0;
 }
 
-std::vector<Match> FindMatches(const std::string& pattern) {
+std::vector<Match> FindMatches(const std::filesystem::path& pattern) {
     std::vector<Match> matches;
     WIN32_FIND_DATAW entry;
-    FindHandle find(FindFirstFileW(WideFromAnsi(pattern).c_str(), &entry));
+    FindHandle find(FindFirstFileW(pattern.c_str(), &entry));
     if (find.get() == INVALID_HANDLE_VALUE) {
         find.release();
         return matches;
     }
-    const std::string folder = FolderPart(pattern);
+    const std::wstring folder = FolderPart(pattern.native());
     do {
-        matches.push_back({folder + AnsiFromWide(entry.cFileName), entry.dwFileAttributes});
+        matches.push_back({folder + entry.cFileName, entry.dwFileAttributes});
     } while (FindNextFileW(find.get(), &entry));
     return matches;
 }
 
-std::uint32_t RemoveFile(const std::string& path) {
-    if (!DeleteFileW(WideFromAnsi(path).c_str())) return GetLastError();
+std::uint32_t RemoveFile(const std::filesystem::path& path) {
+    if (!DeleteFileW(path.c_str())) return GetLastError();
     return 0;
 }
 
-std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& bytes) {
+std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    HANDLE h = CreateFileW(WideFromAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return GetLastError();
     const std::unique_ptr<void, decltype(&CloseHandle)> owned(h, CloseHandle);
     char chunk[4096];
@@ -147,11 +145,10 @@ std::uint32_t ReadShared(const std::string& path, std::vector<std::uint8_t>& byt
     return GetLastError();
 }
 
-std::uint32_t MoveReplacing(const std::string& from, const std::string& to) {
+std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
     // Wine's MoveFileExW replaces a read-only file (and drops the attribute); Windows refuses.
     if (HasAttribute(to, kAttributeReadOnly | kAttributeFolder)) return kErrorAccessDenied;
-    if (!MoveFileExW(WideFromAnsi(from).c_str(), WideFromAnsi(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return GetLastError();
     return 0;
 }

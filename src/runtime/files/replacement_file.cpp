@@ -1,7 +1,6 @@
 #include "runtime/files/replacement_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <span>
 #include <thread>
@@ -27,19 +26,22 @@ bool Busy(std::uint32_t code) {
            code == platform::kErrorLockViolation;
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+// Names differ from the target's only in their last characters, which are ASCII.
+bool SameName(const std::filesystem::path& a, const std::filesystem::path& b) {
+    const auto lower = [](auto c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return std::equal(a.native().begin(), a.native().end(), b.native().begin(), b.native().end(),
+                      [&](auto x, auto y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
 
-std::string ReplacementName(const std::string& target, int n) {
+std::filesystem::path ReplacementName(const std::filesystem::path& target, int n) {
     static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    const std::size_t nameStart = target.find_last_of("\\/:") + 1;  // npos + 1 is 0
-    const std::size_t width = std::min<std::size_t>(3, target.size() - nameStart);
+    const auto& whole = target.native();
+    const auto separator = std::find_if(whole.rbegin(), whole.rend(),
+                                        [](auto c) { return c == '\\' || c == '/' || c == ':'; });
+    const std::size_t nameLength = static_cast<std::size_t>(separator - whole.rbegin());
+    const std::size_t width = std::min<std::size_t>(3, nameLength);
     if (width == 0 || n < 0) return {};
     // Three characters: "~" and two digits; fewer: digits alone.
     const std::size_t digits = width == 3 ? 2 : width;
@@ -47,10 +49,11 @@ std::string ReplacementName(const std::string& target, int n) {
     for (std::size_t i = suffix.size(); i-- > suffix.size() - digits; n /= 36)
         suffix[i] = kDigits[n % 36];
     if (n > 0) return {};  // past the last name
-    return target.substr(0, target.size() - width) + suffix;
+    std::filesystem::path name = whole.substr(0, whole.size() - width);
+    return name += suffix;
 }
 
-ReplacementFile::ReplacementFile(std::string target, ReadOnlyTarget readOnly)
+ReplacementFile::ReplacementFile(std::filesystem::path target, ReadOnlyTarget readOnly)
     : target_(std::move(target)), readOnly_(readOnly) {}
 
 ReplacementFile::~ReplacementFile() {
@@ -60,7 +63,7 @@ ReplacementFile::~ReplacementFile() {
 bool ReplacementFile::Open() {
     Discard();
     std::uint32_t attributes = 0;
-    if (target_.empty() || target_.find_first_of("*?") != std::string::npos) {
+    if (target_.empty() || HasWildcard(target_)) {
         RecordError(kBadFileName);
         return false;
     }
@@ -71,7 +74,7 @@ bool ReplacementFile::Open() {
     }
     std::uint32_t code = platform::kErrorFileExists;
     for (int n = 0; code == platform::kErrorFileExists; ++n) {
-        const std::string name = ReplacementName(target_, n);
+        const std::filesystem::path name = ReplacementName(target_, n);
         if (name.empty()) break;  // every name is taken
         if (SameName(name, target_)) continue;
         code = file_.Open(name, true, platform::Disposition::CreateNew);
@@ -105,7 +108,7 @@ bool ReplacementFile::CopyTarget() {
     return Write(bytes.data(), bytes.size());
 }
 
-const std::string& ReplacementFile::HandOver() {
+const std::filesystem::path& ReplacementFile::HandOver() {
     const std::uint32_t code = file_.Close();
     if (code != 0) RecordPlatformError(code);
     return newFile_;

@@ -7,6 +7,7 @@
 // Failures are stored in the caller's error number, as record files do.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 #include "runtime/files/record_file_platform.h"
@@ -21,9 +22,9 @@ enum class ReadOnlyTarget {
 
 class ReplacementFile {
   public:
-    // `target` is a path in the program's single-byte text, relative to the working folder
-    // or absolute.
-    explicit ReplacementFile(std::string target, ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
+    // `target` is relative to the working folder or absolute.
+    explicit ReplacementFile(std::filesystem::path target,
+                             ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
     ~ReplacementFile();  // an uncommitted new file is removed
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
@@ -38,7 +39,7 @@ class ReplacementFile {
     bool CopyTarget();
     // Closes the new file for writers that open it by its name, and gives that name; empty
     // when there is no new file.
-    const std::string& HandOver();
+    const std::filesystem::path& HandOver();
     // Flushes the new file and puts it in the target's place. False when the target is a
     // folder, read-only and refused, or held open elsewhere: one busy for a moment only (a
     // scanner or an indexer reading it) is tried again a few times first.
@@ -48,15 +49,15 @@ class ReplacementFile {
     std::uint32_t Replace();
     void Discard();
 
-    std::string target_;
+    std::filesystem::path target_;
     ReadOnlyTarget readOnly_;
-    std::string newFile_;
+    std::filesystem::path newFile_;
     platform::OpenFile file_;
 };
 
 // The name of the new file for the n-th try (from 0) beside `target`: the target's path with
 // the last (up to three) characters of its name given over to "~" and base-36 digits. Empty
 // when n is past the last name. One of them may be the target's own name.
-std::string ReplacementName(const std::string& target, int n);
+std::filesystem::path ReplacementName(const std::filesystem::path& target, int n);
 
 }  // namespace runtime

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const std::string& path) {
+std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
