@@ -36,8 +36,8 @@ LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         char what[96];
         std::snprintf(what, sizeof what, "message 0x%04X to window %p to be handled", message,
                       static_cast<void*>(window));
-        GaveUp(what, (error == ERROR_TIMEOUT ? "no answer in " : "error " + std::to_string(error) +
-                                                                    " after ") +
+        GaveUp(what, (error == ERROR_TIMEOUT ? "no answer in "
+                                             : "error " + std::to_string(error) + " after ") +
                          std::to_string(GetTickCount64() - sent) + " ms");
         return 0;
     }
@@ -129,9 +129,9 @@ std::wstring Wide(const fs::path& p) {
 fs::path NewTestFolder() {
     static unsigned made = 0;
     for (;;) {
-        const fs::path folder = fs::temp_directory_path() /
-                                ("poligonos-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(++made));
+        const fs::path folder =
+            fs::temp_directory_path() / ("poligonos-e2e-" + std::to_string(GetCurrentProcessId()) +
+                                         "-" + std::to_string(++made));
         if (CreateDirectoryW(Wide(folder).c_str(), nullptr)) return folder;
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS)
@@ -386,9 +386,9 @@ std::optional<AnsweredBox> AnswerBox(const Program& p, int button, DWORD millise
     AnsweredBox seen{Text(box), MessageBoxText(box)};
     PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
     if (!WaitFor([&] { return !IsWindow(box); }))
-        GaveUp("the box \"" + Narrow(seen.text) + "\" to close after button " +
-                   std::to_string(button),
-               "it still open");
+        GaveUp(
+            "the box \"" + Narrow(seen.text) + "\" to close after button " + std::to_string(button),
+            "it still open");
     return seen;
 }
 
