@@ -98,14 +98,10 @@ bench-wine: win64
 run: win64
 	@scripts/run
 
-# The static program and a Spanish read-me for Windows users, as one zip.
-VERSION = $(shell grep -m1 -oE 'Poligonos VERSION [0-9.]+' CMakeLists.txt | cut -d' ' -f3)
+# The static program and a Spanish read-me for Windows users, as one zip: CPack, from the
+# win64 tree's install rules (CMakeLists.txt), staging in build/dist/_CPack_Packages.
 package: win64
-	@rm -rf $(BUILD)/dist/stage && mkdir -p $(BUILD)/dist/stage/poligonos
-	@cp $(WIN)/src/poligonos.exe resources/LEEME.txt $(BUILD)/dist/stage/poligonos/
-	@rm -f $(BUILD)/dist/poligonos-$(VERSION)-win64.zip
-	@cd $(BUILD)/dist/stage && zip -qr ../poligonos-$(VERSION)-win64.zip poligonos
-	@echo "package: $(BUILD)/dist/poligonos-$(VERSION)-win64.zip"
+	@cpack --config $(WIN)/CPackConfig.cmake -B $(CURDIR)/$(BUILD)/dist
 
 clean:
 	rm -rf $(BUILD) compile_commands.json
