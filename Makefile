@@ -5,7 +5,6 @@ HOST  := $(BUILD)/host
 WIN   := $(BUILD)/win64
 BENCH := $(BUILD)/bench
 FUZZ  := $(BUILD)/fuzz
-FUZZERS := text_to_number record_reader favorites_loader palette_picture
 FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc)
 
@@ -71,8 +70,10 @@ fuzz-build: deps $(FUZZ)/build.ninja
 	@cmake --build $(FUZZ) -j $(JOBS) --target poligonos_fuzzers
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the seeds in fuzz/.
+# fuzz/CMakeLists.txt lists them, in the fuzz tree's fuzz/fuzzers.txt.
 fuzz: fuzz-build
-	@for f in $(FUZZERS); do \
+	@fuzzers=$$(cat $(FUZZ)/fuzz/fuzzers.txt) || exit 1; \
+	for f in $$fuzzers; do \
 	  mkdir -p $(FUZZ)/corpus/$$f && \
 	  $(FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
 	    $(FUZZ)/corpus/$$f fuzz/seeds/$$f || exit 1; \
