@@ -91,10 +91,13 @@ bench: deps $(BENCH)/build.ninja
 	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
 
 # The real program under Wine: pointer moves per second, hovering and dragging, beside the
-# same program built to work in whole frames.
+# same program built to work in whole frames and the two floors (bench/wine/), in turns.
+BENCH_ROUNDS ?= 5
 bench-wine: win64
 	@scripts/with-wine scripts/wine-run $(WIN)/bench/wine/poligonos_pointer_bench.exe \
-	  $(CURDIR)/$(WIN)/src/poligonos.exe $(CURDIR)/$(WIN)/bench/wine/poligonos_whole_frames.exe
+	  $(CURDIR)/$(WIN)/src/poligonos.exe $(CURDIR)/$(WIN)/bench/wine/poligonos_whole_frames.exe \
+	  $(CURDIR)/$(WIN)/bench/wine/poligonos_floor_title.exe \
+	  $(CURDIR)/$(WIN)/bench/wine/poligonos_floor_copy.exe $(BENCH_ROUNDS)
 
 run: win64
 	@scripts/run
