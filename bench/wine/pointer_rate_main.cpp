@@ -104,7 +104,8 @@ bool Measure(Subject& s, Geometry& reference, bool first) {
     if (first) reference = g;
     if (!(g == reference)) {
         std::fprintf(stderr,
-                     "pointer bench: the window of %s differs from the program's:\n  %s\n  %s\n",
+                     "pointer bench: the window of %s differs from the program's:\n  its      %s\n "
+                     " program  %s\n",
                      s.path, Describe(g).c_str(), Describe(reference).c_str());
         return false;
     }
