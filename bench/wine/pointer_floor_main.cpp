@@ -1,11 +1,10 @@
 // The least any program pays under Wine to follow the pointer in the main window's frame, for
 // make bench-wine to set the program against: a window like the program's main window (its
-// style, client size, icon and menu bar, the canvas control and the side list, made with the
-// same dialog services), that per pointer move on the canvas only sets the title the program
-// would show. Built as poligonos_floor_title, and with POLIGONOS_FLOOR_COPIES as
-// poligonos_floor_copy, which also copies a 40 x 40 area around the pointer onto the canvas,
-// about what a drag step of the 32-gon shows. The benchmark checks that both windows have the
-// program's geometry.
+// style, client size, icon, menu bar and controls, made with the same dialog services), that per
+// pointer move on the canvas only sets the title the program would show. Built as
+// poligonos_floor_title, and with POLIGONOS_FLOOR_COPIES as poligonos_floor_copy, which also copies
+// a 40 x 40 area around the pointer onto the canvas, about what a drag step of the 32-gon shows.
+// The benchmark checks that both windows have the program's geometry.
 #include <windows.h>
 
 #include <algorithm>
@@ -91,10 +90,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                            kWindowStyle, kWindowExStyle, DialogMode::Pixels);
     if (!mainWindow) return 1;
     SetDialogIcon(mainWindow, MAKEINTRESOURCEW(ids::kProgramIcon));
+    AddControl(ControlKind::PushButton, mainWindow, ids::kPaintButton, "Pinta", 105, 819, 70, 18, 0,
+               0);
+    AddControl(ControlKind::PushButton, mainWindow, ids::kMeshButton, "Malla", 196, 819, 70, 19, 0,
+               0);
     // The side list carries the benchmark's barrier, so it has the program's items.
     AddControl(ControlKind::ListBox, mainWindow, ids::kSideList, "", 590, 819, 90, 38, 0, 0);
     for (int sides = 3; sides <= 32; ++sides)
         ListAdd(mainWindow, ids::kSideList, app::SideItemText(sides));
+    AddControl(ControlKind::ListBox, mainWindow, ids::kWidthList, "", 300, 819, 190, 38, 0, 0);
+    for (int width = 1; width <= 10; ++width)
+        ListAdd(mainWindow, ids::kWidthList, app::WidthItemText(width));
     AddControl(ControlKind::Canvas, mainWindow, ids::kCanvasControl, "", 5, 5, kCanvasSize,
                kCanvasSize, WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
     if (!InstallSubclass(GetDlgItem(mainWindow, ids::kCanvasControl), FollowPointer)) return 1;

@@ -142,20 +142,27 @@ int main(int argc, char** argv) {
     std::printf("pointer moves per second under Wine, median of %d rounds of %d posted moves:\n",
                 rounds, kMoves);
     std::printf("  %-24s", "");
-    for (const Subject& s : subjects) std::printf("%14s", s.name);
+    for (const Subject& s : subjects) std::printf("%18s", s.name);
     std::printf("\n");
     auto rates = [&](const char* name, std::vector<double> Subject::*of) {
         std::printf("  %-24s", name);
-        for (const Subject& s : subjects) std::printf("%14.0f", Median(s.*of));
+        for (const Subject& s : subjects) std::printf("%18.0f", Median(s.*of));
         std::printf("\n");
     };
     rates("hover (nothing grabbed)", &Subject::hover);
     rates("drag (vertex 32 of 32)", &Subject::drag);
-    std::printf("program / each, from the medians:\n");
+    // Within a round the subjects ran one after the other, under much the same load: the
+    // program's rate over each other's in the same round, median and range over the rounds.
+    std::printf("program / each, per round: median (lowest-highest)\n");
     auto ratios = [&](const char* name, std::vector<double> Subject::*of) {
-        std::printf("  %-24s%14s", name, "");
-        for (std::size_t k = 1; k < subjects.size(); ++k)
-            std::printf("%14.2f", Median(subjects[0].*of) / Median(subjects[k].*of));
+        std::printf("  %-24s%18s", name, "");
+        for (std::size_t k = 1; k < subjects.size(); ++k) {
+            std::vector<double> r;
+            for (int round = 0; round < rounds; ++round)
+                r.push_back((subjects[0].*of)[round] / (subjects[k].*of)[round]);
+            std::printf("  %4.2f (%4.2f-%4.2f)", Median(r), *std::min_element(r.begin(), r.end()),
+                        *std::max_element(r.begin(), r.end()));
+        }
         std::printf("\n");
     };
     ratios("hover (nothing grabbed)", &Subject::hover);
