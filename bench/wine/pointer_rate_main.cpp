@@ -103,10 +103,10 @@ bool Measure(Subject& s, Geometry& reference, bool first) {
     const Geometry g = GeometryOf(p);
     if (first) reference = g;
     if (!(g == reference)) {
-        std::fprintf(stderr,
-                     "pointer bench: the window of %s differs from the program's:\n  its      %s\n "
-                     " program  %s\n",
-                     s.path, Describe(g).c_str(), Describe(reference).c_str());
+        std::fprintf(stderr, "pointer bench: the window of %s differs from the program's:\n",
+                     s.path);
+        std::fprintf(stderr, "  its      %s\n  program  %s\n", Describe(g).c_str(),
+                     Describe(reference).c_str());
         return false;
     }
     p.ChooseListItem(ids::kSideList, 29);  // 32 sides: the most to redraw
