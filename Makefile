@@ -5,7 +5,6 @@ HOST  := $(BUILD)/host
 WIN   := $(BUILD)/win64
 BENCH := $(BUILD)/bench
 FUZZ  := $(BUILD)/fuzz
-FUZZERS := text_to_number record_reader favorites_loader palette_picture
 FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc)
 
@@ -71,8 +70,10 @@ fuzz-build: deps $(FUZZ)/build.ninja
 	@cmake --build $(FUZZ) -j $(JOBS) --target poligonos_fuzzers
 
 # Each fuzzer for FUZZ_SECONDS, growing its corpus in the build tree from the seeds in fuzz/.
+# fuzz/CMakeLists.txt lists them, in the fuzz tree's fuzz/fuzzers.txt.
 fuzz: fuzz-build
-	@for f in $(FUZZERS); do \
+	@fuzzers=$$(cat $(FUZZ)/fuzz/fuzzers.txt) || exit 1; \
+	for f in $$fuzzers; do \
 	  mkdir -p $(FUZZ)/corpus/$$f && \
 	  $(FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
 	    $(FUZZ)/corpus/$$f fuzz/seeds/$$f || exit 1; \
@@ -90,22 +91,21 @@ bench: deps $(BENCH)/build.ninja
 	  --benchmark_report_aggregates_only=true --benchmark_counters_tabular=true
 
 # The real program under Wine: pointer moves per second, hovering and dragging, beside the
-# same program built to work in whole frames.
+# same program built to work in whole frames and the two floors (bench/wine/), in turns.
+BENCH_ROUNDS ?= 5
 bench-wine: win64
 	@scripts/with-wine scripts/wine-run $(WIN)/bench/wine/poligonos_pointer_bench.exe \
-	  $(CURDIR)/$(WIN)/src/poligonos.exe $(CURDIR)/$(WIN)/bench/wine/poligonos_whole_frames.exe
+	  $(CURDIR)/$(WIN)/src/poligonos.exe $(CURDIR)/$(WIN)/bench/wine/poligonos_whole_frames.exe \
+	  $(CURDIR)/$(WIN)/bench/wine/poligonos_floor_title.exe \
+	  $(CURDIR)/$(WIN)/bench/wine/poligonos_floor_copy.exe $(BENCH_ROUNDS)
 
 run: win64
 	@scripts/run
 
-# The static program and a Spanish read-me for Windows users, as one zip.
-VERSION = $(shell grep -m1 -oE 'Poligonos VERSION [0-9.]+' CMakeLists.txt | cut -d' ' -f3)
+# The static program and a Spanish read-me for Windows users, as one zip: CPack, from the
+# win64 tree's install rules (CMakeLists.txt), staging in build/dist/_CPack_Packages.
 package: win64
-	@rm -rf $(BUILD)/dist/stage && mkdir -p $(BUILD)/dist/stage/poligonos
-	@cp $(WIN)/src/poligonos.exe resources/LEEME.txt $(BUILD)/dist/stage/poligonos/
-	@rm -f $(BUILD)/dist/poligonos-$(VERSION)-win64.zip
-	@cd $(BUILD)/dist/stage && zip -qr ../poligonos-$(VERSION)-win64.zip poligonos
-	@echo "package: $(BUILD)/dist/poligonos-$(VERSION)-win64.zip"
+	@cpack --config $(WIN)/CPackConfig.cmake -B $(CURDIR)/$(BUILD)/dist
 
 clean:
 	rm -rf $(BUILD) compile_commands.json

@@ -1,9 +1,12 @@
-// How fast the real program follows the pointer under Wine: 2000 moves posted to the canvas
-// of the 32-gon, with nothing grabbed and with a vertex dragged, timed until the title shows
-// the last one. Prints the median of several runs, each on a fresh copy of the program, and,
-// given the build that works in whole frames, its rates from the same runs and the ratios.
-//   poligonos_pointer_bench poligonos.exe [poligonos_whole_frames.exe [runs]]
+// How fast the real program follows the pointer under Wine: batches of 2000 moves posted to
+// the canvas of the 32-gon, with nothing grabbed and with a vertex dragged, each timed until
+// the program has handled a message posted behind it. Beside it, in alternating rounds, each
+// on a fresh copy: the build that works in whole frames, and the two floors
+// (pointer_floor_main.cpp), windows like the program's that only set the title, and also copy
+// a 40 x 40 area. Prints the medians and the program's rate over each of the others.
+//   poligonos_pointer_bench poligonos.exe whole_frames.exe floor_title.exe floor_copy.exe [rounds]
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,7 +19,44 @@ namespace {
 
 constexpr int kMoves = 2000;
 
-// Moves per second for `kMoves` posted moves; 0 when the program did not follow.
+// What the floors must share with the program's main window for the comparison to hold.
+struct Geometry {
+    LONG style = 0, extendedStyle = 0;
+    SIZE outer{}, client{};
+    RECT canvas{};  // in the window's client coordinates
+    bool operator==(const Geometry& o) const {
+        return style == o.style && extendedStyle == o.extendedStyle && outer.cx == o.outer.cx &&
+               outer.cy == o.outer.cy && client.cx == o.client.cx && client.cy == o.client.cy &&
+               EqualRect(&canvas, &o.canvas);
+    }
+};
+
+Geometry GeometryOf(const e2e::Program& p) {
+    Geometry g;
+    g.style = GetWindowLongW(p.Main(), GWL_STYLE);
+    g.extendedStyle = GetWindowLongW(p.Main(), GWL_EXSTYLE);
+    RECT r{};
+    GetWindowRect(p.Main(), &r);
+    g.outer = {r.right - r.left, r.bottom - r.top};
+    GetClientRect(p.Main(), &r);
+    g.client = {r.right, r.bottom};
+    GetWindowRect(p.Control(ids::kCanvasControl), &g.canvas);
+    MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&g.canvas), 2);
+    return g;
+}
+
+std::string Describe(const Geometry& g) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "style 0x%08lX/0x%08lX, window %ldx%ld, client %ldx%ld, canvas %ld,%ld-%ld,%ld",
+                  static_cast<unsigned long>(g.style), static_cast<unsigned long>(g.extendedStyle),
+                  g.outer.cx, g.outer.cy, g.client.cx, g.client.cy, g.canvas.left, g.canvas.top,
+                  g.canvas.right, g.canvas.bottom);
+    return text;
+}
+
+// Moves per second for `kMoves` posted moves, timed until a message posted behind them has
+// been handled; 0 when the program did not get there or does not show the last move's title.
 double PointerRate(const e2e::Program& p, bool grabbed) {
     HWND canvas = p.Control(ids::kCanvasControl);
     LARGE_INTEGER frequency, start, end;
@@ -25,12 +65,17 @@ double PointerRate(const e2e::Program& p, bool grabbed) {
     for (int i = 0; i < kMoves; ++i)
         PostMessageW(canvas, WM_MOUSEMOVE, grabbed ? MK_LBUTTON : 0,
                      MAKELPARAM(300 + i % 200, 300 + i % 100));
-    // Sent messages overtake posted ones, so the title of the last move tells when all ran.
+    if (!p.WaitForPostedMessages()) return 0;
+    QueryPerformanceCounter(&end);
     const int i = kMoves - 1;
     const std::wstring last = L"X : " + std::to_wstring(300 + i % 200) + L" Y : " +
                               std::to_wstring(300 + i % 100) + L" :: " + (grabbed ? L"32" : L"0");
-    if (!e2e::WaitFor([&] { return e2e::Text(p.Main()) == last; }, 120000)) return 0;
-    QueryPerformanceCounter(&end);
+    const std::wstring shown = e2e::Text(p.Main());
+    if (shown != last) {
+        std::fprintf(stderr, "pointer bench: after the moves the title reads \"%s\", not \"%s\"\n",
+                     e2e::Narrow(shown).c_str(), e2e::Narrow(last).c_str());
+        return 0;
+    }
     return kMoves / (double(end.QuadPart - start.QuadPart) / frequency.QuadPart);
 }
 
@@ -39,24 +84,37 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-struct Rates {
+struct Subject {
+    const char* name;
+    const char* path;
     std::vector<double> hover, drag;
 };
 
-// One run of the program at `path`: false when it did not start or did not follow.
-bool Measure(const char* path, Rates& rates) {
-    e2e::ProgramPath = e2e::FromArgument(path);
+// One round of `s` on a fresh copy; false when it did not start, does not have the program's
+// window (`reference`, taken from the first one measured) or did not follow the moves.
+bool Measure(Subject& s, Geometry& reference, bool first) {
+    e2e::ProgramPath = e2e::FromArgument(s.path);
     e2e::Program p;
     if (!p.Started()) {
-        std::fprintf(stderr, "pointer bench: %s did not start\n", path);
+        std::fprintf(stderr, "pointer bench: %s did not start: %s\n", s.path,
+                     p.StartFailure().c_str());
+        return false;
+    }
+    const Geometry g = GeometryOf(p);
+    if (first) reference = g;
+    if (!(g == reference)) {
+        std::fprintf(stderr, "pointer bench: the window of %s differs from the program's:\n",
+                     s.path);
+        std::fprintf(stderr, "  its      %s\n  program  %s\n", Describe(g).c_str(),
+                     Describe(reference).c_str());
         return false;
     }
     p.ChooseListItem(ids::kSideList, 29);  // 32 sides: the most to redraw
-    rates.hover.push_back(PointerRate(p, false));
+    s.hover.push_back(PointerRate(p, false));
     p.Pointer(WM_LBUTTONDOWN, 316, 375);  // vertex 32
-    rates.drag.push_back(PointerRate(p, true));
-    if (rates.hover.back() == 0 || rates.drag.back() == 0) {
-        std::fprintf(stderr, "pointer bench: %s did not follow the moves\n", path);
+    s.drag.push_back(PointerRate(p, true));
+    if (s.hover.back() == 0 || s.drag.back() == 0) {
+        std::fprintf(stderr, "pointer bench: %s did not follow the moves\n", s.path);
         return false;
     }
     return true;
@@ -65,29 +123,49 @@ bool Measure(const char* path, Rates& rates) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    if (argc < 5) {
         std::fprintf(stderr,
-                     "usage: poligonos_pointer_bench poligonos.exe [whole_frames.exe [runs]]\n");
+                     "usage: poligonos_pointer_bench poligonos.exe whole_frames.exe "
+                     "floor_title.exe floor_copy.exe [rounds]\n");
         return 2;
     }
-    const bool compared = argc > 2;
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
-    Rates limited, whole;
-    for (int run = 0; run < runs; ++run) {  // the two builds take turns, so they share the noise
-        if (!Measure(argv[1], limited)) return 1;
-        if (compared && !Measure(argv[2], whole)) return 1;
-    }
-    std::printf("pointer moves per second under Wine, median of %d runs of %d posted moves:\n",
-                runs, kMoves);
-    std::printf("                           %12s%s\n", "program",
-                compared ? "  whole frames     ratio" : "");
-    auto line = [&](const char* name, const std::vector<double>& ours,
-                    const std::vector<double>& theirs) {
-        std::printf("  %-24s %12.0f", name, Median(ours));
-        if (compared) std::printf("  %12.0f  %8.2f", Median(theirs), Median(ours) / Median(theirs));
+    const int rounds = argc > 5 ? std::max(1, std::atoi(argv[5])) : 5;
+    std::array<Subject, 4> subjects{{{"program", argv[1], {}, {}},
+                                     {"whole frames", argv[2], {}, {}},
+                                     {"floor: title", argv[3], {}, {}},
+                                     {"floor: +copy", argv[4], {}, {}}}};
+    Geometry reference;
+    for (int round = 0; round < rounds; ++round)  // taking turns, they share the noise
+        for (Subject& s : subjects)
+            if (!Measure(s, reference, round == 0 && &s == &subjects[0])) return 1;
+
+    std::printf("pointer moves per second under Wine, median of %d rounds of %d posted moves:\n",
+                rounds, kMoves);
+    std::printf("  %-24s", "");
+    for (const Subject& s : subjects) std::printf("%18s", s.name);
+    std::printf("\n");
+    auto rates = [&](const char* name, std::vector<double> Subject::*of) {
+        std::printf("  %-24s", name);
+        for (const Subject& s : subjects) std::printf("%18.0f", Median(s.*of));
         std::printf("\n");
     };
-    line("hover (nothing grabbed)", limited.hover, whole.hover);
-    line("drag (vertex 32 of 32)", limited.drag, whole.drag);
+    rates("hover (nothing grabbed)", &Subject::hover);
+    rates("drag (vertex 32 of 32)", &Subject::drag);
+    // Within a round the subjects ran one after the other, under much the same load: the
+    // program's rate over each other's in the same round, median and range over the rounds.
+    std::printf("program / each, per round: median (lowest-highest)\n");
+    auto ratios = [&](const char* name, std::vector<double> Subject::*of) {
+        std::printf("  %-24s%18s", name, "");
+        for (std::size_t k = 1; k < subjects.size(); ++k) {
+            std::vector<double> r;
+            for (int round = 0; round < rounds; ++round)
+                r.push_back((subjects[0].*of)[round] / (subjects[k].*of)[round]);
+            std::printf("  %4.2f (%4.2f-%4.2f)", Median(r), *std::min_element(r.begin(), r.end()),
+                        *std::max_element(r.begin(), r.end()));
+        }
+        std::printf("\n");
+    };
+    ratios("hover (nothing grabbed)", &Subject::hover);
+    ratios("drag (vertex 32 of 32)", &Subject::drag);
     return 0;
 }
