@@ -1,5 +1,7 @@
 // The end-to-end runner: poligonos_e2e_tests [gtest flags] poligonos.exe probe.dll
 // crash-fixture.exe.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -22,5 +24,8 @@ int main(int argc, char** argv) {
     e2e::ProgramPath = e2e::FromArgument(argv[1]);
     e2e::ProbePath = e2e::FromArgument(argv[2]);
     e2e::CrashFixturePath = e2e::FromArgument(argv[3]);
+    // A run that was stopped while a test had raised the screen's DPI leaves it raised in the
+    // prefix: every program starts at 96 unless a test says otherwise.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
     return RUN_ALL_TESTS();
 }
