@@ -37,9 +37,9 @@ Bitmap ResourcePicture(int id) {
 // as transparent.
 Bitmap MakeColorSwatch(runtime::COLORREF color) {
     constexpr int kShown = 13;
-    const TargetHandle swatch = NewBitmap(kSwatchSize, kSwatchSize);
-    if (swatch == 0) return Bitmap();
-    polygon::ClearToWhite(swatch);
+    const ScopedBitmap swatch(kSwatchSize, kSwatchSize);  // released once its pixels are copied
+    if (swatch.Get() == 0) return Bitmap();
+    polygon::ClearToWhite(swatch.Get());
     DrawBox(0, 0, kShown, kShown, 15, kBlack, color, 0);
     BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
     info.bmiHeader.biBitCount = 24;
@@ -51,7 +51,6 @@ Bitmap MakeColorSwatch(runtime::COLORREF color) {
             for (int i = 0; i < kSwatchSize * kSwatchSize; ++i, out += 3)
                 std::memcpy(out, &r.pixels[i], 3);  // blue, green, red
         });
-    EndBitmap();
     return picture;
 }
 

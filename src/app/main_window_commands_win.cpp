@@ -13,6 +13,8 @@
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/dialogs/message_title.h"
+#include "runtime/dialogs/numbered_items.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
 #include "settings/settings.h"
@@ -24,12 +26,12 @@ using namespace runtime;
 using settings::Settings;
 using settings::SettingsFile;
 
+namespace {
+
 // 1 while the author box or a secondary dialog opened from here is open.
 int SubDialogOpen = 0;
 // The control that had the focus when the main window was last deactivated.
 HWND SavedFocus = nullptr;
-
-namespace {
 
 void Initialise(HWND window) {
     SetMenuItemState(MainMenu, kVertexProperties, MFS_GRAYED);
@@ -73,7 +75,8 @@ void ShowAuthor() {
 
 // While the vertex dialog is open the main window cannot replace the polygon or save its
 // picture.
-void LendToVertexDialog(bool back) {
+void LendToVertexDialog(editing::Lending lending) {
+    const bool back = lending == editing::Lending::Back;
     EnableControl(MainWindow, kSideList, back);
     EnableControl(MainWindow, kPaintButton, back);
     SetMenuItemState(MainMenu, kSavePicture, back ? 0 : MFS_GRAYED);

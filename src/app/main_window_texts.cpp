@@ -1,29 +1,16 @@
 #include "app/main_window_texts.h"
 
+#include "runtime/dialogs/numbered_items.h"
 #include "runtime/files/number_text.h"
 
 namespace app {
 
-namespace {
-
-// Sorted lists keep numeric order because numbers below 10 carry a leading zero.
-std::string TwoDigits(int n) {
-    std::string digits = runtime::RemoveText(runtime::NumberToText(n), " ");
-    return n <= 9 ? "0" + digits : digits;
-}
-
-}  // namespace
-
 std::string SideItemText(int sides) {
-    return TwoDigits(sides) + " lados";
+    return runtime::NumberedItem(sides, " lados");
 }
 
 std::string WidthItemText(int width) {
-    return TwoDigits(width) + " grosor borde";
-}
-
-int ItemNumber(const std::string& item) {
-    return runtime::StoreInt32(runtime::TextToNumber(item.substr(0, 2)));
+    return runtime::NumberedItem(width, " grosor borde");
 }
 
 std::string PictureFileName(int sides) {

@@ -5,13 +5,8 @@
 
 namespace app {
 
-constexpr const char* kMessageTitle = "Programador";
-
 std::string SideItemText(int sides);   // "03 lados" .. "32 lados"
 std::string WidthItemText(int width);  // "01 grosor borde" .. "10 grosor borde"
-
-// The number an item of either list starts with: its first two characters.
-int ItemNumber(const std::string& item);
 
 // "poligono 5.bmp": the saved picture's name, in the working folder.
 std::string PictureFileName(int sides);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/dialogs/numbered_items.h"
+
 namespace app {
 namespace {
 
@@ -14,9 +16,9 @@ TEST(MainWindowTexts, ListItemsSortInNumericOrder) {
     EXPECT_EQ(WidthItemText(10), "10 grosor borde");
     for (int n = 3; n < 32; ++n) EXPECT_LT(SideItemText(n), SideItemText(n + 1)) << n;
     for (int n = 1; n < 10; ++n) EXPECT_LT(WidthItemText(n), WidthItemText(n + 1)) << n;
-    for (int n = 3; n <= 32; ++n) EXPECT_EQ(ItemNumber(SideItemText(n)), n);
-    for (int n = 1; n <= 10; ++n) EXPECT_EQ(ItemNumber(WidthItemText(n)), n);
-    EXPECT_EQ(ItemNumber(""), 0);
+    for (int n = 3; n <= 32; ++n) EXPECT_EQ(runtime::ItemNumber(SideItemText(n)), n);
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(runtime::ItemNumber(WidthItemText(n)), n);
+    EXPECT_EQ(runtime::ItemNumber(""), 0);
 }
 
 TEST(MainWindowTexts, PictureNameAuthorBoxAndFolder) {

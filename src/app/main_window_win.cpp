@@ -6,6 +6,7 @@
 #include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
+#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
 
@@ -33,17 +34,10 @@ constexpr std::array<ListPlace, 2> kLists{{
     {kWidthList, 300, 819, 190, 38},
 }};
 
-// The list font: bold "MS Sans Serif" of 10 points at the screen's resolution.
-HFONT CreateListFont() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    LOGFONTA description{};
-    description.lfHeight = -(dpi * 10) / 72;
-    description.lfWeight = FW_BOLD;
-    description.lfCharSet = ANSI_CHARSET;
-    lstrcpynA(description.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-    return CreateFontIndirectA(&description);
+// The list font: bold "MS Sans Serif" of 10 points at the screen's resolution, the division
+// cut toward zero.
+Font CreateListFont() {
+    return MakeFont("MS Sans Serif", ScreenDpiY() * 10 / 72, kBold, ANSI_CHARSET);
 }
 
 }  // namespace
@@ -71,7 +65,7 @@ INT_PTR CreateMainWindow(HWND owner) {
 
     // A list box fixes its whole-item height by the font it is created with, and keeps it when
     // given another: sized again, each shows as many whole items of its own font as fit.
-    Font listFont(CreateListFont());
+    const Font listFont = CreateListFont();
     for (const ListPlace& l : kLists) {
         HWND list = GetDlgItem(MainWindow, l.id);
         SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.Get()), FALSE);

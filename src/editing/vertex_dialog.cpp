@@ -2,6 +2,7 @@
 
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
+#include "runtime/dialogs/numbered_items.h"
 #include "runtime/files/number_text.h"
 
 namespace editing {
@@ -26,13 +27,12 @@ void DrawMarker(int vertex, runtime::COLORREF color) {
 }  // namespace
 
 std::string VertexItemText(int vertex) {
-    const std::string digits = runtime::NumberToTextTrim(vertex);
-    return (vertex <= 9 ? "0" + digits : digits) + "\xBA vertice";
+    return runtime::NumberedItem(vertex, "\xBA vertice");
 }
 
 ShownCoordinates ChooseVertex(const std::string& item) {
     if (ChosenVertex > 0) DrawMarker(ChosenVertex, runtime::kBlack);
-    const int chosen = runtime::StoreInt32(runtime::TextToNumber(item.substr(0, 2)));
+    const int chosen = runtime::ItemNumber(item);
     if (!Named(chosen)) return {};
     ChosenVertex = chosen;
     const polygon::VertexRecord& v = polygon::VertexTable[ChosenVertex];

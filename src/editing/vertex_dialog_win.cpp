@@ -28,11 +28,7 @@ void Initialise(HWND dialog) {
     SendToControl(dialog, kVertexList, CB_RESETCONTENT);
     const int sides = polygon::SideCount;
     for (int i = 1; i <= sides; ++i) ComboAdd(dialog, kVertexList, VertexItemText(i));
-    lendControls(false);
-}
-
-bool Pressed(int notification) {
-    return notification == BN_CLICKED || notification == 1;
+    lendControls(Lending::Out);
 }
 
 void Command(HWND dialog, int id, int notification) {
@@ -45,12 +41,12 @@ void Command(HWND dialog, int id, int notification) {
             }
             break;
         case kVertexApply:
-            if (Pressed(notification))
+            if (IsButtonPress(notification))
                 ApplyCoordinates(GetText(GetDlgItem(dialog, kVertexXBox)),
                                  GetText(GetDlgItem(dialog, kVertexYBox)));
             break;
         case kVertexLeave:
-            if (Pressed(notification)) {
+            if (IsButtonPress(notification)) {
                 ReleaseChosenVertex();
                 FinishDialog(dialog, 0);
             }
@@ -72,7 +68,7 @@ INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             Command(dialog, LOWORD(wParam), HIWORD(wParam));
             break;
         case WM_DESTROY:
-            lendControls(true);  // however the dialog ends
+            lendControls(Lending::Back);  // however the dialog ends
             break;
         default:
             break;
@@ -98,11 +94,9 @@ INT_PTR ShowVertexDialog(LendControls lend) {
     AddControl(ControlKind::Label, dialog, kVertexYLabel, "Y:", 5, 52, 25, 9, kCentredLabel, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexApply, "Aplicar", 5, 65, 50, 15, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexLeave, "Salir", 75, 95, 50, 15, 0, 0);
-    const int font = NewFont("MS Sans Serif", 8, 1, 0);
-    for (int id = kVertexPrompt; id <= kVertexLeave; ++id) SetControlFont(dialog, id, font);
-    const INT_PTR result = ShowDialogModal(dialog, VertexDialogCallback);
-    EndFont(font);
-    return result;
+    const ScopedFont font("MS Sans Serif", 8, 1, 0);  // ended after the dialog
+    for (int id = kVertexPrompt; id <= kVertexLeave; ++id) SetControlFont(dialog, id, font.Id());
+    return ShowDialogModal(dialog, VertexDialogCallback);
 }
 
 }  // namespace editing

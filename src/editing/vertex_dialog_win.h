@@ -5,9 +5,10 @@
 
 namespace editing {
 
-// What the dialog borrows from the window that opens it: called with false when the dialog
-// opens and with true when it ends, however it ends.
-using LendControls = void (*)(bool back);
+// What the dialog borrows from the window that opens it: lent out when the dialog opens, and
+// given back when it ends, however it ends.
+enum class Lending { Out, Back };
+using LendControls = void (*)(Lending);
 
 // Runs the dialog until it is left; 0. When the window cannot be made nothing is changed.
 INT_PTR ShowVertexDialog(LendControls lend);

@@ -40,11 +40,11 @@ void Justify(void* dc, int extra, int blanks) {
 
 // The label in Tahoma 12-point bold, a font made for each drawing and ended after it.
 void DrawLabel(COLORREF textColor) {
-    const int font = NewFont("Tahoma", 12, 1, 0);
-    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font, textColor,
-                  Justify);
+    // Ended on leaving: the text is in the pixels by then, and the font selected nowhere.
+    const ScopedFont font("Tahoma", 12, 1, 0);
+    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font.Id(),
+                  textColor, Justify);
     RedrawTarget();
-    EndFont(font);  // the text is in the pixels now; the font is not selected anywhere
 }
 
 void ShowSelectedColor(COLORREF textColor) {
@@ -65,10 +65,7 @@ void ShowPalette() {
 
 // A new palette picture in place of the old one, shown on the palette control.
 void RebuildPalette() {
-    if (PaletteBitmap > 0) {
-        AttachTarget(PaletteBitmap, 0, 0);
-        EndBitmap();
-    }
+    ReleaseBitmap(PaletteBitmap);
     PaletteBitmap = NewBitmap(kPaletteWidth, kPaletteHeight);
     ShowPalette();
 }
@@ -86,8 +83,8 @@ void ChangeColor(unsigned x, unsigned y) {
     if (ChooserOpen) return;  // the chooser's own loop is running: one chooser at a time
     ChooserOpen = 1;
     if (const auto cell = CellAt(x, y)) {
-        const std::int32_t chosen =
-            PickColor(FavoritesDialog, kMidGrey, CustomColors, CC_FULLOPEN, kCentred, kCentred);
+        const std::int32_t chosen = PickColor(FavoritesDialog, kMidGrey, CustomColors, CC_FULLOPEN,
+                                              kBesideOwner, kBesideOwner);
         if (chosen != kChooserCancelled) {
             FavoriteColors[cell->row][cell->column].color = chosen;
             FavoritesModified = 1;
@@ -142,7 +139,7 @@ void Reset() {
 }
 
 void Command(HWND dialog, int id, int notification) {
-    if (notification != 0 && notification != 1) return;
+    if (!IsButtonPress(notification)) return;
     switch (id) {
         case kArchiveButton:
             // After a failure the changes are still not on disk, so the button stays.
@@ -198,14 +195,15 @@ INT_PTR ShowFavoritesDialog(HWND owner) {
     AddControl(ControlKind::PushButton, dialog, kArchiveButton, "Archivar", 8, 328, 72, 24, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kLeaveButton, "Salir", 272, 328, 72, 24, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kResetButton, "Reseteo", 136, 328, 72, 24, 0, 0);
-    const int buttonFont = NewFont("MS Sans Serif", 10, 1, 0);
-    for (int id : {kArchiveButton, kLeaveButton, kResetButton})
-        SetControlFont(dialog, id, buttonFont);
-
-    HWND palette = GetDlgItem(dialog, kPaletteControl);
-    if (palette) InstallSubclass(palette, PaletteWindowProc);
-    const INT_PTR result = ShowDialogModal(dialog, FavoritesDialogCallback);
-    EndFont(buttonFont);
+    INT_PTR result = 0;
+    {
+        const ScopedFont buttonFont("MS Sans Serif", 10, 1, 0);  // ended after the dialog
+        for (int id : {kArchiveButton, kLeaveButton, kResetButton})
+            SetControlFont(dialog, id, buttonFont.Id());
+        HWND palette = GetDlgItem(dialog, kPaletteControl);
+        if (palette) InstallSubclass(palette, PaletteWindowProc);
+        result = ShowDialogModal(dialog, FavoritesDialogCallback);
+    }
     FavoritesDialog = nullptr;
     return result;
 }

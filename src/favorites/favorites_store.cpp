@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/dialogs/message_title.h"
 #include "runtime/files/error_number.h"
 #include "runtime/files/little_endian.h"
 #include "runtime/files/number_text.h"
@@ -22,8 +23,6 @@ FavoriteTable FavoriteColors{};
 int FavoritesModified = 0;
 std::filesystem::path FavoritesFolder;
 
-const char* const kFavoritesTitle = "Programador";
-
 namespace {
 
 PromptFunction prompt = PlatformPrompt;
@@ -36,10 +35,8 @@ bool InTable(int row, int column) {
     return row >= 0 && row < kTableSize && column >= 0 && column < kTableSize;
 }
 
-// The palette's extent, kept inside the table whatever the geometry variables hold.
-
 void ShowError(int e) {
-    prompt("Err: " + NumberToText(e) + " " + ErrorText(e), kPromptOk, kFavoritesTitle);
+    prompt("Err: " + NumberToText(e) + " " + ErrorText(e), kPromptOk, runtime::kMessageTitle);
 }
 
 // Removing ignores every error: a missing file, or one that cannot be changed.
@@ -176,14 +173,14 @@ bool SaveFavorites() {
 bool ArchiveFavorites() {
     if (!SaveFavorites()) return false;  // the user has seen why; the changes are still unsaved
     FavoritesModified = 0;
-    prompt("Mis Colores Favoritos han sido Archivados", kPromptOk, kFavoritesTitle);
+    prompt("Mis Colores Favoritos han sido Archivados", kPromptOk, runtime::kMessageTitle);
     return true;
 }
 
 bool AskAndResetFavorites() {
     const int answer =
         prompt("Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
-               kPromptYesNo, kFavoritesTitle);
+               kPromptYesNo, runtime::kMessageTitle);
     if (answer != kAnswerYes) return false;
     RemoveFavoritesFile();
     ResetFavorites();
@@ -192,8 +189,8 @@ bool AskAndResetFavorites() {
 
 void OfferToSaveFavorites() {
     if (FavoritesModified != 1) return;
-    if (prompt("Desea guardar los cambios antes de Salir ?", kPromptYesNo, kFavoritesTitle) ==
-        kAnswerYes)
+    if (prompt("Desea guardar los cambios antes de Salir ?", kPromptYesNo,
+               runtime::kMessageTitle) == kAnswerYes)
         SaveFavorites();
 }
 

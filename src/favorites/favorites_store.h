@@ -70,7 +70,6 @@ PromptFunction SetFavoritesPrompt(PromptFunction prompt);  // gives back the one
 constexpr int kPromptOk = 0;                               // MB_OK
 constexpr int kPromptYesNo = 4;                            // MB_YESNO
 constexpr int kAnswerYes = 6;                              // IDYES
-extern const char* const kFavoritesTitle;                  // "Programador"
 
 // True when the file or folder exists; never leaves an error behind.
 bool FileExists(const std::filesystem::path& path);

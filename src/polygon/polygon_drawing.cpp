@@ -1,5 +1,7 @@
 #include "polygon/polygon_drawing.h"
 
+#include <utility>
+
 #include "ids/program_ids.h"
 #include "polygon/mesh_damage.h"
 #include "polygon/vertex_model.h"
@@ -17,10 +19,21 @@ std::array<OutlineList, 33> OutlinePoints{};
 
 namespace {
 
-constexpr int kPlainCopy = 0x00CC0020;  // outside the table of copy modes: a plain copy
+constexpr int kPlainCopy = 0x00CC0020;  // SRCCOPY; every copy is a plain one whatever its mode
 
 bool DrawableSides(int n) {
     return n >= kMinSides && n <= kMaxSides;
+}
+
+// The outline list of `sides` points, the k-th (from 1) where `pointOf(k)` puts it.
+template <typename PointOf>
+void FillOutline(int sides, PointOf pointOf) {
+    OutlineList& list = OutlinePoints[sides];
+    list.count = sides;
+    for (int k = 1; k <= sides; ++k) {
+        const auto [x, y] = pointOf(k);
+        list.points[k - 1] = {static_cast<float>(x), static_cast<float>(y)};
+    }
 }
 
 void DrawMeshOutline(int n) {
@@ -86,11 +99,7 @@ void RedrawPolygon() {
         const VertexRecord& v = VertexTable[k];
         DrawVertexMarker(CanvasHandle, v.x, v.y, v.markerWidth, v.markerHeight, v.markerColor);
     }
-    OutlineList& list = OutlinePoints[n];
-    list.count = n;
-    for (int k = 1; k <= n; ++k)
-        list.points[k - 1] = {static_cast<float>(VertexTable[k].x),
-                              static_cast<float>(VertexTable[k].y)};
+    FillOutline(n, [](int k) { return std::pair{VertexTable[k].x, VertexTable[k].y}; });
     DrawMeshOutline(n);
 }
 
@@ -126,18 +135,13 @@ void ShowCanvas() {
 void LoadTemplate(int sides) {
     ProcedureError error;
     if (!DrawableSides(sides)) return;
-    if (CanvasHandle > 0) {
-        AttachTarget(CanvasHandle, 0, 0);
-        EndBitmap();
-    }
+    ReleaseBitmap(CanvasHandle);
     CanvasHandle = NewBitmap(kCanvasSize, kCanvasSize);
     ClearCanvas(CanvasHandle);
-    OutlineList& list = OutlinePoints[sides];
-    list.count = sides;
-    for (int k = 1; k <= sides; ++k) {
+    FillOutline(sides, [](int k) {
         const TemplatePoint p = TemplatePointAt(k);
-        list.points[k - 1] = {static_cast<float>(p.x), static_cast<float>(p.y)};
-    }
+        return std::pair{p.x, p.y};
+    });
     DrawMeshOutline(sides);
     for (int k = 1; k <= sides; ++k) {
         WriteTemplateRecord(k);
@@ -160,10 +164,7 @@ void PaintPolygon() {
 
 void ReleaseCanvas() {
     ProcedureError error;
-    if (CanvasHandle <= 0) return;
-    AttachTarget(CanvasHandle, 0, 0);
-    EndBitmap();
-    CanvasHandle = 0;
+    ReleaseBitmap(CanvasHandle);
 }
 
 }  // namespace polygon

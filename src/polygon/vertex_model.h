@@ -25,8 +25,9 @@ constexpr int kMinSides = 3;
 constexpr int kMaxSides = 32;
 constexpr int kMarkerSize = 8;
 
-// Indices 0 .. 32; index 0 is never used. Records above SideCount keep whatever an earlier,
-// larger template or an edit left in them.
+// Indices 0 .. 32: vertices 1 .. SideCount, and index 0, where no template puts a vertex but
+// coordinates typed for vertex 0 go. Records above SideCount keep whatever an earlier, larger
+// template or an edit left in them.
 extern std::array<VertexRecord, kMaxSides + 1> VertexTable;
 extern std::uint8_t SideCount;
 

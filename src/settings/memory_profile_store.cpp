@@ -1,20 +1,11 @@
 #include <algorithm>
-#include <cctype>
 
+#include "runtime/files/name_case.h"
 #include "settings/profile_store.h"
 
 namespace settings {
 
 namespace {
-
-constexpr std::size_t kLongestValue = 259;
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -37,14 +28,15 @@ std::string MemoryProfileStore::Read(const std::string& section, const std::stri
                                      const std::string& fallback,
                                      const std::filesystem::path& path) {
     const auto file = files_.find(path);
-    if (file == files_.end()) return fallback.substr(0, kLongestValue);
+    if (file == files_.end()) return fallback.substr(0, kLongestProfileText);
     for (const Section& s : file->second) {
-        if (!SameName(s.name, section)) continue;
+        if (!runtime::SameIgnoringCase(s.name, section)) continue;
         for (const auto& [name, value] : s.keys)
-            if (SameName(name, key)) return Trimmed(value).substr(0, kLongestValue);
+            if (runtime::SameIgnoringCase(name, key))
+                return Trimmed(value).substr(0, kLongestProfileText);
         break;
     }
-    return fallback.substr(0, kLongestValue);
+    return fallback.substr(0, kLongestProfileText);
 }
 
 void MemoryProfileStore::Write(const std::string& section, const std::string& key,
@@ -52,11 +44,12 @@ void MemoryProfileStore::Write(const std::string& section, const std::string& ke
     if (refuseWrites_) return;
     const std::string stored = value.substr(std::min(value.find_first_not_of(" \t"), value.size()));
     std::vector<Section>& file = files_[path];
-    auto s = std::find_if(file.begin(), file.end(),
-                          [&](const Section& x) { return SameName(x.name, section); });
+    auto s = std::find_if(file.begin(), file.end(), [&](const Section& x) {
+        return runtime::SameIgnoringCase(x.name, section);
+    });
     if (s == file.end()) s = file.insert(file.end(), Section{section, {}});
     for (auto& [name, old] : s->keys) {
-        if (SameName(name, key)) {
+        if (runtime::SameIgnoringCase(name, key)) {
             old = stored;
             return;
         }

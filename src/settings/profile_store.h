@@ -2,6 +2,7 @@
 // The platform's profile-string functions, the only way the settings file is read and written.
 // Windows has them built in; elsewhere an in-memory store stands in.
 
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -10,10 +11,14 @@
 
 namespace settings {
 
+// The longest text the profile functions' 260-character buffers hold: a value read, a value
+// written, and the settings file's whole name.
+constexpr std::size_t kLongestProfileText = 259;
+
 class ProfileStore {
   public:
     virtual ~ProfileStore() = default;
-    // The value of `key` in `section` of the file `path`, at most 259 characters; `fallback`
+    // The value of `key` in `section` of the file `path`, at most kLongestProfileText; `fallback`
     // when the file, the section or the key is missing. "key=" gives "".
     virtual std::string Read(const std::string& section, const std::string& key,
                              const std::string& fallback, const std::filesystem::path& path) = 0;

@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "runtime/files/error_number.h"
 #include "runtime/files/platform_text.h"
 #include "runtime/files/record_file_platform.h"
@@ -18,11 +21,12 @@ class WindowsProfileStore : public ProfileStore {
   public:
     std::string Read(const std::string& section, const std::string& key,
                      const std::string& fallback, const std::filesystem::path& path) override {
-        wchar_t value[260] = {};
-        const DWORD length =
-            GetPrivateProfileStringW(WideFromText(section).c_str(), WideFromText(key).c_str(),
-                                     WideFromText(fallback).c_str(), value, 260, path.c_str());
-        return runtime::TextFromWide(std::wstring(value, length < 260 ? length : 259));
+        wchar_t value[kLongestProfileText + 1] = {};
+        const DWORD length = GetPrivateProfileStringW(
+            WideFromText(section).c_str(), WideFromText(key).c_str(),
+            WideFromText(fallback).c_str(), value, std::size(value), path.c_str());
+        return runtime::TextFromWide(
+            std::wstring(value, std::min<std::size_t>(length, kLongestProfileText)));
     }
 
     void Write(const std::string& section, const std::string& key, const std::string& value,

@@ -9,8 +9,6 @@ SettingsRecord Settings;
 
 namespace {
 
-constexpr std::size_t kLongestText = 259;  // what a 260-byte buffer holds
-
 constexpr runtime::COLORREF kMagenta = 0x00FF00FF;  // red 255, green 0, blue 255
 
 std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key,
@@ -20,7 +18,7 @@ std::int32_t ReadInt32(ProfileStore& store, const char* section, const char* key
 
 ProfileStore::Value NumberValue(const char* section, const char* key, runtime::Number value) {
     // The leading blank of a positive number is dropped by the store.
-    return {section, key, runtime::NumberToText(value).substr(0, kLongestText)};
+    return {section, key, runtime::NumberToText(value).substr(0, kLongestProfileText)};
 }
 
 }  // namespace
@@ -28,7 +26,7 @@ ProfileStore::Value NumberValue(const char* section, const char* key, runtime::N
 std::filesystem::path SettingsPath(const std::filesystem::path& programFolder) {
     std::filesystem::path path = programFolder;
     path += "Configuracion.ini";
-    return path.native().substr(0, kLongestText);
+    return path.native().substr(0, kLongestProfileText);
 }
 
 void SettingsFile(const std::string& action, ProfileStore& store,

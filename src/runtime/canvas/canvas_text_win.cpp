@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/canvas/canvas_text.h"
+#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/files/platform_text.h"
 
@@ -28,24 +29,19 @@ constexpr std::array<BuiltInFont, 3> kBuiltIn{{
     {"Courier New", 10, false},
 }};
 
-HFONT BuiltIn(int font, HDC dc) {
+HFONT BuiltIn(int font) {
     static std::array<Font, 3> made;
     Font& f = made[static_cast<std::size_t>(font - 1)];
     if (!f) {
         const BuiltInFont& b = kBuiltIn[static_cast<std::size_t>(font - 1)];
-        LOGFONTA description{};
-        const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-        description.lfHeight = -FontPixelHeight(b.points, dpi > 0 ? dpi : 96);
-        description.lfWeight = b.bold ? FW_BOLD : FW_NORMAL;
-        description.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(description.lfFaceName, b.face, LF_FACESIZE);
-        f = Font(CreateFontIndirectA(&description));
+        f = MakeFont(b.face, FontPixelHeight(b.points, ScreenDpiY()), b.bold ? kBold : 0,
+                     DEFAULT_CHARSET);
     }
     return f.Get();
 }
 
-HFONT Resolve(int font, HDC dc) {
-    if (font >= 1 && font <= 3) return BuiltIn(font, dc);
+HFONT Resolve(int font, HDC) {
+    if (font >= 1 && font <= 3) return BuiltIn(font);
     return fontSource ? fontSource(font) : nullptr;
 }
 

@@ -71,6 +71,13 @@ void EndBitmap() {
     current.reset();
 }
 
+void ReleaseBitmap(TargetHandle& handle) {
+    if (handle <= 0) return;
+    AttachTarget(handle, 0, 0);
+    EndBitmap();
+    handle = 0;
+}
+
 void ClipTarget(const PixelRect& area) {
     CurrentTarget t;
     if (t) t->clip = area;

@@ -46,6 +46,24 @@ void AttachTarget(std::intptr_t owner, int controlId, int bufferedFlag);
 void DetachTarget();
 TargetHandle NewBitmap(int width, int height);
 void EndBitmap();
+
+// Ends the bitmap target `handle` names, if any, and sets `handle` to 0. It is attached first,
+// so the thread is left without a current target, as EndBitmap leaves it.
+void ReleaseBitmap(TargetHandle& handle);
+
+// A bitmap target for one scope: made by NewBitmap, released when it goes. Get() is 0 when
+// none could be made.
+class ScopedBitmap {
+  public:
+    ScopedBitmap(int width, int height) : handle_(NewBitmap(width, height)) {}
+    ~ScopedBitmap() { ReleaseBitmap(handle_); }
+    ScopedBitmap(const ScopedBitmap&) = delete;
+    ScopedBitmap& operator=(const ScopedBitmap&) = delete;
+    TargetHandle Get() const { return handle_; }
+
+  private:
+    TargetHandle handle_;
+};
 void ClearTarget(COLORREF color, int fillStyle);
 void SetPenWidth(int width);
 void SetForeColor(COLORREF color);
@@ -54,6 +72,8 @@ void DrawBox(float x1, float y1, float x2, float y2, int roundness, COLORREF bor
              COLORREF fillColor, int fillStyle);
 void DrawPolygon(const PointList& points, COLORREF borderColor, COLORREF fillColor, int fillStyle,
                  int fillMode);
+// Copies the source's picture onto the current target, from the top left corner. Every copy is
+// a plain one: `copyMode` (a raster operation such as SRCCOPY) is taken and ignored.
 void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int copyMode);
 
 // Keeps ClearTarget, DrawBox and DrawPolygon on the current target inside `area` until

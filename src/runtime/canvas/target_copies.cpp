@@ -31,8 +31,7 @@ PixelRect CopyDifferences(const Raster& from, const Raster& to, const PixelRect&
 }  // namespace
 
 void CopyBitmap(std::intptr_t sourceOwner, int sourceControlId, int /*copyMode*/) {
-    // Every copy the program makes is a plain one (its mode lies outside the table of raster
-    // operations, which counts as the plain copy), so that is the one copy there is.
+    // Every copy the program makes is a plain one (SRCCOPY), so that is the one copy there is.
     CurrentTarget t;
     if (!t) return;
     TargetRef source = registry.Find(sourceOwner, sourceControlId);

@@ -7,6 +7,10 @@
 
 namespace runtime {
 
+// As x and y, with an owner: the chooser opens 30 pixels right of and below the owner's top
+// left corner.
+constexpr std::int32_t kBesideOwner = static_cast<std::int32_t>(0x80000000u);
+
 // What PickColor gives when the user cancels: no colour has that value.
 constexpr std::int32_t kChooserCancelled = -1;
 

@@ -14,4 +14,11 @@ namespace runtime {
 void AddControl(ControlKind kind, HWND dialog, int id, const std::string& text, int x, int y,
                 int width, int height, std::uint32_t style, std::uint32_t extendedStyle);
 
+// A push button's command comes with BN_CLICKED, or with this when an accelerator key gave it.
+constexpr int kAcceleratorNotification = 1;
+// Either way the button was pressed.
+constexpr bool IsButtonPress(int notification) {
+    return notification == BN_CLICKED || notification == kAcceleratorNotification;
+}
+
 }  // namespace runtime

@@ -1,9 +1,10 @@
 #include "runtime/dialogs/fonts_win.h"
 
-#include <cmath>
 #include <map>
 
+#include "runtime/canvas/canvas_text.h"
 #include "runtime/canvas/canvas_text_win.h"
+#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/canvas/gdi_objects_win.h"
 
 namespace runtime {
@@ -20,13 +21,6 @@ struct FontRecord {
 
 std::map<int, FontRecord> fonts;
 int lastFontId = 3;  // 1 to 3 are the built-in canvas fonts
-
-int ScreenDpiY() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 }  // namespace
 
@@ -50,17 +44,9 @@ HFONT FontHandle(int font) {
     auto it = fonts.find(font);
     if (it == fonts.end()) return nullptr;
     FontRecord& f = it->second;
-    if (!f.platform) {
-        LOGFONTA description{};
-        description.lfHeight = -static_cast<LONG>(std::nearbyint(ScreenDpiY() * f.points / 72.0));
-        description.lfWeight = (f.styleBits & 1) ? FW_BOLD : FW_NORMAL;
-        description.lfItalic = (f.styleBits & 2) ? TRUE : FALSE;
-        description.lfUnderline = (f.styleBits & 4) ? TRUE : FALSE;
-        description.lfStrikeOut = (f.styleBits & 8) ? TRUE : FALSE;
-        description.lfCharSet = static_cast<BYTE>(f.charset);
-        lstrcpynA(description.lfFaceName, f.face.c_str(), LF_FACESIZE);
-        f.platform = Font(CreateFontIndirectA(&description));
-    }
+    if (!f.platform)
+        f.platform =
+            MakeFont(f.face, FontPixelHeight(f.points, ScreenDpiY()), f.styleBits, f.charset);
     return f.platform.Get();
 }
 

@@ -14,4 +14,18 @@ void EndFont(int font);
 HFONT FontHandle(int font);  // makes the platform font on first use; null if it cannot be made
 void SetControlFont(HWND dialog, int id, int font);
 
+// A font for one scope: made by NewFont, ended when it goes.
+class ScopedFont {
+  public:
+    ScopedFont(const std::string& face, int points, int styleBits, int charset)
+        : id_(NewFont(face, points, styleBits, charset)) {}
+    ~ScopedFont() { EndFont(id_); }
+    ScopedFont(const ScopedFont&) = delete;
+    ScopedFont& operator=(const ScopedFont&) = delete;
+    int Id() const { return id_; }
+
+  private:
+    int id_;
+};
+
 }  // namespace runtime

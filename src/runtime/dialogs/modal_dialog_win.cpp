@@ -41,6 +41,8 @@ INT_PTR ShowDialogModal(HWND dialog, DialogCallback callback) {
             WaitMessage();
             continue;
         }
+        // A quit ends every loop, innermost first, while its dialog still exists: posted again,
+        // it reaches the loops outside this one too, and the program ends as it was asked.
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "runtime/files/win32_errors.h"
+
 namespace runtime {
 
 namespace {
@@ -89,8 +91,8 @@ int ErrorFromPlatform(std::uint32_t code) {
         72,  72, 70, 70, 72, 72, 70, 75,  62, 61,   // 30-39
     };
     if (code < kBelow40.size()) return kBelow40[code];
-    if (code == 112) return kDiskFull;            // ERROR_DISK_FULL
-    if (code == 87) return kIllegalFunctionCall;  // ERROR_INVALID_PARAMETER
+    if (code == platform::kErrorDiskFull) return kDiskFull;
+    if (code == platform::kErrorInvalidParameter) return kIllegalFunctionCall;
     return kPathFileAccessError;
 }
 

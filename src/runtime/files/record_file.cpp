@@ -1,12 +1,12 @@
 #include "runtime/files/record_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
 #include <map>
 #include <string_view>
 
 #include "runtime/files/error_number.h"
+#include "runtime/files/name_case.h"
 #include "runtime/files/record_file_platform.h"
 
 namespace runtime {
@@ -43,9 +43,7 @@ bool NameMatches(const char* pattern, const char* name) {
         }
     }
     if (*name == '\0') return false;
-    if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
-                               std::tolower(static_cast<unsigned char>(*name)))
-        return false;
+    if (*pattern != '?' && LowerAscii(*pattern) != LowerAscii(*name)) return false;
     return NameMatches(pattern + 1, name + 1);
 }
 
@@ -58,7 +56,6 @@ constexpr int kLastFileNumber = 32767;
 struct RecordFile {
     platform::OpenFile file;
     int recordLength;
-    RecordAccess access;
 };
 
 std::map<int, RecordFile> openFiles;
@@ -119,7 +116,7 @@ void OpenRecordFile(int fileNumber, const std::filesystem::path& path, int recor
     platform::OpenFile file;
     const std::uint32_t code = file.Open(path, access == RecordAccess::WriteOnly);
     if (code != 0) return RecordPlatformError(code);
-    openFiles.emplace(fileNumber, RecordFile{std::move(file), recordLength, access});
+    openFiles.emplace(fileNumber, RecordFile{std::move(file), recordLength});
 }
 
 std::int64_t FileLength(int fileNumber) {

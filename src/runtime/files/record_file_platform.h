@@ -11,16 +11,9 @@
 #include <vector>
 
 #include "runtime/files/file_attributes.h"
+#include "runtime/files/win32_errors.h"
 
 namespace runtime::platform {
-
-// The Win32 error codes the backends give back, named after ERROR_FILE_NOT_FOUND and the rest.
-constexpr std::uint32_t kErrorFileNotFound = 2;
-constexpr std::uint32_t kErrorPathNotFound = 3;
-constexpr std::uint32_t kErrorAccessDenied = 5;
-constexpr std::uint32_t kErrorSharingViolation = 32;
-constexpr std::uint32_t kErrorLockViolation = 33;
-constexpr std::uint32_t kErrorFileExists = 80;
 
 // What opening does with the name.
 enum class Disposition {

@@ -17,13 +17,6 @@ namespace runtime::platform {
 
 namespace {
 
-constexpr std::uint32_t kInvalidFunction = 1;
-constexpr std::uint32_t kTooManyOpenFiles = 4;
-constexpr std::uint32_t kInvalidHandle = 6;
-constexpr std::uint32_t kNotEnoughMemory = 8;
-constexpr std::uint32_t kDiskFull = 112;
-constexpr std::uint32_t kInvalidParameter = 87;
-
 std::uint32_t CodeOf(int error) {
     switch (error) {
         case ENOENT:
@@ -40,18 +33,18 @@ std::uint32_t CodeOf(int error) {
             return kErrorSharingViolation;
         case EMFILE:
         case ENFILE:
-            return kTooManyOpenFiles;
+            return kErrorTooManyOpenFiles;
         case ENOSPC:
         case EDQUOT:
-            return kDiskFull;
+            return kErrorDiskFull;
         case EIO:
-            return kInvalidHandle;  // what Windows reports as a device I/O error
+            return kErrorInvalidHandle;  // what Windows reports as a device I/O error
         case ENOMEM:
-            return kNotEnoughMemory;
+            return kErrorNotEnoughMemory;
         case EINVAL:
-            return kInvalidParameter;
+            return kErrorInvalidParameter;
         default:
-            return kInvalidFunction;
+            return kErrorInvalidFunction;
     }
 }
 

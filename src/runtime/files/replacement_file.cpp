@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/files/error_number.h"
+#include "runtime/files/name_case.h"
 #include "runtime/files/record_file.h"
 
 namespace runtime {
@@ -24,13 +25,6 @@ constexpr auto kBetweenTries = std::chrono::milliseconds(25);
 bool Busy(std::uint32_t code) {
     return code == platform::kErrorAccessDenied || code == platform::kErrorSharingViolation ||
            code == platform::kErrorLockViolation;
-}
-
-// Names differ from the target's only in their last characters, which are ASCII.
-bool SameName(const std::filesystem::path& a, const std::filesystem::path& b) {
-    const auto lower = [](auto c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-    return std::equal(a.native().begin(), a.native().end(), b.native().begin(), b.native().end(),
-                      [&](auto x, auto y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -76,7 +70,7 @@ bool ReplacementFile::Open() {
     for (int n = 0; code == platform::kErrorFileExists; ++n) {
         const std::filesystem::path name = ReplacementName(target_, n);
         if (name.empty()) break;  // every name is taken
-        if (SameName(name, target_)) continue;
+        if (SameIgnoringCase(name.native(), target_.native())) continue;
         code = file_.Open(name, true, platform::Disposition::CreateNew);
         if (code == 0) newFile_ = name;
     }
