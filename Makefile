@@ -53,7 +53,7 @@ check-format: deps
 	@scripts/check-format
 
 format: deps
-	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 # No file under src/ includes from a layer above its own (the layers are listed in the script).
 check-layers:

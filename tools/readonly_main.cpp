@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "favorites_driver.h"
+#include "e2e/favorites_driver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "favorites_driver.h"
+#include "e2e/favorites_driver.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
