@@ -37,7 +37,8 @@ Bitmap ResourcePicture(int id) {
 // as transparent.
 Bitmap MakeColorSwatch(runtime::COLORREF color) {
     constexpr int kShown = 13;
-    const ScopedBitmap swatch(kSwatchSize, kSwatchSize);  // released once its pixels are copied
+    // Released on leaving, once its pixels are copied into the picture.
+    const OwnedBitmap swatch(NewBitmap(kSwatchSize, kSwatchSize));
     if (swatch.Get() == 0) return Bitmap();
     polygon::ClearToWhite(swatch.Get());
     DrawBox(0, 0, kShown, kShown, 15, kBlack, color, 0);

@@ -94,8 +94,8 @@ INT_PTR ShowVertexDialog(LendControls lend) {
     AddControl(ControlKind::Label, dialog, kVertexYLabel, "Y:", 5, 52, 25, 9, kCentredLabel, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexApply, "Aplicar", 5, 65, 50, 15, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexLeave, "Salir", 75, 95, 50, 15, 0, 0);
-    const ScopedFont font("MS Sans Serif", 8, 1, 0);  // ended after the dialog
-    for (int id = kVertexPrompt; id <= kVertexLeave; ++id) SetControlFont(dialog, id, font.Id());
+    const OwnedFont font(NewFont("MS Sans Serif", 8, 1, 0));  // ended after the dialog
+    for (int id = kVertexPrompt; id <= kVertexLeave; ++id) SetControlFont(dialog, id, font.Get());
     return ShowDialogModal(dialog, VertexDialogCallback);
 }
 

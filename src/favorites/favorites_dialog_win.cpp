@@ -41,8 +41,8 @@ void Justify(void* dc, int extra, int blanks) {
 // The label in Tahoma 12-point bold, a font made for each drawing and ended after it.
 void DrawLabel(COLORREF textColor) {
     // Ended on leaving: the text is in the pixels by then, and the font selected nowhere.
-    const ScopedFont font("Tahoma", 12, 1, 0);
-    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font.Id(),
+    const OwnedFont font(NewFont("Tahoma", 12, 1, 0));
+    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font.Get(),
                   textColor, Justify);
     RedrawTarget();
 }
@@ -197,9 +197,9 @@ INT_PTR ShowFavoritesDialog(HWND owner) {
     AddControl(ControlKind::PushButton, dialog, kResetButton, "Reseteo", 136, 328, 72, 24, 0, 0);
     INT_PTR result = 0;
     {
-        const ScopedFont buttonFont("MS Sans Serif", 10, 1, 0);  // ended after the dialog
+        const OwnedFont buttonFont(NewFont("MS Sans Serif", 10, 1, 0));  // ended after the dialog
         for (int id : {kArchiveButton, kLeaveButton, kResetButton})
-            SetControlFont(dialog, id, buttonFont.Id());
+            SetControlFont(dialog, id, buttonFont.Get());
         HWND palette = GetDlgItem(dialog, kPaletteControl);
         if (palette) InstallSubclass(palette, PaletteWindowProc);
         result = ShowDialogModal(dialog, FavoritesDialogCallback);

@@ -10,6 +10,7 @@
 
 #include "runtime/canvas/colors.h"
 #include "runtime/canvas/raster.h"
+#include "runtime/files/owned_handle.h"
 
 namespace runtime {
 
@@ -51,19 +52,11 @@ void EndBitmap();
 // so the thread is left without a current target, as EndBitmap leaves it.
 void ReleaseBitmap(TargetHandle& handle);
 
-// A bitmap target for one scope: made by NewBitmap, released when it goes. Get() is 0 when
-// none could be made.
-class ScopedBitmap {
-  public:
-    ScopedBitmap(int width, int height) : handle_(NewBitmap(width, height)) {}
-    ~ScopedBitmap() { ReleaseBitmap(handle_); }
-    ScopedBitmap(const ScopedBitmap&) = delete;
-    ScopedBitmap& operator=(const ScopedBitmap&) = delete;
-    TargetHandle Get() const { return handle_; }
-
-  private:
-    TargetHandle handle_;
+struct ReleaseBitmapTarget {
+    void operator()(TargetHandle handle) const { ReleaseBitmap(handle); }
 };
+// A bitmap target made by NewBitmap, released when its owner goes.
+using OwnedBitmap = OwnedHandle<TargetHandle, ReleaseBitmapTarget>;
 void ClearTarget(COLORREF color, int fillStyle);
 void SetPenWidth(int width);
 void SetForeColor(COLORREF color);

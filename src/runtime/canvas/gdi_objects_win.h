@@ -6,31 +6,9 @@
 
 #include <utility>
 
+#include "runtime/files/owned_handle.h"
+
 namespace runtime {
-
-// A handle owned by one object and released once with `Release`.
-template <typename Handle, typename Release>
-class OwnedHandle {
-  public:
-    OwnedHandle() = default;
-    explicit OwnedHandle(Handle h) : handle_(h) {}
-    ~OwnedHandle() {
-        if (handle_) Release{}(handle_);
-    }
-    OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-        std::swap(handle_, other.handle_);
-        return *this;
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-  private:
-    Handle handle_ = nullptr;
-};
 
 struct DeleteGdiObject {
     void operator()(HGDIOBJ h) const { DeleteObject(h); }

@@ -7,17 +7,19 @@
 
 namespace runtime::platform {
 
-constexpr std::uint32_t kErrorInvalidFunction = 1;
-constexpr std::uint32_t kErrorFileNotFound = 2;
-constexpr std::uint32_t kErrorPathNotFound = 3;
-constexpr std::uint32_t kErrorTooManyOpenFiles = 4;
-constexpr std::uint32_t kErrorAccessDenied = 5;
-constexpr std::uint32_t kErrorInvalidHandle = 6;
-constexpr std::uint32_t kErrorNotEnoughMemory = 8;
-constexpr std::uint32_t kErrorSharingViolation = 32;
-constexpr std::uint32_t kErrorLockViolation = 33;
-constexpr std::uint32_t kErrorFileExists = 80;
-constexpr std::uint32_t kErrorInvalidParameter = 87;
-constexpr std::uint32_t kErrorDiskFull = 112;
+enum Win32Error : std::uint32_t {
+    kErrorInvalidFunction = 1,
+    kErrorFileNotFound = 2,
+    kErrorPathNotFound = 3,
+    kErrorTooManyOpenFiles = 4,
+    kErrorAccessDenied = 5,
+    kErrorInvalidHandle = 6,
+    kErrorNotEnoughMemory = 8,
+    kErrorSharingViolation = 32,
+    kErrorLockViolation = 33,
+    kErrorFileExists = 80,
+    kErrorInvalidParameter = 87,
+    kErrorDiskFull = 112,
+};
 
 }  // namespace runtime::platform
