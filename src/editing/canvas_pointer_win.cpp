@@ -1,5 +1,7 @@
 #include "editing/canvas_pointer_win.h"
 
+#include <memory>
+
 #include "editing/canvas_pointer.h"
 #include "runtime/dialogs/dialog_services_win.h"
 
@@ -7,7 +9,11 @@ namespace editing {
 
 namespace {
 
-HWND titledWindow = nullptr;
+// The window whose title shows the pointer, kept with the canvas's subclass.
+struct Titled final : runtime::SubclassState {
+    explicit Titled(HWND w) : window(w) {}
+    HWND window;
+};
 
 HCURSOR crossCursor = nullptr, arrowCursor = nullptr;
 
@@ -20,8 +26,8 @@ void SetSharedCursor(HCURSOR& loaded, const wchar_t* which) {
     SetCursor(loaded);
 }
 
-void Answer(const PointerResponse& response) {
-    runtime::SetText(titledWindow, response.title);
+void Answer(const PointerResponse& response, HWND titled) {
+    runtime::SetText(titled, response.title);
     // IDC_CROSS and IDC_ARROW, as wide resource names.
     if (response.cursor == CursorChange::Crosshair)
         SetSharedCursor(crossCursor, MAKEINTRESOURCEW(32515));
@@ -31,17 +37,18 @@ void Answer(const PointerResponse& response) {
 
 // Looks at the three pointer messages and passes every message on unchanged.
 LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                          runtime::SubclassState*) {
+                          runtime::SubclassState* state) {
+    HWND titled = static_cast<Titled*>(state)->window;
     const PointerPosition p = PositionFromMessage(static_cast<std::uint32_t>(lParam));
     switch (message) {
         case WM_LBUTTONDOWN:
-            Answer(PointerPressed(p));
+            Answer(PointerPressed(p), titled);
             break;
         case WM_MOUSEMOVE:
-            Answer(PointerMoved(p));
+            Answer(PointerMoved(p), titled);
             break;
         case WM_LBUTTONUP:
-            Answer(PointerReleased(p));
+            Answer(PointerReleased(p), titled);
             break;
         default:
             break;
@@ -53,8 +60,7 @@ LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 void TrackPointerOn(HWND canvas, HWND titled) {
     if (!canvas) return;
-    titledWindow = titled;
-    runtime::InstallSubclass(canvas, CanvasPointerProc);
+    runtime::InstallSubclass(canvas, CanvasPointerProc, std::make_unique<Titled>(titled));
 }
 
 }  // namespace editing
