@@ -5,6 +5,7 @@
 #include "favorites/favorites_store.h"
 #include "favorites/label_text.h"
 #include "runtime/canvas/canvas_text.h"
+#include "runtime/canvas/fixed_pitch_fonts.h"
 
 namespace favorites {
 namespace {

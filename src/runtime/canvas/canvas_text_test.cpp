@@ -1,4 +1,5 @@
 #include "runtime/canvas/canvas_text.h"
+#include "runtime/canvas/fixed_pitch_fonts.h"
 
 #include <gtest/gtest.h>
 
