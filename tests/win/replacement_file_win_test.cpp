@@ -85,15 +85,17 @@ TEST(ReplacementFileWin, BadNamesAndMissingFoldersCreateNothing) {
     EXPECT_EQ(FileCount(folder.Path()), 0);
 }
 
-TEST(ReplacementFileWin, AccentedNamesGoThroughTheAnsiCodePage) {
+// A name no single-byte code page holds is the file's own: the new file beside it and the
+// replacement are made under wide names.
+TEST(ReplacementFileWin, NamesInAnyLanguageAreTheirOwn) {
     testing_support::TempFolder folder;
-    const std::string name =
-        folder.File("pol\xEDgono \xBA.bmp");  // "polígono º.bmp" in Windows-1252
+    const fs::path name = folder.Path() / L"pol\u00EDgono \u0141\u00F3d\u017A \U0001F600.bmp";
     ReplacementFile file(name);
     ASSERT_TRUE(file.Open());
     ASSERT_TRUE(file.Write("x", 1));
     ASSERT_TRUE(file.Commit());
-    EXPECT_TRUE(fs::exists(folder.Path() / L"pol\u00EDgono \u00BA.bmp"));
+    EXPECT_TRUE(fs::exists(name));
+    EXPECT_EQ(FileCount(folder.Path()), 1);
 }
 
 }  // namespace
