@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cwchar>
 #include <fstream>
 #include <iterator>
 
@@ -125,6 +124,10 @@ std::wstring Wide(const fs::path& p) {
     return p.wstring();
 }
 
+std::string Describe(const fs::path& program, const fs::path& workFolder) {
+    return " (" + Narrow(program.wstring()) + ", started in " + Narrow(workFolder.wstring()) + ")";
+}
+
 }  // namespace
 
 // Named by this process and a count, and made by a create that fails when the name is taken
@@ -143,33 +146,6 @@ fs::path NewTestFolder() {
     }
 }
 
-namespace {
-
-std::string Describe(const fs::path& program, const fs::path& workFolder) {
-    return " (" + Narrow(program.wstring()) + ", started in " + Narrow(workFolder.wstring()) + ")";
-}
-
-// The driver's environment block with `changes` (NAME=value) in place of those names.
-std::wstring EnvironmentWith(const std::vector<std::wstring>& changes) {
-    auto name = [](const std::wstring& entry) { return entry.substr(0, entry.find(L'=', 1)); };
-    std::vector<std::wstring> entries;
-    if (wchar_t* block = GetEnvironmentStringsW()) {
-        for (const wchar_t* e = block; *e; e += wcslen(e) + 1) entries.emplace_back(e);
-        FreeEnvironmentStringsW(block);
-    }
-    for (const std::wstring& change : changes) {
-        std::erase_if(entries, [&](const std::wstring& e) {
-            return _wcsicmp(name(e).c_str(), name(change).c_str()) == 0;
-        });
-        entries.push_back(change);
-    }
-    std::wstring joined;
-    for (const std::wstring& e : entries) joined += e + L'\0';
-    return joined + L'\0';
-}
-
-}  // namespace
-
 Program::Program(const std::string& settings)
     : Program([&] {
           Launch launch;
@@ -186,16 +162,15 @@ Program::Program(const Launch& launch) {
     fs::copy_file(ProgramPath, programFolder_ / "poligonos.exe");
     if (!launch.settings.empty())
         std::ofstream(programFolder_ / "Configuracion.ini", std::ios::binary) << launch.settings;
-    Start(programFolder_ / "poligonos.exe", launch.environment);
+    Start(programFolder_ / "poligonos.exe");
 }
 
-Program::Program(const fs::path& program, const fs::path& workFolder,
-                 const std::vector<std::wstring>& environment)
+Program::Program(const fs::path& program, const fs::path& workFolder)
     : programFolder_(program.parent_path()), workFolder_(workFolder) {
-    Start(program, environment);
+    Start(program);
 }
 
-void Program::Start(const fs::path& program, const std::vector<std::wstring>& environment) {
+void Program::Start(const fs::path& program) {
     // The real pointer would send the canvas moves of its own: park it in a corner of the
     // desktop, away from where the window opens.
     SetCursorPos(0, 0);
@@ -204,9 +179,7 @@ void Program::Start(const fs::path& program, const std::vector<std::wstring>& en
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     const ULONGLONG since = GetTickCount64();
-    std::wstring block = environment.empty() ? std::wstring() : EnvironmentWith(environment);
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : block.data(),
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         Wide(workFolder_).c_str(), &startup, &started)) {
         startFailure_ = "CreateProcessW failed with error " + std::to_string(GetLastError()) +
                         Describe(program, workFolder_);

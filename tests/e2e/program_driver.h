@@ -49,9 +49,6 @@ struct Launch {
     fs::path root;         // the test's folder, removed with the program; a new one when empty
     std::string settings;  // when not empty, written as "Configuracion.ini" beside the copy first
     fs::path folder = L"programa";  // the copy's folder inside the test's own; may be nested
-    // NAME=value, given to the program in place of the driver's own (LANG and LC_ALL set the
-    // code page Wine gives it).
-    std::vector<std::wstring> environment;
 };
 
 class Program {
@@ -59,8 +56,7 @@ class Program {
     explicit Program(const Launch& launch);
     explicit Program(const std::string& settings = "");
     // Starts `program` where it stands, in `workFolder`; nothing is copied or removed.
-    Program(const fs::path& program, const fs::path& workFolder,
-            const std::vector<std::wstring>& environment = {});
+    Program(const fs::path& program, const fs::path& workFolder);
     ~Program();  // ends the program if it is still running and removes its folders
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -110,7 +106,7 @@ class Program {
     fs::path PictureFile(int sides) const;
 
   private:
-    void Start(const fs::path& program, const std::vector<std::wstring>& environment);
+    void Start(const fs::path& program);
 
     HWND WaitForWindowOf(const wchar_t* title, int controlId, bool box, DWORD milliseconds,
                          bool report = true) const;
