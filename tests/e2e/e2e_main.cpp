@@ -27,5 +27,6 @@ int main(int argc, char** argv) {
     // A run that was stopped while a test had raised the screen's DPI leaves it raised in the
     // prefix: every program starts at 96 unless a test says otherwise.
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+    e2e::WatchDriverSteps();
     return RUN_ALL_TESTS();
 }

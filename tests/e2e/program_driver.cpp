@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <thread>
 
 #include "failure.h"
 #include "ids/program_ids.h"
@@ -23,6 +25,39 @@ fs::path FromArgument(std::string path) {
     return path;
 }
 
+namespace {
+
+std::mutex stepLock;
+std::string currentStep;  // empty between steps
+ULONGLONG stepSince = 0;
+
+}  // namespace
+
+DriverStep::DriverStep(std::string what) {
+    const std::lock_guard hold(stepLock);
+    currentStep = std::move(what);
+    stepSince = GetTickCount64();
+}
+
+DriverStep::~DriverStep() {
+    const std::lock_guard hold(stepLock);
+    currentStep.clear();
+}
+
+void WatchDriverSteps() {
+    std::thread([] {
+        for (;;) {
+            Sleep(60000);
+            const std::lock_guard hold(stepLock);
+            const ULONGLONG lasted = GetTickCount64() - stepSince;
+            if (!currentStep.empty() && lasted >= 60000)
+                std::fprintf(stderr, "e2e: still in %s after %llu s\n", currentStep.c_str(),
+                             lasted / 1000);
+            std::fflush(stderr);
+        }
+    }).detach();
+}
+
 void GaveUp(const std::string& waitedFor, const std::string& saw) {
     std::fprintf(stderr, "e2e: gave up waiting for %s; saw %s\n", waitedFor.c_str(), saw.c_str());
     std::fflush(stderr);
@@ -31,6 +66,7 @@ void GaveUp(const std::string& waitedFor, const std::string& saw) {
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     const ULONGLONG sent = GetTickCount64();
+    const DriverStep step("a message sent to the program");
     if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kPatience, &result)) {
         const DWORD error = GetLastError();
         char what[96];
@@ -179,9 +215,15 @@ void Program::Start(const fs::path& program) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     const ULONGLONG since = GetTickCount64();
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        Wide(workFolder_).c_str(), &startup, &started)) {
-        startFailure_ = "CreateProcessW failed with error " + std::to_string(GetLastError()) +
+    DWORD createError = 0;
+    {
+        const DriverStep step("CreateProcessW for" + Describe(program, workFolder_));
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            Wide(workFolder_).c_str(), &startup, &started))
+            createError = GetLastError();
+    }
+    if (createError != 0) {
+        startFailure_ = "CreateProcessW failed with error " + std::to_string(createError) +
                         Describe(program, workFolder_);
         GaveUp("the program to start", startFailure_);
         return;
@@ -189,7 +231,10 @@ void Program::Start(const fs::path& program) {
     process_ = KernelHandle(started.hProcess);
     KernelHandle thread(started.hThread);
     processId_ = started.dwProcessId;
-    WaitForInputIdle(process_.Get(), kPatience);
+    {
+        const DriverStep step("WaitForInputIdle of the program");
+        WaitForInputIdle(process_.Get(), kPatience);
+    }
     main_ = WaitForWindowOf(nullptr, ids::kSideList, false, kPatience, false);
     if (main_) return;
     const std::string ran = std::to_string(GetTickCount64() - since) + " ms";

@@ -31,6 +31,19 @@ constexpr DWORD kPatience = 30000;
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = kPatience);
 // A wait of the driver that ended without what it waited for, said on stderr.
 void GaveUp(const std::string& waitedFor, const std::string& saw);
+
+// The platform call the driver is in, for a watchdog to name when a call does not come back:
+// a call without a deadline of its own (starting a process, say) would otherwise end the run
+// at the test runner's time limit with nothing said.
+class DriverStep {
+  public:
+    explicit DriverStep(std::string what);
+    ~DriverStep();
+    DriverStep(const DriverStep&) = delete;
+    DriverStep& operator=(const DriverStep&) = delete;
+};
+// Starts a thread that says on stderr, once a minute, which step has lasted a minute or more.
+void WatchDriverSteps();
 // A message sent to a window of the program, and its result; 0 when it was not handled
 // within kPatience (the program hangs or has ended).
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
