@@ -28,20 +28,19 @@ fs::path FromArgument(std::string path) {
 namespace {
 
 std::mutex stepLock;
-std::string currentStep;  // empty between steps
-ULONGLONG stepSince = 0;
+const DriverStep* currentStep = nullptr;  // none between steps
 
 }  // namespace
 
-DriverStep::DriverStep(std::string what) {
+DriverStep::DriverStep(const char* what, std::string detail)
+    : what_(what), detail_(std::move(detail)), since_(GetTickCount64()) {
     const std::lock_guard hold(stepLock);
-    currentStep = std::move(what);
-    stepSince = GetTickCount64();
+    currentStep = this;
 }
 
 DriverStep::~DriverStep() {
     const std::lock_guard hold(stepLock);
-    currentStep.clear();
+    currentStep = nullptr;
 }
 
 void WatchDriverSteps() {
@@ -49,10 +48,10 @@ void WatchDriverSteps() {
         for (;;) {
             Sleep(60000);
             const std::lock_guard hold(stepLock);
-            const ULONGLONG lasted = GetTickCount64() - stepSince;
-            if (!currentStep.empty() && lasted >= 60000)
-                std::fprintf(stderr, "e2e: still in %s after %llu s\n", currentStep.c_str(),
-                             lasted / 1000);
+            const ULONGLONG lasted = currentStep ? GetTickCount64() - currentStep->since_ : 0;
+            if (lasted >= 60000)
+                std::fprintf(stderr, "e2e: still in %s%s after %llu s\n", currentStep->what_,
+                             currentStep->detail_.c_str(), lasted / 1000);
             std::fflush(stderr);
         }
     }).detach();
@@ -217,7 +216,7 @@ void Program::Start(const fs::path& program) {
     const ULONGLONG since = GetTickCount64();
     DWORD createError = 0;
     {
-        const DriverStep step("CreateProcessW for" + Describe(program, workFolder_));
+        const DriverStep step("CreateProcessW", Describe(program, workFolder_));
         if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                             Wide(workFolder_).c_str(), &startup, &started))
             createError = GetLastError();
@@ -238,16 +237,9 @@ void Program::Start(const fs::path& program) {
     main_ = WaitForWindowOf(nullptr, ids::kSideList, false, kPatience, false);
     if (main_) return;
     const std::string ran = std::to_string(GetTickCount64() - since) + " ms";
-    DWORD code = 0;
-    if (!Running() && GetExitCodeProcess(process_.Get(), &code)) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(code));
-        startFailure_ = "the program ended with exit code " + std::to_string(code) + " (" + hex +
-                        ") after " + ran + ", before its main window appeared";
-    } else {
-        startFailure_ = "no main window (a dialog holding the side list) within " + ran + "; " +
-                        std::to_string(WindowCount()) + " windows of the program";
-    }
+    startFailure_ =
+        Running() ? "no main window (a dialog holding the side list) within " + ran + "; " + Seen()
+                  : Seen() + " after " + ran + ", before its main window appeared";
     startFailure_ += Describe(program, workFolder_);
     GaveUp("the program's main window", startFailure_);
 }
@@ -267,8 +259,11 @@ bool Program::Running() const {
 
 std::string Program::Seen() const {
     DWORD code = 0;
-    if (!Running() && process_ && GetExitCodeProcess(process_.Get(), &code))
-        return "the program ended with exit code " + std::to_string(code);
+    if (!Running() && process_ && GetExitCodeProcess(process_.Get(), &code)) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(code));
+        return "the program ended with exit code " + std::to_string(code) + " (" + hex + ")";
+    }
     return std::to_string(WindowCount()) + " windows of the program, no such one";
 }
 

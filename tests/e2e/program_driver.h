@@ -37,10 +37,16 @@ void GaveUp(const std::string& waitedFor, const std::string& saw);
 // at the test runner's time limit with nothing said.
 class DriverStep {
   public:
-    explicit DriverStep(std::string what);
+    explicit DriverStep(const char* what, std::string detail = {});
     ~DriverStep();
     DriverStep(const DriverStep&) = delete;
     DriverStep& operator=(const DriverStep&) = delete;
+
+  private:
+    friend void WatchDriverSteps();
+    const char* what_;
+    std::string detail_;
+    ULONGLONG since_;
 };
 // Starts a thread that says on stderr, once a minute, which step has lasted a minute or more.
 void WatchDriverSteps();

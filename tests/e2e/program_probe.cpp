@@ -61,7 +61,7 @@ std::uintptr_t RemoteModuleBase(DWORD pid, const std::wstring& fileName) {
 
 // Runs `entry(parameter)` on a new thread of the program and returns the thread's result.
 DWORD RunRemoteThread(HANDLE process, std::uintptr_t entry, void* parameter, const char* what) {
-    const DriverStep step(std::string("a thread in the program for ") + what);
+    const DriverStep step("a thread in the program for ", what);
     const KernelHandle thread(CreateRemoteThread(process, nullptr, 0,
                                                  reinterpret_cast<LPTHREAD_START_ROUTINE>(entry),
                                                  parameter, 0, nullptr));

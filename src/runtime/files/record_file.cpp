@@ -61,15 +61,6 @@ struct RecordFile {
 std::map<int, RecordFile> openFiles;
 int lastHanded = 0;
 
-}  // namespace
-
-bool HasWildcard(const std::filesystem::path& path) {
-    const auto& name = path.native();
-    return std::any_of(name.begin(), name.end(), [](auto c) { return c == '*' || c == '?'; });
-}
-
-namespace {
-
 // The open file for a record operation, or null with its error recorded.
 RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t bufferSize) {
     const auto found = openFiles.find(fileNumber);
@@ -96,6 +87,11 @@ RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t 
 }
 
 }  // namespace
+
+bool HasWildcard(const std::filesystem::path& path) {
+    const auto& name = path.native();
+    return std::any_of(name.begin(), name.end(), [](auto c) { return c == '*' || c == '?'; });
+}
 
 int FreeFileNumber() {
     for (int tries = 0; tries < kLastFileNumber; ++tries) {
