@@ -1,5 +1,6 @@
-// The Win32 side of record files: what another program sees of a file we hold, what we see of
-// one it holds, and the attributes only Windows keeps.
+// What only Windows shows of record files: what another program sees of a file we hold, what we
+// see of one it holds, devices, and the attributes only Windows keeps. The rules every platform
+// follows are in record_file_test.cpp, which runs under Wine too.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -32,12 +33,6 @@ class HeldOpen {
     HANDLE h_;
 };
 
-std::int64_t SizeOnDisk(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-    return (std::int64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-}
-
 TEST(RecordFileWin, ExclusiveBothWays) {
     testing_support::TempFolder folder;
     const std::string path = folder.File("Mis Colores.log");
@@ -63,43 +58,6 @@ TEST(RecordFileWin, ExclusiveBothWays) {
         EXPECT_EQ(GetLastError(), DWORD{ERROR_SHARING_VIOLATION});
         CloseFile(n);
     }
-}
-
-TEST(RecordFileWin, ReadOnlyAttributeRefusesWriting) {
-    testing_support::TempFolder folder;
-    const std::string path = folder.File("ro.log");
-    std::ofstream(path) << "keep";
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    ProcedureError error;
-    OpenRecordFile(FreeFileNumber(), path, 24, RecordAccess::WriteOnly);
-    EXPECT_EQ(ClearError(), 70);
-    const int n = FreeFileNumber();
-    OpenRecordFile(n, path, 4, RecordAccess::ReadOnly);
-    EXPECT_EQ(ErrorNumber(), 0);
-    std::array<std::uint8_t, 4> got{};
-    ReadRecord(n, 1, got);
-    EXPECT_EQ(std::string(got.begin(), got.end()), "keep");
-    CloseFile(n);
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
-}
-
-TEST(RecordFileWin, SizesSeenFromOutside) {
-    testing_support::TempFolder folder;
-    const std::string path = folder.File("tres.log");
-    ProcedureError error;
-    const int n = FreeFileNumber();
-    OpenRecordFile(n, path, 24, RecordAccess::WriteOnly);
-    std::array<std::uint8_t, 24> record;
-    record.fill(0xAB);
-    WriteRecord(n, 3, record);
-    CloseFile(n);
-    EXPECT_EQ(ErrorNumber(), 0);
-    EXPECT_EQ(SizeOnDisk(path), 72);
-
-    OpenRecordFile(n, folder.File("nuevo.log"), 24, RecordAccess::ReadOnly);
-    CloseFile(n);
-    EXPECT_EQ(SizeOnDisk(folder.File("nuevo.log")), 0)
-        << "a read-only opening creates the file empty";
 }
 
 TEST(RecordFileWin, ADeviceIsNoRecordFile) {

@@ -44,7 +44,8 @@ class FontBackend {
 };
 
 FontBackend& PlatformFontBackend();
-// For tests: another backend (null puts the platform's back); gives back the one replaced.
+// Another backend (null puts the platform's back); gives back the one replaced. Tests give
+// fonts of fixed metrics here, so that their widths are the same on every platform.
 FontBackend* SetFontBackend(FontBackend* backend);
 
 // A character height in pixels from points and dots per inch, halves to even.

@@ -7,11 +7,7 @@ std::filesystem::path ProgramFolderPath;
 
 void KeepProgramFolder() {
     ProgramFolderPath = ExecutableFolder();
-    ProgramFolder = KeptProgramFolder(FolderText(ProgramFolderPath));
-}
-
-std::string KeptProgramFolder(const std::string& folder) {
-    return folder.substr(0, 254);
+    ProgramFolder = FolderText(ProgramFolderPath).substr(0, 254);
 }
 
 }  // namespace runtime

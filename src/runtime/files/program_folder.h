@@ -23,7 +23,4 @@ extern std::filesystem::path ProgramFolderPath;
 // Reads the executable's folder into ProgramFolder and ProgramFolderPath.
 void KeepProgramFolder();
 
-// `folder` as ProgramFolder keeps it.
-std::string KeptProgramFolder(const std::string& folder);
-
 }  // namespace runtime

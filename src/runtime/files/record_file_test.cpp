@@ -99,6 +99,7 @@ TEST(RecordFile, RecordsSitEndToEnd) {
     EXPECT_EQ(FileLength(n), 72);
     CloseFile(n);
     EXPECT_EQ(ErrorNumber(), 0);
+    EXPECT_EQ(fs::file_size(path), 72u) << "as other programs see it";
 
     n = Open(path, RecordAccess::WriteOnly);
     EXPECT_EQ(FileLength(n), 72) << "an existing file keeps its contents";
@@ -155,6 +156,7 @@ TEST(RecordFile, ReadingAnEmptyFileGivesZeros) {
     EXPECT_EQ(got, Filled(0));
     EXPECT_EQ(ErrorNumber(), 0);
     CloseFile(n);
+    EXPECT_EQ(fs::file_size(folder.File("vacio.log")), 0u) << "a reading opening creates it empty";
 }
 
 TEST(RecordFile, RecordOperationErrors) {

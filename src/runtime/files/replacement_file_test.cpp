@@ -53,6 +53,8 @@ TEST(ReplacementFile, RefusesReadOnlyTargetsFoldersAndMissingFolders) {
     ASSERT_TRUE(late.Write("x", 1));
     fs::permissions(target, fs::perms::owner_read);  // made read-only while we wrote
     EXPECT_FALSE(late.Commit());
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none)
+        << "still read-only";
     fs::permissions(target, fs::perms::owner_all);
     EXPECT_EQ(Read(target), "keep");
 
@@ -62,7 +64,7 @@ TEST(ReplacementFile, RefusesReadOnlyTargetsFoldersAndMissingFolders) {
     EXPECT_FALSE(onFolder.Commit()) << "a folder";
     EXPECT_FALSE(ReplacementFile(folder.File("no/such/file")).Open());
     EXPECT_FALSE(ReplacementFile("").Open());
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 2) << "nothing left behind";
 }
 
 // The new file takes a name no file has, never longer than the target's, and leaves every
