@@ -24,6 +24,9 @@ TEST(DrawnPicture, FiveSidesSaveTheMeshAsA24BitBottomUpFile) {
     EXPECT_TRUE(bmp.bottomUp);
     EXPECT_EQ(bmp.pixelOffset, 54u);
     EXPECT_EQ(CheckMesh(bmp.image, TemplateVertices(5), kMagenta), "");
+    p.ChooseListItem(ids::kSideList, 29);  // "32": every point of the templates
+    ASSERT_FALSE(p.SavePicture(32).empty());
+    EXPECT_EQ(CheckMesh(ReadBmp(p.PictureFile(32)).image, TemplateVertices(32), kMagenta), "");
     EXPECT_EQ(p.Quit(), 0u);
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "color.bmp"))
         << "no swatch file is ever left or written";
