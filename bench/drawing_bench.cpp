@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
+#include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
 #include "runtime/bmp/bmp_writer.h"
 #include "settings/settings.h"
@@ -42,26 +42,7 @@ namespace {
 using namespace runtime;
 
 constexpr int kSize = 800;
-constexpr COLORREF kPaper = 0x00FF00FF;
-constexpr WindowHandle kWindow = 1;
-
-struct NoScreen : ControlPresenter {
-    void Present(const PixelRect&) override {}
-};
-
-// The program's state after choosing 32 sides, with a canvas control to show it in.
-void PrepareProgram() {
-    static NoScreen screen;
-    static bool ready = false;
-    if (ready) return;
-    ready = true;
-    settings::Settings = {0, 0x00FFFFFF, kPaper, 10};
-    polygon::CreateVertexTable();
-    polygon::CanvasWindow = kWindow;
-    RegisterCanvasControl(kWindow, ids::kCanvasControl, kSize, kSize, &screen);
-    polygon::SideCount = 32;
-    polygon::LoadTemplate(32);
-}
+constexpr COLORREF kPaper = polygon::test::ProgramAtStart::kPaper;
 
 void Floor(benchmark::State& state) {
     std::vector<Pixel> canvas(kSize * kSize), control(kSize * kSize);
@@ -74,7 +55,6 @@ void Floor(benchmark::State& state) {
 }
 
 void DragStep(benchmark::State& state) {
-    PrepareProgram();
     const long before = allocations.load();
     for (auto _ : state) {
         polygon::ClearCanvas(polygon::CanvasHandle);
@@ -87,7 +67,6 @@ void DragStep(benchmark::State& state) {
 }
 
 void PaintStep(benchmark::State& state) {
-    PrepareProgram();
     const long before = allocations.load();
     for (auto _ : state) {
         polygon::PaintPolygon();
@@ -100,7 +79,6 @@ void PaintStep(benchmark::State& state) {
 // A drag step as the program takes it: one vertex of the 32-gon moved by a few pixels, only
 // the changed area redrawn and copied.
 void DragChangedStep(benchmark::State& state) {
-    PrepareProgram();
     polygon::VertexRecord& v = polygon::VertexTable[32];
     polygon::RedrawChangedMesh();
     polygon::ShowCanvas();
@@ -117,7 +95,6 @@ void DragChangedStep(benchmark::State& state) {
 
 // A pointer move with nothing grabbed: the Canvas shown as it stands, which changes nothing.
 void HoverStep(benchmark::State& state) {
-    PrepareProgram();
     polygon::ShowCanvas();
     for (auto _ : state) {
         polygon::ShowCanvas();
@@ -128,7 +105,6 @@ void HoverStep(benchmark::State& state) {
 // The drawing alone, without the clear and the copy that dominate a step: where the two
 // libraries really differ.
 void DragDrawingOnly(benchmark::State& state) {
-    PrepareProgram();
     polygon::ClearCanvas(polygon::CanvasHandle);
     for (auto _ : state) {
         polygon::RedrawPolygon();
@@ -137,7 +113,6 @@ void DragDrawingOnly(benchmark::State& state) {
 }
 
 void PaintDrawingOnly(benchmark::State& state) {
-    PrepareProgram();
     polygon::ClearCanvas(polygon::CanvasHandle);
     SetPenWidth(10);
     for (auto _ : state) {
@@ -149,7 +124,6 @@ void PaintDrawingOnly(benchmark::State& state) {
 // The same paint with every other vertex pushed billions of pixels off the canvas: clipping
 // first keeps its cost to the visible part.
 void PaintFarDrawingOnly(benchmark::State& state) {
-    PrepareProgram();
     polygon::ClearCanvas(polygon::CanvasHandle);
     SetPenWidth(10);
     std::vector<PointF> points(32);
@@ -263,7 +237,6 @@ void CairoPaintStep(benchmark::State& state) {
 }
 
 void SaveCanvas(benchmark::State& state) {
-    PrepareProgram();
     const std::string file = (std::filesystem::current_path() / "bench-canvas.bmp").string();
     for (auto _ : state) {
         AttachTarget(polygon::CanvasHandle, 0, 0);
@@ -305,6 +278,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    // The program's state after choosing 32 sides, with a ten-pixel border for "Pinta".
+    polygon::test::ProgramAtStart program;
+    settings::Settings.Grosor = 10;
+    program.Choose(32);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& t = reporter.seconds;

@@ -75,9 +75,4 @@ PointerResponse PointerReleased(PointerPosition p) {
     return response;
 }
 
-void ResetPointerTracking() {
-    GrabbedIndex = 0;
-    LastPointer = {};
-}
-
 }  // namespace editing

@@ -42,7 +42,4 @@ PointerResponse PointerPressed(PointerPosition p);
 PointerResponse PointerMoved(PointerPosition p);
 PointerResponse PointerReleased(PointerPosition p);
 
-// Back to the state at start, for tests.
-void ResetPointerTracking();
-
 }  // namespace editing

@@ -2,40 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "ids/program_ids.h"
-#include "polygon/polygon_drawing.h"
+#include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
-#include "settings/settings.h"
 
 namespace editing {
 namespace {
 
 using namespace runtime;
 
-constexpr WindowHandle kWindow = 0x3131;
-constexpr COLORREF kPaper = 0x00FF00FF;
+constexpr COLORREF kPaper = polygon::test::ProgramAtStart::kPaper;
 
-// The program's state at start, with the canvas control of a made-up main window.
-struct Pointer : ::testing::Test {
+struct Pointer : ::testing::Test, polygon::test::ProgramAtStart {
     void SetUp() override {
-        settings::Settings = {0, 0x00FFFFFF, kPaper, 1};
-        polygon::CreateVertexTable();
-        polygon::OutlinePoints = {};
-        polygon::CanvasWindow = kWindow;
-        ResetPointerTracking();
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, nullptr));
-    }
-    void TearDown() override {
-        polygon::ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
-    }
-    static void Choose(int n) {
-        polygon::SideCount = static_cast<std::uint8_t>(n);
-        polygon::LoadTemplate(n);
-    }
-    static COLORREF Shown(int x, int y) {
-        AttachTarget(kWindow, ids::kCanvasControl, 0);
-        return ReadPixel(float(x), float(y));
+        ASSERT_TRUE(hasCanvasControl);
+        PointerReleased({});  // ends any drag an earlier test left
     }
 };
 

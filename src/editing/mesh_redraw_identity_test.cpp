@@ -12,6 +12,7 @@
 #include "editing/vertex_dialog.h"
 #include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
+#include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
 #include "settings/settings.h"
 
@@ -20,16 +21,7 @@ namespace {
 
 using namespace runtime;
 
-constexpr WindowHandle kWindow = 0x3333;
-constexpr PixelRect kWhole{0, 0, 800, 800};
-
-struct CountingPresenter : ControlPresenter {
-    int partial = 0;
-    void Present(const PixelRect& area) override {
-        partial += area.left != kWhole.left || area.top != kWhole.top ||
-                   area.right != kWhole.right || area.bottom != kWhole.bottom;
-    }
-};
+using polygon::test::ProgramAtStart;
 
 int Differing(const Raster& a, const Raster& b) {
     const std::size_t size = static_cast<std::size_t>(a.width) * a.height;
@@ -45,32 +37,24 @@ int DifferingFromControl(TargetHandle bitmap) {
     int n = -1;
     AttachTarget(bitmap, 0, 0);
     WithCurrentRaster([&](const Raster& r, void*) {
-        WithCanvasControlRaster(kWindow, ids::kCanvasControl,
+        WithCanvasControlRaster(ProgramAtStart::kWindow, ids::kCanvasControl,
                                 [&](const Raster& shown) { n = Differing(r, shown); });
     });
     return n;
 }
 
-struct MeshRedraw : ::testing::Test {
-    CountingPresenter presenter;
-    TargetHandle reference = 0;
+// Border and fill colours of their own, so that "Pinta" leaves pixels no mesh has.
+struct MeshRedraw : ::testing::Test, ProgramAtStart {
+    OwnedBitmap reference{NewBitmap(800, 800)};
     std::mt19937 random{13};
 
     void SetUp() override {
-        settings::Settings = {0x00000080, 0x0000FFFF, 0x00FF00FF, 1};
-        polygon::CreateVertexTable();
-        polygon::CanvasWindow = kWindow;
-        ResetPointerTracking();
+        ASSERT_TRUE(hasCanvasControl);
+        ASSERT_GT(reference.Get(), 0);
+        settings::Settings.Borde = 0x00000080;
+        settings::Settings.Relleno = 0x0000FFFF;
+        PointerReleased({});  // ends any drag an earlier test left
         ChosenVertex = 0;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, &presenter));
-        reference = NewBitmap(800, 800);
-        ASSERT_GT(reference, 0);
-    }
-    void TearDown() override {
-        polygon::ReleaseCanvas();
-        AttachTarget(reference, 0, 0);
-        EndBitmap();
-        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
     }
 
     int Below(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
@@ -79,11 +63,11 @@ struct MeshRedraw : ::testing::Test {
     // full clear and redraw leaves it, drawn aside for the comparison.
     void ExpectFullRedraw() {
         const TargetHandle canvas = polygon::CanvasHandle;
-        polygon::CanvasHandle = reference;
-        polygon::ClearCanvas(reference);
+        polygon::CanvasHandle = reference.Get();
+        polygon::ClearCanvas(reference.Get());
         polygon::RedrawPolygon();
         polygon::CanvasHandle = canvas;
-        ASSERT_EQ(DifferingFromControl(reference), 0) << "a full redraw";
+        ASSERT_EQ(DifferingFromControl(reference.Get()), 0) << "a full redraw";
         ExpectControlShowsCanvas();
     }
     void ExpectControlShowsCanvas() { ASSERT_EQ(DifferingFromControl(polygon::CanvasHandle), 0); }
@@ -122,8 +106,7 @@ struct MeshRedraw : ::testing::Test {
 TEST_F(MeshRedraw, DragsAndTypedMovesShowTheFullRedrawsPixels) {
     for (int sides = polygon::kMinSides; sides <= polygon::kMaxSides; ++sides) {
         settings::Settings.Grosor = static_cast<std::int16_t>(1 + sides % 10);
-        polygon::SideCount = static_cast<std::uint8_t>(sides);
-        polygon::LoadTemplate(sides);
+        Choose(sides);
         for (int step = 0; step < 24; ++step) {
             const int kind = Below(8);
             SCOPED_TRACE(testing::Message()
@@ -156,12 +139,11 @@ TEST_F(MeshRedraw, DragsAndTypedMovesShowTheFullRedrawsPixels) {
             if (HasFatalFailure()) return;
         }
     }
-    EXPECT_GT(presenter.partial, 100) << "most steps show only part of the control";
+    EXPECT_GT(presenter.partialPresents, 100) << "most steps show only part of the control";
 
     // A pixel changed behind the drawing's back, far from the drag, shows that the redraw
     // kept to the changed area; a full redraw takes it away.
-    polygon::SideCount = 32;
-    polygon::LoadTemplate(32);
+    Choose(32);
     PointerPressed({316, 375});  // vertex 32
     PointerMoved({318, 374});
     AttachTarget(polygon::CanvasHandle, 0, 0);

@@ -2,39 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "ids/program_ids.h"
-#include "polygon/polygon_drawing.h"
+#include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
-#include "settings/settings.h"
 
 namespace editing {
 namespace {
 
 using namespace runtime;
 
-constexpr WindowHandle kWindow = 0x3232;
-
-struct VertexChoice : ::testing::Test {
+// The triangle chosen, and no vertex yet in the dialog.
+struct VertexChoice : ::testing::Test, polygon::test::ProgramAtStart {
     void SetUp() override {
-        settings::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 1};
-        polygon::CreateVertexTable();
-        polygon::CanvasWindow = kWindow;
+        ASSERT_TRUE(hasCanvasControl);
         ChosenVertex = 0;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, nullptr));
-        polygon::SideCount = 3;
-        polygon::LoadTemplate(3);
-    }
-    void TearDown() override {
-        polygon::ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
-    }
-    static COLORREF Shown(int x, int y) {
-        AttachTarget(kWindow, ids::kCanvasControl, 0);
-        return ReadPixel(float(x), float(y));
-    }
-    static COLORREF OnCanvas(int x, int y) {
-        AttachTarget(polygon::CanvasHandle, 0, 0);
-        return ReadPixel(float(x), float(y));
+        Choose(3);
     }
 };
 

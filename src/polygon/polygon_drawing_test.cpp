@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ids/program_ids.h"
+#include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
 #include "runtime/canvas/raster_lines.h"
 #include "settings/settings.h"
@@ -12,44 +13,14 @@ namespace {
 
 using namespace runtime;
 
-constexpr COLORREF kMagenta = 0x00FF00FF;
+constexpr COLORREF kMagenta = test::ProgramAtStart::kPaper;
 
-struct CountingPresenter : ControlPresenter {
-    int presents = 0;
-    void Present(const PixelRect&) override { ++presents; }
-};
-
-// A main window stand-in: the canvas control 1001 on a made-up window, and the default
-// settings. Tests read pixels of the Canvas or of the control.
-struct PolygonDrawing : ::testing::Test {
-    static constexpr WindowHandle kWindow = 0x4242;
-    CountingPresenter presenter;
-
+// Tests read pixels of the Canvas or of the control, which starts white.
+struct PolygonDrawing : ::testing::Test, test::ProgramAtStart {
     void SetUp() override {
-        settings::Settings = {0, 0x00FFFFFF, kMagenta, 1};
-        CreateVertexTable();
-        OutlinePoints = {};
-        CanvasWindow = kWindow;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, &presenter));
+        ASSERT_TRUE(hasCanvasControl);
         AttachTarget(kWindow, ids::kCanvasControl, 0);
         ClearTarget(kWhite, 0);
-    }
-    void TearDown() override {
-        ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
-        DetachTarget();
-    }
-    void Choose(int sides) {
-        SideCount = static_cast<std::uint8_t>(sides);
-        LoadTemplate(sides);
-    }
-    static COLORREF Shown(int x, int y) {
-        AttachTarget(kWindow, ids::kCanvasControl, 0);
-        return ReadPixel(float(x), float(y));
-    }
-    static COLORREF OnCanvas(int x, int y) {
-        AttachTarget(CanvasHandle, 0, 0);
-        return ReadPixel(float(x), float(y));
     }
     static int CountShown(COLORREF c) {
         AttachTarget(kWindow, ids::kCanvasControl, 0);

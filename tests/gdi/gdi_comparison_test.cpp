@@ -6,8 +6,8 @@
 #include <random>
 
 #include "gdi_scenes.h"
-#include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
+#include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
 #include "settings/settings.h"
 
@@ -15,8 +15,6 @@ namespace gdi_test {
 namespace {
 
 using namespace runtime;
-
-constexpr COLORREF kMagenta = 0x00FF00FF;
 
 // Tallies one group of scenes and reports it as one line.
 struct Tally {
@@ -103,18 +101,8 @@ TEST(GdiComparison, RoundedBoxes) {
 }
 
 // The program's own drawing path: templates loaded, redrawn and painted on the Canvas.
-struct ProgramScenes : ::testing::Test {
-    static constexpr WindowHandle kWindow = 0x77;
-    void SetUp() override {
-        settings::Settings = {0, 0x00FFFFFF, kMagenta, 1};
-        polygon::CreateVertexTable();
-        polygon::CanvasWindow = kWindow;
-        ASSERT_TRUE(RegisterCanvasControl(kWindow, ids::kCanvasControl, 800, 800, nullptr));
-    }
-    void TearDown() override {
-        polygon::ReleaseCanvas();
-        UnregisterCanvasControl(kWindow, ids::kCanvasControl);
-    }
+struct ProgramScenes : ::testing::Test, polygon::test::ProgramAtStart {
+    void SetUp() override { ASSERT_TRUE(hasCanvasControl); }
     static Pixels Canvas() {
         AttachTarget(polygon::CanvasHandle, 0, 0);
         return CurrentTargetPixels();
@@ -130,8 +118,7 @@ struct ProgramScenes : ::testing::Test {
 TEST_F(ProgramScenes, MeshOfEveryTemplateAfterLoadAndRedraw) {
     Tally loaded("mesh after load"), redrawn("mesh after redraw");
     for (int n = 3; n <= 32; ++n) {
-        polygon::SideCount = static_cast<std::uint8_t>(n);
-        polygon::LoadTemplate(n);
+        Choose(n);
         Scene load{"load " + std::to_string(n)};
         load.ops.push_back(Polygon(TemplatePoints(n), 1, 0, NoColor));
         for (Op& m : Markers(n)) load.ops.push_back(m);
@@ -149,8 +136,7 @@ TEST_F(ProgramScenes, MeshOfEveryTemplateAfterLoadAndRedraw) {
 TEST_F(ProgramScenes, PaintedPolygonOfEveryTemplateAndWidth) {
     Tally tally("painted templates");
     for (int n = 3; n <= 32; ++n) {
-        polygon::SideCount = static_cast<std::uint8_t>(n);
-        polygon::LoadTemplate(n);
+        Choose(n);
         for (int width = 1; width <= 10; ++width) {
             settings::Settings.Borde = width % 2 ? 0x000000FF : 0;
             settings::Settings.Relleno = width % 3 ? 0x0000FF00 : 0x00FFFFFF;
