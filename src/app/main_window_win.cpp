@@ -42,10 +42,10 @@ Font CreateListFont() {
 
 }  // namespace
 
-INT_PTR CreateMainWindow(HWND owner) {
+Font BuildMainWindow(HWND owner) {
     MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
                            kWindowExStyle, DialogMode::Pixels);
-    if (!MainWindow) return 0;
+    if (!MainWindow) return {};
     polygon::CanvasWindow = reinterpret_cast<WindowHandle>(MainWindow);
     SetDialogIcon(MainWindow, MAKEINTRESOURCEW(kProgramIcon));
     AddControl(ControlKind::PushButton, MainWindow, kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
@@ -65,14 +65,19 @@ INT_PTR CreateMainWindow(HWND owner) {
 
     // A list box fixes its whole-item height by the font it is created with, and keeps it when
     // given another: sized again, each shows as many whole items of its own font as fit.
-    const Font listFont = CreateListFont();
+    Font listFont = CreateListFont();
     for (const ListPlace& l : kLists) {
         HWND list = GetDlgItem(MainWindow, l.id);
         SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
         SetWindowPos(list, nullptr, 0, 0, l.width, l.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
+    return listFont;
+}
 
+INT_PTR CreateMainWindow(HWND owner) {
+    const Font listFont = BuildMainWindow(owner);
+    if (!MainWindow) return 0;
     const INT_PTR result = ShowDialogModal(MainWindow, MainWindowCallback);
     MainWindow = nullptr;
     polygon::CanvasWindow = 0;

@@ -7,10 +7,15 @@
 #include <string>
 
 #include "app/main_menu_win.h"
+#include "runtime/canvas/gdi_objects_win.h"
 
 namespace app {
 
 extern HWND MainWindow;
+
+// Builds the window with its controls and menu, not shown yet, as MainWindow (null when it
+// cannot be made). Its lists show their items in the font returned: keep it while they live.
+runtime::Font BuildMainWindow(HWND owner);
 
 // Builds the window, runs it until it is closed and returns the result it ended with.
 INT_PTR CreateMainWindow(HWND owner);

@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "failure.h"
+#include "ids/program_ids.h"
+#include "program_driver.h"
 
 namespace e2e {
 
@@ -55,6 +57,12 @@ BmpFile ReadBmp(const std::filesystem::path& file) {
         }
     }
     return bmp;
+}
+
+Picture SavedPicture(const Program& p, int sides) {
+    p.Post(ids::kSavePicture);
+    if (!AnswerBox(p)) Fail("\"Grabar Imagen\" showed no box");
+    return ReadBmp(p.PictureFile(sides)).image;
 }
 
 }  // namespace e2e

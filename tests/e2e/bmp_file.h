@@ -22,4 +22,9 @@ struct BmpFile {
 // Reads an uncompressed 24- or 32-bit BMP; throws a Failure saying what is wrong otherwise.
 BmpFile ReadBmp(const std::filesystem::path& file);
 
+class Program;
+// "Grabar Imagen" with `sides` sides chosen, its box answered, and the picture it wrote;
+// throws a Failure when no box came or no picture was written.
+Picture SavedPicture(const Program& p, int sides);
+
 }  // namespace e2e

@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <random>
 
-#include "expected_picture.h"
+#include "bmp_file.h"
 #include "favorites_driver.h"
 #include "ids/program_ids.h"
-#include "polygon/polygon_drawing.h"
+#include "picture_checks.h"
 
 namespace e2e {
 namespace {
@@ -168,10 +168,9 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     p.Send(ids::kPaintButton);
     p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{L"Poligono Grabado ..."});
-    settings::SettingsRecord settings = DefaultSettings();
-    settings.Relleno = picked;
-    EXPECT_TRUE(ReadFile(p.WorkFolder() / "poligono 6.bmp") ==
-                ExpectedPicture(6, settings, polygon::PaintPolygon))
+    EXPECT_EQ(CheckPaintedPolygon(ReadBmp(p.PictureFile(6)).image, TemplateVertices(6),
+                                  {0xFF00FF, 0x000000, PixelOf(picked), 1}),
+              "")
         << "filled with the selected colour";
 
     d = OpenFavorites(p);

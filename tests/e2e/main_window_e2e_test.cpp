@@ -5,13 +5,15 @@
 #include <cstdio>
 #include <fstream>
 
-#include "expected_picture.h"
+#include "bmp_file.h"
 #include "ids/program_ids.h"
-#include "polygon/polygon_drawing.h"
+#include "picture_checks.h"
 #include "program_driver.h"
 
 namespace e2e {
 namespace {
+
+constexpr std::uint32_t kMagenta = 0xFF00FF, kWhite = 0xFFFFFF, kBlack = 0x000000;
 
 std::wstring Two(int n) {
     return (n < 10 ? L"0" : L"") + std::to_wstring(n);
@@ -46,7 +48,7 @@ TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
     EXPECT_TRUE(fs::is_empty(p.WorkFolder()));
 }
 
-TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
+TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolderAsA24BitBottomUpFile) {
     Program p;
     ASSERT_TRUE(p.Started()) << p.StartFailure();
     p.ChooseListItem(ids::kSideList, 2);
@@ -55,25 +57,43 @@ TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolder) {
     const fs::path picture = p.WorkFolder() / "poligono 5.bmp";
     ASSERT_TRUE(fs::exists(picture));
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "poligono 5.bmp")) << "not beside the program";
-    const auto saved = ReadFile(picture);
-    EXPECT_EQ(saved.size(), 1920054u);
-    EXPECT_TRUE(saved == ExpectedPicture(5, DefaultSettings())) << "the mesh, pixel for pixel";
+    const BmpFile bmp = ReadBmp(picture);
+    EXPECT_EQ(bmp.fileSize, 1920054u) << "file size";
+    EXPECT_EQ(bmp.declaredSize, 1920054u) << "size in the header";
+    EXPECT_EQ(bmp.bitsPerPixel, 24);
+    EXPECT_TRUE(bmp.bottomUp);
+    EXPECT_EQ(bmp.pixelOffset, 54u);
+    EXPECT_EQ(CheckMesh(bmp.image, TemplateVertices(5), kMagenta), "");
+    p.ChooseListItem(ids::kSideList, 29);  // "32": every point of the templates
+    EXPECT_EQ(CheckMesh(SavedPicture(p, 32), TemplateVertices(32), kMagenta), "");
+    EXPECT_EQ(p.Quit(), 0u);
+    EXPECT_FALSE(fs::exists(p.ProgramFolder() / "color.bmp"))
+        << "no swatch file is ever left or written";
 }
 
-TEST(MainWindow, PaintWithSevenPixelBorderIsSavedAsDrawn) {
+TEST(MainWindow, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
     Program p;
     ASSERT_TRUE(p.Started()) << p.StartFailure();
-    p.ChooseListItem(ids::kSideList, 9);   // 12 sides
     p.ChooseListItem(ids::kWidthList, 6);  // 07 grosor borde
+    p.ChooseListItem(ids::kSideList, 0);   // 03 lados
     p.Send(ids::kPaintButton);
-    p.Post(ids::kSavePicture);
-    EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
-    settings::SettingsRecord settings = DefaultSettings();
-    settings.Grosor = 7;
-    const auto saved = ReadFile(p.WorkFolder() / "poligono 12.bmp");
-    EXPECT_TRUE(saved == ExpectedPicture(12, settings, polygon::PaintPolygon));
-    EXPECT_FALSE(saved == ExpectedPicture(12, DefaultSettings(), polygon::PaintPolygon))
-        << "and not the one-pixel border";
+    const Paint paint{kMagenta, kBlack, kWhite, 7};
+    const Picture triangle = SavedPicture(p, 3);
+    const auto v = TemplateVertices(3);
+    EXPECT_EQ(CheckPaintedPolygon(triangle, v, paint), "");
+    // Edge 1 to 2 slopes gently, with the interior below it. (On steeper edges GDI's wide pen
+    // is up to a pixel wider square to the edge.)
+    const BorderMeasure m = MeasureBorder(triangle, v[0], v[1], 232, 262, paint);
+    EXPECT_EQ(m.problem, "");
+    EXPECT_NEAR(m.meanWidth, 7.0, 0.3)
+        << "border width square to the edge (mean run " << m.meanRun << " pixels)";
+
+    p.ChooseListItem(ids::kSideList, 9);  // 12 sides, an outline that crosses itself
+    p.Send(ids::kPaintButton);
+    EXPECT_EQ(CheckPaintedPolygon(SavedPicture(p, 12), TemplateVertices(12), paint), "");
+    p.Send(ids::kMeshButton);
+    EXPECT_EQ(CheckMesh(SavedPicture(p, 12), TemplateVertices(12), kMagenta), "")
+        << "after \"Malla\"";
 }
 
 TEST(MainWindow, PaperColourRepaintsTheCanvas) {

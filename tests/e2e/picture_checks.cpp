@@ -32,6 +32,58 @@ double DistanceToSegment(double px, double py, Vertex a, Vertex b) {
     return std::hypot(px - (a.x + t * dx), py - (a.y + t * dy));
 }
 
+double DistanceToOutline(const std::vector<Vertex>& vertices, int x, int y) {
+    double nearest = HUGE_VAL;
+    for (size_t i = 0; i < vertices.size(); ++i)
+        nearest = std::min(
+            nearest, DistanceToSegment(x, y, vertices[i], vertices[(i + 1) % vertices.size()]));
+    return nearest;
+}
+
+// The outline's winding number round (x, y); the non-zero rule fills where it is not 0.
+int Winding(const std::vector<Vertex>& vertices, int x, int y) {
+    int winding = 0;
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        const Vertex a = vertices[i], b = vertices[(i + 1) % vertices.size()];
+        const int side = (b.x - a.x) * (y - a.y) - (x - a.x) * (b.y - a.y);
+        if (a.y <= y && b.y > y && side > 0) ++winding;
+        if (a.y > y && b.y <= y && side < 0) --winding;
+    }
+    return winding;
+}
+
+std::string CheckSize(const Picture& picture) {
+    if (picture.width == 800 && picture.height == 800) return "";
+    return "expected an 800 x 800 picture, got " + std::to_string(picture.width) + " x " +
+           std::to_string(picture.height);
+}
+
+// Every edge drawn without a gap: a pixel of `colour` within one pixel of each point along it.
+std::string CheckEdgesUnbroken(const Picture& picture, const std::vector<Vertex>& vertices,
+                               std::uint32_t colour) {
+    const size_t n = vertices.size();
+    for (size_t i = 0; i < n; ++i) {
+        const Vertex a = vertices[i], b = vertices[(i + 1) % n];
+        const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+        for (int s = 0; s <= steps; ++s) {
+            const double t = steps ? static_cast<double>(s) / steps : 0;
+            const double px = a.x + t * (b.x - a.x), py = a.y + t * (b.y - a.y);
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                for (int dx = -1; dx <= 1 && !found; ++dx) {
+                    const int x = static_cast<int>(std::lround(px)) + dx,
+                              y = static_cast<int>(std::lround(py)) + dy;
+                    found = picture.Contains(x, y) && picture.At(x, y) == colour;
+                }
+            if (!found)
+                return "edge " + std::to_string(i + 1) + " from " + At(a.x, a.y) + " to " +
+                       At(b.x, b.y) + ": no pixel of " + DescribePixel(colour) + " near " +
+                       At(static_cast<int>(px), static_cast<int>(py));
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string DescribePixel(std::uint32_t pixel) {
@@ -52,53 +104,60 @@ std::vector<Vertex> TemplateVertices(int sides) {
 
 std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices,
                       std::uint32_t paper) {
-    if (canvas.width != 800 || canvas.height != 800)
-        return "expected an 800 x 800 picture, got " + std::to_string(canvas.width) + " x " +
-               std::to_string(canvas.height);
-    const size_t n = vertices.size();
+    if (std::string size = CheckSize(canvas); !size.empty()) return size;
     for (int y = 0; y < canvas.height; ++y)
         for (int x = 0; x < canvas.width; ++x) {
             const std::uint32_t p = canvas.At(x, y);
             if (p != paper && p != kBlack)
                 return "expected only the paper " + DescribePixel(paper) + " and black, got " +
                        DescribePixel(p) + " at " + At(x, y);
-            if (p != kBlack || OnMarker(vertices, x, y)) continue;
-            bool nearEdge = false;
-            for (size_t i = 0; i < n && !nearEdge; ++i)
-                nearEdge = DistanceToSegment(x, y, vertices[i], vertices[(i + 1) % n]) <= 1.0;
-            if (!nearEdge) return "black pixel at " + At(x, y) + " is on no marker and on no edge";
+            if (p == kBlack && !OnMarker(vertices, x, y) && DistanceToOutline(vertices, x, y) > 1)
+                return "black pixel at " + At(x, y) + " is on no marker and on no edge";
         }
-    for (size_t k = 0; k < n; ++k)
+    for (size_t k = 0; k < vertices.size(); ++k)
         for (int y = vertices[k].y; y <= vertices[k].y + 7; ++y)
             for (int x = vertices[k].x; x <= vertices[k].x + 7; ++x)
                 if (canvas.At(x, y) != kBlack)
                     return "marker of vertex " + std::to_string(k + 1) + " at " +
                            At(vertices[k].x, vertices[k].y) + ": expected black at " + At(x, y) +
                            ", got " + DescribePixel(canvas.At(x, y));
-    for (size_t i = 0; i < n; ++i) {
-        const Vertex a = vertices[i], b = vertices[(i + 1) % n];
-        const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
-        for (int s = 0; s <= steps; ++s) {
-            const double t = steps ? static_cast<double>(s) / steps : 0;
-            const double px = a.x + t * (b.x - a.x), py = a.y + t * (b.y - a.y);
-            bool found = false;
-            for (int dy = -1; dy <= 1 && !found; ++dy)
-                for (int dx = -1; dx <= 1 && !found; ++dx) {
-                    const int x = static_cast<int>(std::lround(px)) + dx,
-                              y = static_cast<int>(std::lround(py)) + dy;
-                    found = canvas.Contains(x, y) && canvas.At(x, y) == kBlack;
-                }
-            if (!found)
-                return "edge " + std::to_string(i + 1) + " from " + At(a.x, a.y) + " to " +
-                       At(b.x, b.y) + ": no black pixel near " +
-                       At(static_cast<int>(px), static_cast<int>(py));
+    return CheckEdgesUnbroken(canvas, vertices, kBlack);
+}
+
+std::string CheckPaintedPolygon(const Picture& picture, const std::vector<Vertex>& vertices,
+                                const Paint& paint) {
+    if (std::string size = CheckSize(picture); !size.empty()) return size;
+    // Between these distances from the outline the pen's edge may fall either way.
+    const double surelyBorder = paint.width / 2.0 - 1, surelyNot = paint.width / 2.0 + 1;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t p = picture.At(x, y);
+            if (p != paint.paper && p != paint.border && p != paint.fill)
+                return "expected only the paper, border and fill colours, got " + DescribePixel(p) +
+                       " at " + At(x, y);
+            const double distance = DistanceToOutline(vertices, x, y);
+            if (distance > surelyBorder && distance <= surelyNot) continue;
+            const bool border = distance <= surelyBorder, inside = Winding(vertices, x, y) != 0;
+            const std::uint32_t expected = border   ? paint.border
+                                           : inside ? paint.fill
+                                                    : paint.paper;
+            if (p != expected) {
+                char away[16];
+                std::snprintf(away, sizeof away, "%.1f", distance);
+                return std::string("expected ") +
+                       (border   ? "the border "
+                        : inside ? "the fill "
+                                 : "the paper ") +
+                       DescribePixel(expected) + " at " + At(x, y) + ", " + away +
+                       " pixels from the outline, got " + DescribePixel(p);
+            }
         }
-    }
-    return "";
+    return CheckEdgesUnbroken(picture, vertices, paint.border);
 }
 
 BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1,
-                            std::uint32_t paper, std::uint32_t border, std::uint32_t fill) {
+                            const Paint& paint) {
+    const std::uint32_t paper = paint.paper, border = paint.border, fill = paint.fill;
     BorderMeasure m;
     const double slope = static_cast<double>(b.y - a.y) / (b.x - a.x);
     long total = 0;

@@ -27,15 +27,27 @@ std::vector<Vertex> TemplateVertices(int sides);
 std::string CheckMesh(const Picture& canvas, const std::vector<Vertex>& vertices,
                       std::uint32_t paper);
 
+struct Paint {
+    std::uint32_t paper, border, fill;
+    int width;  // of the border
+};
+
+// A painted polygon: the border colour on every edge, unbroken and `width` pixels wide, the
+// fill where the outline winds round a pixel (the non-zero rule) and the paper elsewhere;
+// no marker and no other colour. The width is checked to a pixel or so; MeasureBorder
+// measures it.
+std::string CheckPaintedPolygon(const Picture& picture, const std::vector<Vertex>& vertices,
+                                const Paint& paint);
+
 struct BorderMeasure {
-    double meanRun = 0;    // black pixels per column across the edge
+    double meanRun = 0;    // border pixels per column across the edge
     double meanWidth = 0;  // the same, measured square to the edge
-    std::string problem;   // "" when every column shows paper, one black run, then fill
+    std::string problem;   // "" when every column shows paper, one border run, then fill
 };
 
 // Scans columns x0 .. x1 across the edge from `a` to `b` (not steeper than 45 degrees) of a
 // painted polygon whose interior lies below that edge.
 BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1,
-                            std::uint32_t paper, std::uint32_t border, std::uint32_t fill);
+                            const Paint& paint);
 
 }  // namespace e2e

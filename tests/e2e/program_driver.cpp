@@ -381,12 +381,6 @@ fs::path Program::PictureFile(int sides) const {
     return workFolder_ / ("poligono " + std::to_string(sides) + ".bmp");
 }
 
-std::vector<std::uint8_t> Program::SavePicture(int sides) const {
-    Post(ids::kSavePicture);
-    if (!AnswerBox(*this)) return {};
-    return ReadFile(PictureFile(sides));
-}
-
 std::wstring Text(HWND window) {
     wchar_t text[1024]{};
     SendTo(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));

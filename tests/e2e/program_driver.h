@@ -119,9 +119,7 @@ class Program {
     bool WaitForExit(DWORD* exitCode, DWORD milliseconds = kPatience);
     // "Salir", and the exit code it ends with; ~0 when the program does not end.
     DWORD Quit();
-    // "Grabar Imagen" with `sides` sides chosen: the box answered, the file's bytes (none when
-    // no file was written).
-    std::vector<std::uint8_t> SavePicture(int sides) const;
+    // Where "Grabar Imagen" writes the picture of `sides` sides.
     fs::path PictureFile(int sides) const;
 
   private:

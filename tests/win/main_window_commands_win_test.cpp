@@ -1,5 +1,6 @@
-// The main window's commands in this process, on a window built like it: what they do to the
-// menu, which outside tools cannot read under Wine, and how the vertex dialog lends controls.
+// The main window's commands in this process, on the window the program builds: what they do
+// to the menu, which outside tools cannot read under Wine, and how the vertex dialog lends
+// controls.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -34,28 +35,19 @@ void CALLBACK LookAndLeave(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 struct MainWindowCommands : ::testing::Test {
+    Font listFont;  // outlives the window, released with the fixture
     void SetUp() override {
         settings::Settings = {0, 0x00FFFFFF, 0x00FF00FF, 4};
         favorites::SelectedColor = 0;  // as at start; other tests in this process pick colours
-        app::MainWindow = NewDialog(nullptr, "", kCentred, kCentred, 810, 890, 0x94C608D4,
-                                    WS_EX_CONTROLPARENT, DialogMode::Pixels);
+        listFont = app::BuildMainWindow(nullptr);
         ASSERT_NE(app::MainWindow, nullptr);
-        polygon::CanvasWindow = reinterpret_cast<WindowHandle>(app::MainWindow);
-        AddControl(ControlKind::PushButton, app::MainWindow, ids::kPaintButton, "Pinta", 105, 819,
-                   70, 18, 0, 0);
-        AddControl(ControlKind::ListBox, app::MainWindow, ids::kSideList, "", 590, 819, 90, 38, 0,
-                   0);
-        AddControl(ControlKind::ListBox, app::MainWindow, ids::kWidthList, "", 300, 819, 190, 38, 0,
-                   0);
-        AddControl(ControlKind::Canvas, app::MainWindow, ids::kCanvasControl, "", 5, 5, 800, 800,
-                   WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
-        app::BuildMainMenu(app::MainWindow);
         app::MainWindowCallback(app::MainWindow, WM_INITDIALOG,
                                 reinterpret_cast<WPARAM>(app::MainWindow), 0);
     }
     void TearDown() override {
         DestroyWindow(app::MainWindow);
         app::MainWindow = nullptr;
+        polygon::CanvasWindow = 0;
     }
     static void Command(int id, int notification = 0) {
         app::MainWindowCallback(app::MainWindow, WM_COMMAND, MAKEWPARAM(id, notification),

@@ -53,19 +53,27 @@ TEST(DialogStyle, DefaultsAndAdjustments) {
     EXPECT_EQ(CentreInWorkArea(0, 0, 800, 600, 820, 940).y, 0);
 }
 
+// The rules, not the table's rows: every control a shown child, a defaulted border of a text
+// or list box a sunken edge, a given style kept, a list that always notifies, a canvas that
+// is always an owner-drawn static.
 TEST(ControlKinds, DefaultedStylesAndAlwaysAddedBits) {
-    const ControlStyle list = ResolveControlStyle(ControlKind::ListBox, 0, 0);
-    EXPECT_EQ(list.style, 0x50210003u) << "the border became a client edge";
-    EXPECT_EQ(list.extendedStyle, 0x200u);
-    const ControlStyle edit = ResolveControlStyle(ControlKind::TextBox, 0x50012000, 0x200);
-    EXPECT_EQ(edit.style, 0x50012000u) << "a given style is used as given";
-    EXPECT_EQ(edit.extendedStyle, 0x200u);
-    EXPECT_EQ(ResolveControlStyle(ControlKind::Canvas, 0x50000100, 0).style, 0x5000010Du);
-    EXPECT_EQ(ResolveControlStyle(ControlKind::PushButton, 0, 0).style, 0x50010000u);
-    EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).style, 0x50010102u);
-    EXPECT_EQ(ResolveControlStyle(ControlKind::ComboBox, 0, 0).extendedStyle, 0u)
-        << "no border to turn";
-    EXPECT_EQ(ResolveControlStyle(ControlKind::Label, 0, 0).style, 0x50000000u);
+    constexpr std::uint32_t kChildVisible = 0x50000000, kBorder = 0x00800000, kClientEdge = 0x200;
+    for (ControlKind kind : {ControlKind::PushButton, ControlKind::Label, ControlKind::TextBox,
+                             ControlKind::Canvas, ControlKind::ComboBox, ControlKind::ListBox}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        const ControlStyle defaulted = ResolveControlStyle(kind, 0, 0);
+        EXPECT_EQ(defaulted.style & (kChildVisible | kBorder), kChildVisible) << "no plain border";
+        EXPECT_EQ(defaulted.extendedStyle == kClientEdge,
+                  kind == ControlKind::TextBox || kind == ControlKind::ListBox);
+        EXPECT_EQ(ResolveControlStyle(kind, 0x100, 0).style & kChildVisible, kChildVisible);
+    }
+    const ControlStyle edit = ResolveControlStyle(ControlKind::TextBox, 0x50812000, 0);
+    EXPECT_EQ(edit.style, 0x50812000u) << "a given style is kept, its border too";
+    EXPECT_EQ(edit.extendedStyle, 0u);
+    EXPECT_EQ(ResolveControlStyle(ControlKind::ListBox, kChildVisible, 0).style & 1u, 1u)
+        << "LBS_NOTIFY";
+    EXPECT_EQ(ResolveControlStyle(ControlKind::Canvas, 0x50000100, 0).style & 0x11Fu, 0x10Du)
+        << "SS_OWNERDRAW, and the SS_NOTIFY given";
     EXPECT_STREQ(ControlClassName(ControlKind::Canvas), L"STATIC");
     EXPECT_EQ(ControlClassName(static_cast<ControlKind>(3)), nullptr);
 }
