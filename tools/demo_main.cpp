@@ -5,6 +5,7 @@
 #include <string>
 
 #include "e2e/favorites_driver.h"
+#include "ids/program_ids.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "e2e/favorites_driver.h"
+#include "ids/program_ids.h"
 
 namespace {
 

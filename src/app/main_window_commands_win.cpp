@@ -2,6 +2,7 @@
 // its menu, buttons and lists.
 #include <string>
 
+#include "app/main_menu_win.h"
 #include "app/main_window_texts.h"
 #include "app/main_window_win.h"
 #include "editing/vertex_dialog_win.h"

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/main_menu_win.h"
 #include "editing/canvas_pointer_win.h"
 #include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"

@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
-#include "app/main_menu_win.h"
 #include "runtime/canvas/gdi_objects_win.h"
 
 namespace app {

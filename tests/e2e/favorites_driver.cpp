@@ -5,6 +5,7 @@
 
 #include "failure.h"
 #include "favorites/palette_picture.h"
+#include "ids/program_ids.h"
 #include "runtime/canvas/drawing_targets.h"
 
 namespace e2e {

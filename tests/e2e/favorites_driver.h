@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "favorites/favorites_store.h"
-#include "ids/program_ids.h"
 #include "program_driver.h"
 
 namespace e2e {

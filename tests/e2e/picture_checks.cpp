@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "failure.h"
-
 namespace e2e {
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_menu_win.h"
 #include "app/main_window_win.h"
 #include "favorites/selected_color.h"
 #include "ids/program_ids.h"
