@@ -124,7 +124,7 @@ LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 void Open(HWND dialog) {
     FavoritesDialog = dialog;
     KeepProgramFolder();
-    FavoritesFolder = ProgramFolderPath;
+    FavoritesFolder = ProgramFolder;
     EnableControl(dialog, kArchiveButton, false);
     OpenFavorites();  // geometry, FavoritesModified 0, the table from the file or the defaults
     RebuildPalette();

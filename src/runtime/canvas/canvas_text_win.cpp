@@ -40,7 +40,7 @@ HFONT BuiltIn(int font) {
     return f.Get();
 }
 
-HFONT Resolve(int font, HDC) {
+HFONT Resolve(int font) {
     if (font >= 1 && font <= 3) return BuiltIn(font);
     return fontSource ? fontSource(font) : nullptr;
 }
@@ -49,7 +49,7 @@ class GdiFontBackend final : public FontBackend {
   public:
     std::optional<FontMetrics> Metrics(int font, void* context) override {
         HDC dc = static_cast<HDC>(context);
-        HFONT f = Resolve(font, dc);
+        HFONT f = Resolve(font);
         if (!f || !dc) return std::nullopt;
         Selection chosen(dc, f);
         TEXTMETRICW m{};
@@ -59,7 +59,7 @@ class GdiFontBackend final : public FontBackend {
 
     TextExtent Measure(int font, void* context, std::string_view text) override {
         HDC dc = static_cast<HDC>(context);
-        HFONT f = Resolve(font, dc);
+        HFONT f = Resolve(font);
         if (!f || !dc) return {};
         Selection chosen(dc, f);
         const std::wstring wide = WideFromText(std::string(text));
@@ -75,7 +75,7 @@ class GdiFontBackend final : public FontBackend {
 
     std::size_t FitCount(int font, void* context, std::string_view text, int width) override {
         HDC dc = static_cast<HDC>(context);
-        HFONT f = Resolve(font, dc);
+        HFONT f = Resolve(font);
         if (!f || !dc || width < 0) return 0;
         Selection chosen(dc, f);
         const std::wstring wide = WideFromText(std::string(text));
@@ -91,7 +91,7 @@ class GdiFontBackend final : public FontBackend {
     PixelRect Draw(int font, const Raster& raster, void* context, int x, int y,
                    std::string_view text, COLORREF fore, COLORREF back) override {
         HDC dc = static_cast<HDC>(context);
-        HFONT f = Resolve(font, dc);
+        HFONT f = Resolve(font);
         if (!f || !dc || text.empty()) return {};
         Selection chosen(dc, f);
         const std::wstring wide = WideFromText(std::string(text));

@@ -2,12 +2,10 @@
 
 namespace runtime {
 
-std::string ProgramFolder;
-std::filesystem::path ProgramFolderPath;
+std::filesystem::path ProgramFolder;
 
 void KeepProgramFolder() {
-    ProgramFolderPath = ExecutableFolder();
-    ProgramFolder = FolderText(ProgramFolderPath).substr(0, 254);
+    ProgramFolder = ExecutableFolder();
 }
 
 }  // namespace runtime

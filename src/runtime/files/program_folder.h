@@ -2,7 +2,6 @@
 // Where the running executable lives: the files that travel with the program sit beside it.
 
 #include <filesystem>
-#include <string>
 
 namespace runtime {
 
@@ -10,17 +9,13 @@ namespace runtime {
 // empty when the platform cannot tell.
 std::filesystem::path ExecutableFolder();
 
-// `folder` in the program's single-byte text. A character that text lacks becomes "?", never a
-// look-alike, so the text cannot be taken for another folder's name.
-std::string FolderText(const std::filesystem::path& folder);
-
 // The executable's folder as the program keeps it, read when the main window and the
-// favourite colours dialog open: its single-byte text with the trailing separator, cut to 254
-// characters, and the full name by which files beside the program are opened.
-extern std::string ProgramFolder;
-extern std::filesystem::path ProgramFolderPath;
+// favourite colours dialog open: its whole name with the trailing separator, by which the
+// files beside the program are opened (never a cut or converted name, which could be another
+// folder's).
+extern std::filesystem::path ProgramFolder;
 
-// Reads the executable's folder into ProgramFolder and ProgramFolderPath.
+// Reads the executable's folder into ProgramFolder.
 void KeepProgramFolder();
 
 }  // namespace runtime

@@ -13,9 +13,4 @@ std::filesystem::path ExecutableFolder() {
     return cut == std::string::npos ? std::string() : full.substr(0, cut + 1);
 }
 
-// The host's names are bytes already.
-std::string FolderText(const std::filesystem::path& folder) {
-    return folder.native();
-}
-
 }  // namespace runtime

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "runtime/files/platform_text.h"
 #include "runtime/files/program_folder.h"
 
 namespace runtime {
@@ -23,10 +22,6 @@ std::filesystem::path ExecutableFolder() {
     const std::size_t cut = full.find_last_of(L'\\');
     if (cut == std::wstring::npos) return {};
     return full.substr(0, cut + 1);
-}
-
-std::string FolderText(const std::filesystem::path& folder) {
-    return TextFromWide(folder.native());
 }
 
 }  // namespace runtime
