@@ -1,5 +1,6 @@
 #include "app/main_menu_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "polygon/polygon_drawing.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/canvas/gdi_objects_win.h"
+#include "runtime/canvas/raster_resample.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "settings/settings.h"
 
@@ -20,38 +22,68 @@ HMENU MainMenu = nullptr;
 
 namespace {
 
-constexpr int kSwatchSize = 16;
+// Menus show a picture in the check-mark area, only its top-left part: 13 x 13 at 96 dpi
+// (Windows and Wine alike), the size of SM_CXMENUCHECK, which grows with the dpi. The
+// resource pictures are 16 x 16 with what matters in that part; the swatches are drawn with
+// 3 pixels to spare likewise.
+constexpr int kShownAt96Dpi = 13, kSwatchSpare = 3;
 
 // The pictures shown in the current menu bar; released with the bar they belong to.
 std::vector<Bitmap> menuPictures;
 
-Bitmap ResourcePicture(int id) {
-    return Bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+int ShownSize() {
+    return std::max(kShownAt96Dpi, GetSystemMetrics(SM_CXMENUCHECK));
 }
 
-// The 16 x 16 swatch of a colour, drawn with the program's own box and handed to the menu as
-// a bitmap in memory: white ground, a rounded box with a black outline filled in the colour.
-// Menus show only the top-left 13 x 13 of a check-mark picture (Windows and Wine alike), so
-// the box fits there; and they are 24-bit, since themed Windows menus read a fourth byte of 0
-// as transparent.
-Bitmap MakeColorSwatch(runtime::COLORREF color) {
-    constexpr int kShown = 13;
-    // Released on leaving, once its pixels are copied into the picture.
-    const OwnedBitmap swatch(NewBitmap(kSwatchSize, kSwatchSize));
-    if (swatch.Get() == 0) return Bitmap();
-    polygon::ClearToWhite(swatch.Get());
-    DrawBox(0, 0, kShown, kShown, 15, kBlack, color, 0);
-    BITMAPINFO info = TopDownDibInfo(kSwatchSize, kSwatchSize);
+// A 24-bit DIB section of the raster's pixels: themed Windows menus read the fourth byte of a
+// 32-bit picture, which is 0 in ours, as transparent.
+Bitmap MenuPicture(const Raster& r) {
+    BITMAPINFO info = TopDownDibInfo(r.width, r.height);
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     Bitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (picture && bits)
-        WithCurrentRaster([&](const Raster& r, void*) {
-            auto* out = static_cast<std::uint8_t*>(bits);  // rows of 16 x 3 bytes need no padding
-            for (int i = 0; i < kSwatchSize * kSwatchSize; ++i, out += 3)
-                std::memcpy(out, &r.pixels[i], 3);  // blue, green, red
-        });
+    if (!picture || !bits) return Bitmap();
+    const int stride = (r.width * 3 + 3) & ~3;  // DIB rows are whole DWORDs
+    for (int y = 0; y < r.height; ++y) {
+        auto* out = static_cast<std::uint8_t*>(bits) + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < r.width; ++x, out += 3) std::memcpy(out, &r.At(x, y), 3);  // b, g, r
+    }
+    return picture;
+}
+
+// A resource picture as the menu shows it: at 96 dpi as it is, on a larger check-mark area
+// its shown part stretched to fill it, without smoothing.
+Bitmap ResourcePicture(int id) {
+    Bitmap loaded(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const int shown = ShownSize();
+    BITMAP size{};
+    if (!loaded || shown == kShownAt96Dpi || !GetObjectW(loaded.Get(), sizeof size, &size))
+        return loaded;
+    std::vector<Pixel> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
+    BITMAPINFO info = TopDownDibInfo(size.bmWidth, size.bmHeight);
+    const MemoryDc dc;
+    if (GetDIBits(dc.Get(), loaded.Get(), 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info,
+                  DIB_RGB_COLORS) != size.bmHeight)
+        return loaded;  // shown small rather than not at all
+    const Raster source{pixels.data(), size.bmWidth, size.bmHeight};
+    const PixelRect part{0, 0, std::min<int>(kShownAt96Dpi, size.bmWidth),
+                         std::min<int>(kShownAt96Dpi, size.bmHeight)};
+    std::vector<Pixel> stretched = Resample(source, part, shown, shown);
+    return MenuPicture(Raster{stretched.data(), shown, shown});
+}
+
+// The swatch of a colour, drawn with the program's own box at the size the menu shows:
+// white ground, a rounded box with a black outline filled in the colour.
+Bitmap MakeColorSwatch(runtime::COLORREF color) {
+    const int shown = ShownSize(), size = shown + kSwatchSpare;
+    // Released on leaving, once its pixels are copied into the picture.
+    const OwnedBitmap swatch(NewBitmap(size, size));
+    if (swatch.Get() == 0) return Bitmap();
+    polygon::ClearToWhite(swatch.Get());
+    DrawBox(0, 0, static_cast<float>(shown), static_cast<float>(shown), 15, kBlack, color, 0);
+    Bitmap picture;
+    WithCurrentRaster([&](const Raster& r, void*) { picture = MenuPicture(r); });
     return picture;
 }
 

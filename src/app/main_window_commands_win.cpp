@@ -39,9 +39,8 @@ void Initialise(HWND window) {
     polygon::SideCount = 3;
     SendToControl(window, kSideList, LB_RESETCONTENT);
     SendToControl(window, kWidthList, LB_RESETCONTENT);
-    for (int n = polygon::kMinSides; n <= polygon::kMaxSides; ++n)
-        ListAdd(window, kSideList, SideItemText(n));
-    for (int n = 1; n <= 10; ++n) ListAdd(window, kWidthList, WidthItemText(n));
+    for (const std::string& item : SideItems()) ListAdd(window, kSideList, item);
+    for (const std::string& item : WidthItems()) ListAdd(window, kWidthList, item);
     ListSelect(window, kWidthList, Settings.Grosor);  // a width outside 1 .. 10 selects nothing
     KeepProgramFolder();
     polygon::CreateVertexTable();

@@ -1,5 +1,6 @@
 #include "app/main_window_texts.h"
 
+#include "polygon/vertex_model.h"
 #include "runtime/dialogs/numbered_items.h"
 #include "runtime/files/number_text.h"
 
@@ -11,6 +12,22 @@ std::string SideItemText(int sides) {
 
 std::string WidthItemText(int width) {
     return runtime::NumberedItem(width, " grosor borde");
+}
+
+namespace {
+constexpr int kWidestBorder = 10;
+}
+
+std::vector<std::string> SideItems() {
+    std::vector<std::string> items;
+    for (int n = polygon::kMinSides; n <= polygon::kMaxSides; ++n) items.push_back(SideItemText(n));
+    return items;
+}
+
+std::vector<std::string> WidthItems() {
+    std::vector<std::string> items;
+    for (int n = 1; n <= kWidestBorder; ++n) items.push_back(WidthItemText(n));
+    return items;
 }
 
 std::string PictureFileName(int sides) {

@@ -1,8 +1,10 @@
 #include "app/main_window_win.h"
 
-#include <array>
+#include <utility>
 
 #include "app/main_menu_win.h"
+#include "app/main_window_layout.h"
+#include "app/main_window_texts.h"
 #include "editing/canvas_pointer_win.h"
 #include "ids/program_ids.h"
 #include "polygon/polygon_drawing.h"
@@ -25,20 +27,41 @@ constexpr std::uint32_t kWindowStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS |
                                        DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
 static_assert(kWindowStyle == 0x94C608D4);
 constexpr std::uint32_t kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 810, kClientHeight = 890;
-
-struct ListPlace {
-    int id, x, y, width, height;
-};
-constexpr std::array<ListPlace, 2> kLists{{
-    {kSideList, 590, 819, 90, 38},
-    {kWidthList, 300, 819, 190, 38},
-}};
+constexpr int kClientWidth = 810, kClientHeight = 890;  // at 96 dpi, before the menu bar
+const char* const kPaintCaption = "Pinta";
+const char* const kMeshCaption = "Malla";
+constexpr int kListRowsShown = 2;
 
 // The list font: bold "MS Sans Serif" of 10 points at the screen's resolution, the division
 // cut toward zero.
 Font CreateListFont() {
     return MakeFont("MS Sans Serif", ScreenDpiY() * 10 / 72, kBold, ANSI_CHARSET);
+}
+
+// What the layout needs of this screen and of the new window, the texts measured in the
+// fonts they are shown in: the buttons' captions in the dialog's, the lists' items in theirs.
+MainWindowScreen MeasureScreen(HWND window, HFONT listFont) {
+    MainWindowScreen s;
+    s.screen.dpi = ScreenDpiY();
+    RECT work{}, outer{}, client{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    s.screen.workArea = {work.right - work.left, work.bottom - work.top};
+    s.screen.frame = {(outer.right - outer.left) - client.right,
+                      (outer.bottom - outer.top) - client.bottom};
+    s.menuBarHeight = GetSystemMetrics(SM_CYMENU);
+    s.scrollBars = {GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    s.paintButton = ButtonRoom(dialogFont, kPaintCaption);
+    s.meshButton = ButtonRoom(dialogFont, kMeshCaption);
+    s.sideList = ListRoom(listFont, SideItems(), kListRowsShown);
+    s.widthList = ListRoom(listFont, WidthItems(), kListRowsShown);
+    return s;
+}
+
+void Add(ControlKind kind, int id, const char* text, const Place& at, std::uint32_t style = 0) {
+    AddControl(kind, MainWindow, id, text, at.x, at.y, at.width, at.height, style, 0);
 }
 
 }  // namespace
@@ -47,14 +70,19 @@ Font BuildMainWindow(HWND owner) {
     MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
                            kWindowExStyle, DialogMode::Pixels);
     if (!MainWindow) return {};
+    Font listFont = CreateListFont();
+    const MainWindowLayout l = PlanMainWindow(MeasureScreen(MainWindow, listFont.Get()));
+    PlaceDialog(MainWindow, kCentred, kCentred, l.client.width, l.client.height);
     polygon::CanvasWindow = reinterpret_cast<WindowHandle>(MainWindow);
     SetDialogIcon(MainWindow, MAKEINTRESOURCEW(kProgramIcon));
-    AddControl(ControlKind::PushButton, MainWindow, kPaintButton, "Pinta", 105, 819, 70, 18, 0, 0);
-    AddControl(ControlKind::PushButton, MainWindow, kMeshButton, "Malla", 196, 819, 70, 19, 0, 0);
-    for (const ListPlace& l : kLists)
-        AddControl(ControlKind::ListBox, MainWindow, l.id, "", l.x, l.y, l.width, l.height, 0, 0);
-    AddControl(ControlKind::Canvas, MainWindow, kCanvasControl, "", 5, 5, 800, 800,
-               WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
+    Add(ControlKind::PushButton, kPaintButton, kPaintCaption, l.paintButton);
+    Add(ControlKind::PushButton, kMeshButton, kMeshCaption, l.meshButton);
+    Add(ControlKind::ListBox, kSideList, "", l.sideList);
+    Add(ControlKind::ListBox, kWidthList, "", l.widthList);
+    // The canvas holds the whole picture; it shows it zoomed, in a view that may scroll.
+    Add(ControlKind::Canvas, kCanvasControl, "",
+        {l.canvas.x, l.canvas.y, kPictureSize, kPictureSize}, WS_CHILD | WS_VISIBLE | SS_NOTIFY);
+    ViewCanvasControl(MainWindow, kCanvasControl, l.zoom, l.view.width, l.view.height);
 
     AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), kCanvasControl, 0);
     SetForeColor(DefaultColor);
@@ -66,11 +94,11 @@ Font BuildMainWindow(HWND owner) {
 
     // A list box fixes its whole-item height by the font it is created with, and keeps it when
     // given another: sized again, each shows as many whole items of its own font as fit.
-    Font listFont = CreateListFont();
-    for (const ListPlace& l : kLists) {
-        HWND list = GetDlgItem(MainWindow, l.id);
+    const std::pair<int, Place> lists[] = {{kSideList, l.sideList}, {kWidthList, l.widthList}};
+    for (const auto& [id, at] : lists) {
+        HWND list = GetDlgItem(MainWindow, id);
         SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.Get()), FALSE);
-        SetWindowPos(list, nullptr, 0, 0, l.width, l.height,
+        SetWindowPos(list, nullptr, 0, 0, at.width, at.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     return listFont;

@@ -57,7 +57,7 @@ PointerResponse PointerPressed(PointerPosition p) {
 
 PointerResponse PointerMoved(PointerPosition p) {
     PointerResponse response{PositionText(p)};
-    if (Grabbed().grabbed != 0) {
+    if (Dragging()) {
         response.cursor = CursorChange::Crosshair;
         Grabbed().x = Moved(Grabbed().x, p.x - LastPointer.x);
         Grabbed().y = Moved(Grabbed().y, p.y - LastPointer.y);
@@ -66,6 +66,10 @@ PointerResponse PointerMoved(PointerPosition p) {
     }
     polygon::ShowCanvas();
     return response;
+}
+
+bool Dragging() {
+    return Grabbed().grabbed != 0;
 }
 
 PointerResponse PointerReleased(PointerPosition p) {

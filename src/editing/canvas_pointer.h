@@ -42,4 +42,7 @@ PointerResponse PointerPressed(PointerPosition p);
 PointerResponse PointerMoved(PointerPosition p);
 PointerResponse PointerReleased(PointerPosition p);
 
+// Whether the next move drags a vertex.
+bool Dragging();
+
 }  // namespace editing

@@ -39,7 +39,14 @@ void Answer(const PointerResponse& response, HWND titled) {
 LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                           runtime::SubclassState* state) {
     HWND titled = static_cast<Titled*>(state)->window;
-    const PointerPosition p = PositionFromMessage(static_cast<std::uint32_t>(lParam));
+    // The message gives a point of the control; the program works in picture pixels, which
+    // the canvas may show zoomed and scrolled. A drag that reaches the edge of a view that
+    // scrolls carries the view along.
+    const PointerPosition device = PositionFromMessage(static_cast<std::uint32_t>(lParam));
+    if (message == WM_MOUSEMOVE && Dragging())
+        runtime::ScrollTowardEdge(window, device.x, device.y);
+    const POINT at = runtime::PictureAt(window, device.x, device.y);
+    const PointerPosition p{at.x, at.y};
     switch (message) {
         case WM_LBUTTONDOWN:
             Answer(PointerPressed(p), titled);

@@ -2,11 +2,13 @@
 
 #include <commdlg.h>
 
+#include "favorites/favorites_layout.h"
 #include "favorites/favorites_store.h"
 #include "favorites/label_text.h"
 #include "favorites/palette_picture.h"
 #include "favorites/selected_color.h"
 #include "ids/program_ids.h"
+#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/program_folder.h"
 
@@ -27,8 +29,17 @@ constexpr std::uint32_t kLabelStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr COLORREF kMidGrey = 0x00808080;
 const char* const kLabel = "Color Seleccionado";
 
+const char* const kTitle = "Tus Colores Favoritos Cargalos y Guardalos";
+const char* const kArchiveCaption = "Archivar";
+const char* const kResetCaption = "Reseteo";
+const char* const kLeaveCaption = "Salir";
+// The dialog at 96 dpi; the palette control holds the picture at this size whatever its zoom.
+constexpr int kClientWidth = 350, kClientHeight = 357;
+constexpr int kPaletteControlWidth = 336, kPaletteControlHeight = 260;
+
 HWND FavoritesSavedFocus = nullptr;
 int ChooserOpen = 0;
+FavoritesLayout Layout;  // of the open dialog
 
 std::intptr_t DialogHandle() {
     return reinterpret_cast<std::intptr_t>(FavoritesDialog);
@@ -42,8 +53,8 @@ void Justify(void* dc, int extra, int blanks) {
 void DrawLabel(COLORREF textColor) {
     // Ended on leaving: the text is in the pixels by then, and the font selected nowhere.
     const OwnedFont font(NewFont("Tahoma", 12, 1, 0));
-    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, 1, 12, font.Get(),
-                  textColor, Justify);
+    DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, Layout.labelTextLeft,
+                  Layout.labelTextTop, font.Get(), textColor, Justify);
     RedrawTarget();
 }
 
@@ -103,8 +114,10 @@ void PickSelectedColor(unsigned x, unsigned y) {
     ShowSelectedColor(SelectedColor == 0 ? kWhite : kBlack);
 }
 
+// The palette's picture may be shown zoomed: every position here is a picture pixel.
 LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, SubclassState*) {
-    const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
+    const POINT at = PictureAt(window, LOWORD(lParam), HIWORD(lParam));
+    const auto x = static_cast<unsigned>(at.x), y = static_cast<unsigned>(at.y);
     switch (message) {
         case WM_MOUSEMOVE:
             Hover(x, y);
@@ -181,23 +194,52 @@ void ClearCanvas(HWND dialog, int id) {
     ClearTarget(DefaultColor, 0);
 }
 
+// What the layout needs of this screen and of the new dialog, the captions measured in the
+// buttons' font.
+FavoritesScreen MeasureScreen(HWND dialog, HFONT buttonFont) {
+    FavoritesScreen s;
+    s.screen.dpi = ScreenDpiY();
+    RECT work{}, outer{}, client{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    s.screen.workArea = {work.right - work.left, work.bottom - work.top};
+    s.screen.frame = {(outer.right - outer.left) - client.right,
+                      (outer.bottom - outer.top) - client.bottom};
+    s.archiveButton = ButtonRoom(buttonFont, kArchiveCaption);
+    s.resetButton = ButtonRoom(buttonFont, kResetCaption);
+    s.leaveButton = ButtonRoom(buttonFont, kLeaveCaption);
+    s.paletteBorder = GetSystemMetrics(SM_CXBORDER);
+    return s;
+}
+
+void AddButton(HWND dialog, int id, const char* caption, const Place& at) {
+    AddControl(ControlKind::PushButton, dialog, id, caption, at.x, at.y, at.width, at.height, 0, 0);
+}
+
 }  // namespace
 
 INT_PTR ShowFavoritesDialog(HWND owner) {
-    HWND dialog = NewDialog(owner, "Tus Colores Favoritos Cargalos y Guardalos", kCentred, kCentred,
-                            350, 357, 0, 0, DialogMode::Pixels);
+    HWND dialog = NewDialog(owner, kTitle, kCentred, kCentred, kClientWidth, kClientHeight, 0, 0,
+                            DialogMode::Pixels);
     if (!dialog) return 0;
-    AddControl(ControlKind::Canvas, dialog, kPaletteControl, "", 8, 8, 336, 260, kPaletteStyle, 0);
-    ClearCanvas(dialog, kPaletteControl);
-    AddControl(ControlKind::Canvas, dialog, kSelectedColorLabel, "", 8, 270, 336, 50, kLabelStyle,
-               0);
-    ClearCanvas(dialog, kSelectedColorLabel);
-    AddControl(ControlKind::PushButton, dialog, kArchiveButton, "Archivar", 8, 328, 72, 24, 0, 0);
-    AddControl(ControlKind::PushButton, dialog, kLeaveButton, "Salir", 272, 328, 72, 24, 0, 0);
-    AddControl(ControlKind::PushButton, dialog, kResetButton, "Reseteo", 136, 328, 72, 24, 0, 0);
     INT_PTR result = 0;
     {
         const OwnedFont buttonFont(NewFont("MS Sans Serif", 10, 1, 0));  // ended after the dialog
+        Layout = PlanFavoritesDialog(MeasureScreen(dialog, FontHandle(buttonFont.Get())));
+        const FavoritesLayout& l = Layout;
+        PlaceDialog(dialog, kCentred, kCentred, l.client.width, l.client.height);
+        AddControl(ControlKind::Canvas, dialog, kPaletteControl, "", l.palette.x, l.palette.y,
+                   kPaletteControlWidth, kPaletteControlHeight, kPaletteStyle, 0);
+        ViewCanvasControl(dialog, kPaletteControl, l.zoom, l.paletteView.width,
+                          l.paletteView.height);
+        ClearCanvas(dialog, kPaletteControl);
+        AddControl(ControlKind::Canvas, dialog, kSelectedColorLabel, "", l.label.x, l.label.y,
+                   l.label.width, l.label.height, kLabelStyle, 0);
+        ClearCanvas(dialog, kSelectedColorLabel);
+        AddButton(dialog, kArchiveButton, kArchiveCaption, l.archiveButton);
+        AddButton(dialog, kLeaveButton, kLeaveCaption, l.leaveButton);
+        AddButton(dialog, kResetButton, kResetCaption, l.resetButton);
         for (int id : {kArchiveButton, kLeaveButton, kResetButton})
             SetControlFont(dialog, id, buttonFont.Get());
         HWND palette = GetDlgItem(dialog, kPaletteControl);

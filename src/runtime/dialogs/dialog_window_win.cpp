@@ -84,32 +84,35 @@ HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_
     if (style & WS_MAXIMIZE) record->showCommand = SW_MAXIMIZE;
     if (style & WS_MINIMIZE) record->showCommand = SW_SHOWMINNOACTIVE;
 
-    if (mode == DialogMode::Pixels) {
-        RECT outer{}, client{};
-        GetWindowRect(dialog, &outer);
-        GetClientRect(dialog, &client);
-        const int outerWidth = width + (outer.right - outer.left) - (client.right - client.left);
-        const int outerHeight = height + (outer.bottom - outer.top) - (client.bottom - client.top);
-        int px = x, py = y;
-        if (centred) {
-            RECT work{};
-            SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-            const CentredPlace place = CentreInWorkArea(work.left, work.top, work.right,
-                                                        work.bottom, outerWidth, outerHeight);
-            px = place.x;
-            py = place.y;
-        } else if (owner) {
-            POINT origin{x, y};
-            ClientToScreen(owner, &origin);
-            px = origin.x;
-            py = origin.y;
-        }
-        SetWindowPos(dialog, nullptr, px, py, outerWidth, outerHeight,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-    }
+    if (mode == DialogMode::Pixels) PlaceDialog(dialog, x, y, width, height);
     SetWindowTextW(dialog, WideFromText(title).c_str());
     KeepDialog(std::move(record));
     return dialog;
+}
+
+void PlaceDialog(HWND dialog, std::int32_t x, std::int32_t y, int width, int height) {
+    RECT outer{}, client{};
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    const int outerWidth = width + (outer.right - outer.left) - (client.right - client.left);
+    const int outerHeight = height + (outer.bottom - outer.top) - (client.bottom - client.top);
+    int px = x, py = y;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (x == kCentred || y == kCentred) {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        const CentredPlace place =
+            CentreInWorkArea(work.left, work.top, work.right, work.bottom, outerWidth, outerHeight);
+        px = place.x;
+        py = place.y;
+    } else if (owner) {
+        POINT origin{x, y};
+        ClientToScreen(owner, &origin);
+        px = origin.x;
+        py = origin.y;
+    }
+    SetWindowPos(dialog, nullptr, px, py, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 void SetDialogIcon(HWND dialog, const wchar_t* iconResource) {

@@ -20,6 +20,9 @@ enum class DialogMode {
 HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_t y,
                std::int32_t width, std::int32_t height, std::uint32_t style,
                std::uint32_t extendedStyle, DialogMode mode);
+// Gives a pixel-mode dialog a client area of `width` x `height`, its frame measured on the
+// window, at (x, y) or centred in the work area (kCentred), as NewDialog does.
+void PlaceDialog(HWND dialog, std::int32_t x, std::int32_t y, int width, int height);
 void SetDialogIcon(HWND dialog, const wchar_t* iconResource);
 
 }  // namespace runtime
