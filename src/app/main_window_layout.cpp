@@ -28,11 +28,6 @@ struct Margins {
     int left, top, right, gapAboveRow, belowRow;
 };
 
-Place RowPlace(const RowControl& c, int after, int top, Size least, int dpi) {
-    return {after + Scaled(c.gapBefore, dpi), top, std::max(Scaled(c.width, dpi), least.width),
-            std::max(Scaled(c.height, dpi), least.height)};
-}
-
 MainWindowLayout Lay(const MainWindowScreen& s, int zoom, const Margins& m, Size view,
                      bool scrollsX, bool scrollsY) {
     const int dpi = s.screen.dpi;
@@ -43,14 +38,29 @@ MainWindowLayout Lay(const MainWindowScreen& s, int zoom, const Margins& m, Size
     l.scrollsY = scrollsY;
     l.canvas = {m.left, m.top, view.width + (scrollsY ? s.scrollBars.width : 0),
                 view.height + (scrollsX ? s.scrollBars.height : 0)};
-    const int rowTop = l.canvas.Bottom() + m.gapAboveRow;
-    l.paintButton = RowPlace(kPaint, 0, rowTop, s.paintButton, dpi);
-    l.meshButton = RowPlace(kMesh, l.paintButton.Right(), rowTop, s.meshButton, dpi);
-    l.widthList = RowPlace(kWidthList, l.meshButton.Right(), rowTop, s.widthList, dpi);
-    l.sideList = RowPlace(kSideList, l.widthList.Right(), rowTop, s.sideList, dpi);
-    int rowBottom = 0;
-    for (const Place* p : {&l.paintButton, &l.meshButton, &l.widthList, &l.sideList})
-        rowBottom = std::max(rowBottom, p->Bottom());
+
+    // The bottom row, each control as large as its scaled size or its text; the gaps scaled
+    // too, but narrowed where the row would reach past the canvas.
+    const RowControl* row[] = {&kPaint, &kMesh, &kWidthList, &kSideList};
+    Place* places[] = {&l.paintButton, &l.meshButton, &l.widthList, &l.sideList};
+    const Size least[] = {s.paintButton, s.meshButton, s.widthList, s.sideList};
+    int widths = 0, gaps = 0;
+    for (int i = 0; i < 4; ++i) {
+        *places[i] = {0, l.canvas.Bottom() + m.gapAboveRow,
+                      std::max(Scaled(row[i]->width, dpi), least[i].width),
+                      std::max(Scaled(row[i]->height, dpi), least[i].height)};
+        widths += places[i]->width;
+        gaps += Scaled(row[i]->gapBefore, dpi);
+    }
+    const int room = std::max(0, l.canvas.Right() - widths);
+    int x = 0, rowBottom = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int gap = Scaled(row[i]->gapBefore, dpi);
+        x += gaps > room ? gap * room / gaps : gap;
+        places[i]->x = x;
+        x += places[i]->width;
+        rowBottom = std::max(rowBottom, places[i]->Bottom());
+    }
     l.client = {std::max(l.canvas.Right() + m.right, l.sideList.Right() + Scaled(kMargin, dpi)),
                 rowBottom + m.belowRow};
     return l;

@@ -77,8 +77,8 @@ TEST(MainWindowLayout, EveryCommonScreenHoldsTheWholeWindow) {
                 EXPECT_EQ(l.view.height, kPictureSize * l.zoom);
             }
             EXPECT_EQ(l.view.width, kPictureSize * l.zoom);
-            // The row below the canvas, left to right, each control at least what it needs,
-            // and all of it inside the client area less the menu bar.
+            // The row below the canvas and no wider, left to right, each control at least what
+            // it needs, and all of it inside the client area less the menu bar.
             const Place* row[] = {&l.paintButton, &l.meshButton, &l.widthList, &l.sideList};
             const runtime::Size least[] = {s.paintButton, s.meshButton, s.widthList, s.sideList};
             for (int i = 0; i < 4; ++i) {
@@ -90,7 +90,7 @@ TEST(MainWindowLayout, EveryCommonScreenHoldsTheWholeWindow) {
                     EXPECT_GT(row[i]->x, row[i - 1]->Right());
                 }
             }
-            EXPECT_LE(l.sideList.Right(), l.client.width);
+            EXPECT_LE(l.sideList.Right(), l.canvas.Right()) << "the row under the canvas";
         }
     }
 }

@@ -1,7 +1,6 @@
-// The program on the machines people have, as Wine shows them: a scaled screen (LogPixels,
-// which Wine gives every program started after it is set, as Windows gives a DPI-aware one),
-// a program folder named in any language, a folder name near the longest a file may have, and
-// other code pages (Wine takes the code page from LANG).
+// The program on the machines people have, as Wine shows them: a program folder named in any
+// language, a folder name near the longest a file may have, and other code pages (Wine takes
+// the code page from LANG). The screens are in screens_e2e_test.cpp.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -18,55 +17,6 @@
 namespace e2e {
 namespace {
 
-// The screen resolution programs started from now on are given; the old one comes back after.
-class ScreenDpi {
-  public:
-    explicit ScreenDpi(DWORD dpi) {
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
-                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr) != 0)
-            Fail("cannot open HKCU\\Control Panel\\Desktop");
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
-                                reinterpret_cast<BYTE*>(&old_), &size) == 0;
-        Set(dpi);
-    }
-    ~ScreenDpi() {
-        if (had_)
-            Set(old_);
-        else
-            RegDeleteValueW(key_, L"LogPixels");
-        RegCloseKey(key_);
-    }
-    ScreenDpi(const ScreenDpi&) = delete;
-    ScreenDpi& operator=(const ScreenDpi&) = delete;
-
-  private:
-    void Set(DWORD dpi) {
-        if (RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                           sizeof dpi) != 0)
-            Fail("cannot set LogPixels");
-    }
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
-struct Place {
-    int id, x, y, width, height;
-};
-constexpr Place kPlaces[] = {
-    {ids::kPaintButton, 105, 819, 70, 18}, {ids::kMeshButton, 196, 819, 70, 19},
-    {ids::kSideList, 590, 819, 90, 38},    {ids::kWidthList, 300, 819, 190, 38},
-    {ids::kCanvasControl, 5, 5, 800, 800},
-};
-
-RECT InClient(const Program& p, HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // How many rows of items a list shows whole, and whether its client area is exactly that.
 int WholeRows(HWND list, bool* exact) {
     RECT client{};
@@ -75,53 +25,6 @@ int WholeRows(HWND list, bool* exact) {
     *exact = item > 0 && client.bottom % item == 0;
     return item > 0 ? client.bottom / item : 0;
 }
-
-class AtScreenDpi : public testing::TestWithParam<int> {};
-
-// Every control keeps its place and size in device pixels, the lists in whole rows of their
-// own font; the font follows the screen, and the bottom row stays inside the window.
-TEST_P(AtScreenDpi, ControlsKeepTheirPixelsAndTheListFontFollowsTheScreen) {
-    const int dpi = GetParam();
-    ScreenDpi screen(static_cast<DWORD>(dpi));
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
-    ASSERT_EQ(SeenByProgram(p).screenDpi, dpi) << "Wine did not give the program the new DPI";
-    p.ChooseListItem(ids::kSideList, 4);
-    RECT client{};
-    GetClientRect(p.Main(), &client);
-    EXPECT_EQ(client.right, 810);
-    for (const Place& c : kPlaces) {
-        HWND control = p.Control(c.id);
-        const RECT r = InClient(p, control);
-        EXPECT_EQ(r.left, c.x) << c.id;
-        EXPECT_EQ(r.top, c.y) << c.id;
-        EXPECT_EQ(r.right - r.left, c.width) << c.id;
-        EXPECT_LE(r.bottom, client.bottom) << c.id << ": inside the client area";
-        if (c.id != ids::kSideList && c.id != ids::kWidthList) {
-            EXPECT_EQ(r.bottom - r.top, c.height) << c.id;
-            continue;
-        }
-        EXPECT_EQ(FontHeight(p, control), -(dpi * 10) / 72) << c.id;
-        // As many whole items of its font as the height asked for holds.
-        RECT inner{};
-        GetClientRect(control, &inner);
-        const int frame = (r.bottom - r.top) - inner.bottom;
-        const int item = static_cast<int>(SendTo(control, LB_GETITEMHEIGHT));
-        ASSERT_GT(item, 0);
-        EXPECT_EQ(inner.bottom, (c.height - frame) / item * item)
-            << c.id << ": items of " << item << " pixels";
-    }
-    if (dpi == 144) {
-        ASSERT_TRUE(p.WaitForRest());
-        const fs::path file = fs::temp_directory_path() / "poligonos-e2e-144-dpi.bmp";
-        EXPECT_TRUE(WritePictureBmp(Capture(p.Main()), file));
-        std::printf("[ E2E      ] the main window at 144 dpi: %s\n",
-                    Narrow(file.wstring()).c_str());
-    }
-    EXPECT_EQ(p.Quit(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Machines, AtScreenDpi, testing::Values(96, 120, 144));
 
 // Every file under `folder`, by its path relative to it.
 std::set<fs::path> FilesUnder(const fs::path& folder) {

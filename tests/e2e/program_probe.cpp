@@ -153,6 +153,11 @@ int FontHeight(const Program& p, HWND window) {
     return static_cast<int>(CallProbe(p, "FontHeightOf", window));
 }
 
+TextRoom TextRoomIn(const Program& p, HWND window) {
+    const DWORD room = CallProbe(p, "TextRoomOf", window);
+    return {static_cast<int>(room & 0xFFFF), static_cast<int>(room >> 16)};
+}
+
 MachineView SeenByProgram(const Program& p) {
     const DWORD seen = CallProbe(p, "ScreenAndCodePage", nullptr);
     return {static_cast<int>(seen & 0xFFFF), seen >> 16};

@@ -18,6 +18,12 @@ MenuBar ReadMenu(const Program& p);
 bool MenuAlive(const Program& p, HMENU menu);
 // The height (lfHeight) of the font a window of the program shows its text in; 0 for none.
 int FontHeight(const Program& p, HWND window);
+// The room the text of a window of the program takes in the font the program shows it in: a
+// button's caption, a list's widest item; the height is the font's line.
+struct TextRoom {
+    int width, height;
+};
+TextRoom TextRoomIn(const Program& p, HWND window);
 // What the program sees of the machine it runs on.
 struct MachineView {
     int screenDpi;          // LOGPIXELSY of the screen

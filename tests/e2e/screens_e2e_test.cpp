@@ -1,0 +1,301 @@
+// The program on the screens people have, as Wine shows them: a display mode of the virtual
+// desktop (ChangeDisplaySettingsExW), a dpi (LogPixels, which Wine gives every program started
+// after it is set, as Windows gives a DPI-aware one) and, since Wine has none, a task bar.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "bmp_file.h"
+#include "failure.h"
+#include "favorites_driver.h"
+#include "ids/program_ids.h"
+#include "picture_checks.h"
+#include "program_probe.h"
+
+namespace e2e {
+namespace {
+
+// The screen resolution programs started from now on are given; the old one comes back after.
+class ScreenDpi {
+  public:
+    explicit ScreenDpi(DWORD dpi) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr) != 0)
+            Fail("cannot open HKCU\\Control Panel\\Desktop");
+        DWORD size = sizeof old_;
+        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
+                                reinterpret_cast<BYTE*>(&old_), &size) == 0;
+        Set(dpi);
+    }
+    ~ScreenDpi() {
+        if (had_)
+            Set(old_);
+        else
+            RegDeleteValueW(key_, L"LogPixels");
+        RegCloseKey(key_);
+    }
+    ScreenDpi(const ScreenDpi&) = delete;
+    ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+  private:
+    void Set(DWORD dpi) {
+        if (RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                           sizeof dpi) != 0)
+            Fail("cannot set LogPixels");
+    }
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
+
+// The desktop in another display mode for the programs started from now on; the mode it had
+// comes back after.
+class ScreenMode {
+  public:
+    ScreenMode(int width, int height) {
+        DEVMODEW now{};
+        now.dmSize = sizeof now;
+        if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &now))
+            Fail("cannot read the display mode");
+        old_ = {static_cast<LONG>(now.dmPelsWidth), static_cast<LONG>(now.dmPelsHeight)};
+        const LONG result = Change(width, height);
+        if (result != DISP_CHANGE_SUCCESSFUL)
+            Fail("the desktop did not take the mode " + std::to_string(width) + " x " +
+                 std::to_string(height) + ": " + std::to_string(result));
+    }
+    ~ScreenMode() { Change(old_.cx, old_.cy); }
+    ScreenMode(const ScreenMode&) = delete;
+    ScreenMode& operator=(const ScreenMode&) = delete;
+
+  private:
+    static LONG Change(LONG width, LONG height) {
+        DEVMODEW mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(width);
+        mode.dmPelsHeight = static_cast<DWORD>(height);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    }
+    SIZE old_{};
+};
+
+// A task bar along the bottom of the screen, as Windows has one. Wine has none, but takes the
+// work area of the programs started while a visible window of the task bar's class shows from
+// that window.
+class TaskBar {
+  public:
+    explicit TaskBar(int height) {
+        WNDCLASSW kind{};
+        kind.lpfnWndProc = DefWindowProcW;
+        kind.hInstance = GetModuleHandleW(nullptr);
+        kind.lpszClassName = L"Shell_TrayWnd";
+        RegisterClassW(&kind);  // fails harmlessly when a task bar was made before
+        const int width = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN);
+        window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP | WS_VISIBLE, 0,
+                                  bottom - height, width, height, nullptr, nullptr, kind.hInstance,
+                                  nullptr);
+        if (!window_) Fail("cannot make a task bar: error " + std::to_string(GetLastError()));
+    }
+    ~TaskBar() { DestroyWindow(window_); }
+    TaskBar(const TaskBar&) = delete;
+    TaskBar& operator=(const TaskBar&) = delete;
+
+  private:
+    HWND window_ = nullptr;
+};
+
+struct Screen {
+    int width, height, dpi;
+    int zoom;          // of the main window's picture
+    int paletteZoom;   // of the favourite colours' palette
+    const char* shot;  // a screenshot of the main window is kept under this name, if any
+};
+
+std::string Describe(const Screen& s) {
+    return std::to_string(s.width) + " x " + std::to_string(s.height) + " at " +
+           std::to_string(s.dpi * 100 / 96) + " %";
+}
+
+void PrintTo(const Screen& s, std::ostream* out) {
+    *out << Describe(s);
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT InClient(HWND parent, HWND control) {
+    RECT r = WindowRect(control);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != 0;
+}
+
+std::string Describe(const RECT& r) {
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ") - (" +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
+
+// A push button's caption inside its raised edge, in the program's own font.
+void ExpectCaptionWhole(const Program& p, HWND button) {
+    RECT client{};
+    GetClientRect(button, &client);
+    const int edge = GetSystemMetrics(SM_CXEDGE);
+    const TextRoom text = TextRoomIn(p, button);
+    EXPECT_GT(text.width, 0) << Narrow(Text(button));
+    EXPECT_LE(text.width, client.right - 2 * edge) << Narrow(Text(button));
+    EXPECT_LE(text.height, client.bottom - 2 * edge) << Narrow(Text(button));
+}
+
+// Every item of a list fits its width, and at least two whole rows show.
+void ExpectListWhole(const Program& p, HWND list, int dpi) {
+    RECT client{};
+    GetClientRect(list, &client);
+    const TextRoom text = TextRoomIn(p, list);
+    const int row = static_cast<int>(SendTo(list, LB_GETITEMHEIGHT));
+    EXPECT_LE(text.width, client.right) << "the widest item";
+    EXPECT_LE(text.height, row);
+    EXPECT_GE(client.bottom / std::max(row, 1), 2) << "whole rows of " << row << " pixels";
+    EXPECT_EQ(FontHeight(p, list), -(dpi * 10) / 72);
+}
+
+// The main window and the favourite colours on one screen, with a task bar of `taskBar`
+// pixels or none.
+void CheckScreen(const Screen& s, int taskBar) {
+    SCOPED_TRACE(Describe(s) + (taskBar ? ", task bar of " + std::to_string(taskBar) : ""));
+    std::optional<TaskBar> bar;
+    if (taskBar) bar.emplace(taskBar);
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    ASSERT_EQ(SeenByProgram(p).screenDpi, s.dpi) << "Wine did not give the program the new dpi";
+    const RECT work{0, 0, s.width, s.height - taskBar};
+    EXPECT_TRUE(Inside(WindowRect(p.Main()), work)) << Describe(WindowRect(p.Main()));
+
+    // The bottom row, whole, inside the client area, over nothing and under the canvas.
+    RECT client{};
+    GetClientRect(p.Main(), &client);
+    HWND canvas = p.Control(ids::kCanvasControl);
+    const RECT canvasRect = InClient(p.Main(), canvas);
+    const int row[] = {ids::kPaintButton, ids::kMeshButton, ids::kWidthList, ids::kSideList};
+    for (int i = 0; i < 4; ++i) {
+        const RECT r = InClient(p.Main(), p.Control(row[i]));
+        EXPECT_TRUE(Inside(r, client))
+            << row[i] << ": " << Describe(r) << " in " << Describe(client);
+        EXPECT_GE(r.top, canvasRect.bottom) << row[i];
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(Overlap(r, InClient(p.Main(), p.Control(row[j])))) << row[i];
+    }
+    ExpectCaptionWhole(p, p.Control(ids::kPaintButton));
+    ExpectCaptionWhole(p, p.Control(ids::kMeshButton));
+    ExpectListWhole(p, p.Control(ids::kWidthList), s.dpi);
+    ExpectListWhole(p, p.Control(ids::kSideList), s.dpi);
+
+    // The whole picture at its zoom, or a view that scrolls to its last row; a pointer at
+    // (z x, z y) of the canvas is at picture pixel (x, y).
+    RECT view{};
+    GetClientRect(canvas, &view);
+    const int z = s.zoom;
+    const bool whole = view.right == 800 * z && view.bottom == 800 * z;
+    p.Pointer(WM_MOUSEMOVE, z * 305, z * 312);
+    EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 312 :: 0");
+    if (!whole) {
+        EXPECT_EQ(view.right, 800 * z) << "only short screens scroll";
+        EXPECT_TRUE(GetWindowLongW(canvas, GWL_STYLE) & WS_VSCROLL) << "a view that scrolls";
+        SendTo(canvas, WM_VSCROLL, SB_BOTTOM);
+        p.Pointer(WM_MOUSEMOVE, z * 305, view.bottom - 1);
+        EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 799 :: 0") << "the last row in view";
+        SendTo(canvas, WM_VSCROLL, SB_TOP);
+    }
+    if (s.shot && taskBar == 0) {
+        p.ChooseListItem(ids::kSideList, 5);  // 8 sides
+        p.Send(ids::kPaintButton);
+        ASSERT_TRUE(p.WaitForRest());
+        const fs::path file = fs::temp_directory_path() / (std::string(s.shot) + ".bmp");
+        EXPECT_TRUE(WritePictureBmp(Capture(p.Main()), file));
+        std::printf("[ E2E      ] the main window on %s: %s\n", Describe(s).c_str(),
+                    Narrow(file.wstring()).c_str());
+    }
+
+    // The favourite colours: inside the work area, captions whole, the palette zoomed.
+    HWND d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(Inside(WindowRect(d), work)) << Describe(WindowRect(d));
+    for (int id : {ids::kArchiveButton, ids::kResetButton, ids::kLeaveButton})
+        ExpectCaptionWhole(p, GetDlgItem(d, id));
+    RECT palette{};
+    GetClientRect(GetDlgItem(d, ids::kPaletteControl), &palette);
+    EXPECT_EQ(palette.right, 334 * s.paletteZoom);
+    EXPECT_EQ(palette.bottom, 258 * s.paletteZoom);
+    LeaveFavorites(p, d);
+    EXPECT_EQ(p.Quit(), 0u);
+}
+
+class OnScreen : public testing::TestWithParam<Screen> {};
+
+TEST_P(OnScreen, EveryControlShowsWholeInsideTheWorkArea) {
+    const Screen& s = GetParam();
+    const ScreenDpi dpi(static_cast<DWORD>(s.dpi));
+    const ScreenMode mode(s.width, s.height);
+    CheckScreen(s, 0);
+    CheckScreen(s, 48 * s.dpi / 96);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, OnScreen,
+    testing::Values(Screen{1280, 720, 96, 1, 1, nullptr}, Screen{1280, 800, 96, 1, 1, nullptr},
+                    Screen{1366, 768, 96, 1, 1, "poligonos-1366x768-100"},
+                    Screen{1440, 900, 96, 1, 1, nullptr}, Screen{1600, 900, 96, 1, 1, nullptr},
+                    Screen{1920, 1080, 96, 1, 1, nullptr}, Screen{1920, 1080, 120, 1, 1, nullptr},
+                    Screen{1920, 1080, 144, 1, 1, "poligonos-1920x1080-150"},
+                    Screen{2560, 1440, 96, 1, 1, nullptr}, Screen{2560, 1440, 144, 1, 1, nullptr},
+                    Screen{2560, 1440, 168, 1, 1, nullptr}, Screen{3840, 2160, 144, 1, 1, nullptr},
+                    Screen{3840, 2160, 192, 2, 2, nullptr}, Screen{3840, 2160, 240, 2, 2, nullptr},
+                    Screen{3840, 2160, 288, 2, 3, "poligonos-3840x2160-300"}));
+
+// At zoom 2 a marker is grabbed and dragged by device pixels twice its picture pixels, and a
+// palette cell is found under twice its picture position.
+TEST(Screens, AtZoomTwoTheMarkersAndThePaletteCellsAreWhereTheyShow) {
+    const ScreenDpi dpi(192);
+    const ScreenMode mode(3840, 2160);
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    p.ChooseListItem(ids::kSideList, 0);                  // vertex 1 at (300, 310)
+    p.Pointer(WM_LBUTTONDOWN, 2 * 308 + 1, 2 * 318 + 1);  // the marker's last picture pixel
+    EXPECT_EQ(Text(p.Main()), L"X : 308 Y : 318 :: 1");
+    p.Pointer(WM_MOUSEMOVE, 2 * 318, 2 * 314);
+    p.Pointer(WM_LBUTTONUP, 2 * 318, 2 * 314);
+    EXPECT_EQ(Text(p.Main()), L"X : 318 Y : 314 :: 1");
+    std::vector<Vertex> moved = TemplateVertices(3);
+    moved[0] = {310, 306};
+    EXPECT_EQ(CheckMesh(SavedPicture(p, 3), moved, 0xFF00FF), "");
+
+    WritePaletteFile(p, FileOf(ColouredPalette()));
+    HWND d = OpenFavorites(p);
+    ASSERT_NE(d, nullptr);
+    const POINT middle = BoxMiddle(3, 7);
+    OnPalette(d, WM_RBUTTONDOWN, {2 * middle.x, 2 * middle.y});
+    const std::uint32_t picked = PixelOf(ColouredPalette()[3 * 13 + 7].color);
+    EXPECT_EQ(PixelWhen(GetDlgItem(d, ids::kSelectedColorLabel), 3, 3, picked), picked);
+    // The box under the pointer loses its ring: at zoom 2 its ring's pixels show its colour.
+    OnPalette(d, WM_MOUSEMOVE, {2 * middle.x, 2 * middle.y});
+    const POINT ring{2 * (25 * 7 + 4), 2 * (25 * 3 + 4) + 20};
+    EXPECT_EQ(PixelWhen(GetDlgItem(d, ids::kPaletteControl), ring.x, ring.y, 0xFFFFFF), 0xFFFFFFu);
+    LeaveFavorites(p, d);
+    EXPECT_EQ(p.Quit(), 0u);
+}
+
+}  // namespace
+}  // namespace e2e
