@@ -123,5 +123,22 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
     EXPECT_EQ(CheckMesh(SavedPicture(p, 3), Moved(3, 3, {100, 120}), kMagenta), "");
 }
 
+// Full-width digits, as East-Asian input methods type them, read as the number they show.
+TEST(VertexDialog, FullWidthDigitsMoveTheVertex) {
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    p.ChooseListItem(ids::kSideList, 0);
+    p.Post(ids::kVertexProperties);
+    HWND d = p.WaitForWindow(L"Coordenadas poligono");
+    ASSERT_NE(d, nullptr);
+    Choose(d, 2);  // 03º vertice
+    SetControlText(GetDlgItem(d, ids::kVertexXBox), L"\uFF12\uFF15\uFF10");
+    SetControlText(GetDlgItem(d, ids::kVertexYBox), L"\uFF12\uFF16\uFF10");
+    Click(d, ids::kVertexApply);
+    Click(d, ids::kVertexLeave);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_EQ(CheckMesh(SavedPicture(p, 3), Moved(3, 3, {250, 260}), kMagenta), "");
+}
+
 }  // namespace
 }  // namespace e2e
