@@ -77,7 +77,8 @@ bool NameMatches(const char* pattern, const char* name);
 
 std::uint32_t RemoveFile(const std::filesystem::path& path);
 
-// The whole content of a file, read while others may read it too (not write it).
+// The whole content of a file, read while others may read and write it too, as an editor
+// holding it does.
 std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes);
 
 // Renames `from` to `to` in one step, replacing a file of that name. A read-only or folder

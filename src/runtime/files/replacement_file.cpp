@@ -120,7 +120,8 @@ bool ReplacementFile::Write(const void* data, std::size_t size) {
 
 bool ReplacementFile::CopyTarget() {
     std::vector<std::uint8_t> bytes;
-    const std::uint32_t code = platform::ReadShared(target_, bytes);
+    const std::uint32_t code =
+        Retried("copy", [&] { return platform::ReadShared(target_, bytes); });
     if (code == platform::kErrorFileNotFound) return true;
     if (code != 0) {
         RecordPlatformError(code);

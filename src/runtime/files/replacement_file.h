@@ -71,7 +71,7 @@ class ReplacementFile {
 std::filesystem::path ReplacementName(const std::filesystem::path& target, int n);
 
 // For tests, a stand-in for another program: called before each try of a step that can be
-// refused for a moment ("flush", "replace", "in place", "remove"), its code other than 0
+// refused for a moment ("copy", "flush", "replace", "in place", "remove"), its code other than 0
 // refuses that try. Gives back the one it replaces; null for none.
 using TryRefusal = std::uint32_t (*)(const char* step, int attempt);
 TryRefusal SetTryRefusal(TryRefusal refusal);
