@@ -87,14 +87,20 @@ TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
     EXPECT_TRUE(IsWindowEnabled(p.Control(ids::kPaintButton)));
 }
 
-TEST(VertexDialog, ChooseApplyAndReopen) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+// The dialog over the triangle with its third vertex chosen; null when it did not open.
+HWND ChooseThirdVertexOfTheTriangle(const Program& p) {
     p.ChooseListItem(ids::kSideList, 0);
     p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
+    if (d) Choose(d, 2);  // 03º vertice
+    return d;
+}
+
+TEST(VertexDialog, ChooseApplyAndReopen) {
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    HWND d = ChooseThirdVertexOfTheTriangle(p);
     ASSERT_NE(d, nullptr);
-    Choose(d, 2);  // 03º vertice
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"190");
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexYBox)), L"400");
     EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 190, 400, 0x000000), 0x000000u)
@@ -127,11 +133,8 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
 TEST(VertexDialog, FullWidthDigitsMoveTheVertex) {
     Program p;
     ASSERT_TRUE(p.Started()) << p.StartFailure();
-    p.ChooseListItem(ids::kSideList, 0);
-    p.Post(ids::kVertexProperties);
-    HWND d = p.WaitForWindow(L"Coordenadas poligono");
+    HWND d = ChooseThirdVertexOfTheTriangle(p);
     ASSERT_NE(d, nullptr);
-    Choose(d, 2);  // 03º vertice
     SetControlText(GetDlgItem(d, ids::kVertexXBox), L"\uFF12\uFF15\uFF10");
     SetControlText(GetDlgItem(d, ids::kVertexYBox), L"\uFF12\uFF16\uFF10");
     Click(d, ids::kVertexApply);
