@@ -48,6 +48,17 @@ void RemoveQuietly(const std::filesystem::path& path) {
     error.Clear();
 }
 
+// The palette cells row by row, as the file holds them.
+std::vector<std::uint8_t> PaletteBytes() {
+    std::vector<std::uint8_t> bytes;
+    for (int r = 0; r < FavoriteRows; ++r)
+        for (int c = 0; c < FavoriteColumns; ++c) {
+            const RecordBytes one = EncodeRecord(FavoriteColors[r][c]);
+            bytes.insert(bytes.end(), one.begin(), one.end());
+        }
+    return bytes;
+}
+
 }  // namespace
 
 RecordBytes EncodeRecord(const FavoriteColorRecord& r) {
@@ -149,15 +160,18 @@ bool AppendFavoriteRecord(const std::filesystem::path& path, const FavoriteColor
 bool SaveFavorites() {
     // The records go to a new file of their own, which takes the old one's place only once
     // every record is in it: a failure half way leaves the palette on disk as it was. Like
-    // removing the old file first would, the replacement takes its read-only, hidden and
-    // system attributes off.
+    // removing the old file first would, the replacement takes its read-only attribute off.
     ReplacementFile file(FavoritesFilePath(), ReadOnlyTarget::Clear);
     std::filesystem::path newFile;
     {
-        // A new file that cannot be made shows as each record failing, as on a file that
-        // will not open (52).
+        // Where no new file can be made beside it, the palette goes into the file itself, in
+        // one write; failing that too shows as each record failing, as on a file that will
+        // not open (52).
         ProcedureError quiet;
-        if (file.Open()) newFile = file.HandOver();
+        if (file.Open())
+            newFile = file.HandOver();
+        else if (file.WriteInPlace(PaletteBytes()))
+            return true;
     }
     bool written = true;
     for (int r = 0; r < FavoriteRows; ++r)

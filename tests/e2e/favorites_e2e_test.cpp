@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <random>
 
 #include "bmp_file.h"
@@ -284,6 +285,44 @@ TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
         left.push_back(entry.path().filename());
     EXPECT_EQ(left.size(), 2u) << "no temporary file stays beside the program and the palette";
     LeaveFavorites(p, d);
+}
+
+// Held open by a program that shares reading and writing, or beside a read-only leftover
+// "Mis Colores.~00", the palette is archived all the same; the leftover stays as it was.
+TEST(Favorites, ArchivedOverAHeldFileAndBesideAReadOnlyLeftover) {
+    for (const bool held : {true, false}) {
+        SCOPED_TRACE(held ? "held open" : "read-only leftover");
+        Program p;
+        ASSERT_TRUE(p.Started()) << p.StartFailure();
+        WritePaletteFile(p, FileOf(ColouredPalette()));
+        const fs::path leftover = p.ProgramFolder() / "Mis Colores.~00";
+        if (!held) {
+            std::ofstream(leftover, std::ios::binary) << "theirs";
+            ASSERT_TRUE(SetFileAttributesW(leftover.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        HWND d = OpenFavorites(p);
+        ASSERT_NE(d, nullptr);
+        ASSERT_TRUE(ChangeCellToGrey(p, d, 2, 2));
+        KernelHandle holder;
+        if (held) holder = HoldOpen(PaletteFile(p), FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(!held || holder);
+        Click(d, ids::kArchiveButton);
+        EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
+        holder = KernelHandle();
+        auto cells = ColouredPalette();
+        cells[2 * 13 + 2].color = 0x00808080;
+        EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(cells)) << "the palette archived";
+        LeaveFavorites(p, d);
+        std::vector<std::wstring> files{L"Configuracion.ini", L"Mis Colores.log", L"poligonos.exe"};
+        if (!held) files.insert(files.begin() + 2, L"Mis Colores.~00");
+        EXPECT_EQ(FileNames(p.ProgramFolder()), files) << "no copy of the program's left";
+        if (!held) {
+            const auto theirs = ReadFile(leftover);
+            EXPECT_EQ(std::string(theirs.begin(), theirs.end()), "theirs");
+            EXPECT_EQ(GetFileAttributesW(leftover.c_str()) & FILE_ATTRIBUTE_READONLY,
+                      DWORD{FILE_ATTRIBUTE_READONLY});
+        }
+    }
 }
 
 TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {

@@ -150,6 +150,33 @@ TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
     EXPECT_NE(std::string(ini.begin(), ini.end()).find("Grosor=3"), std::string::npos);
 }
 
+// An editor or a sync client keeps the settings open, sharing reading and writing but not
+// deletion; a user hid the file. Either way the new width is stored, and the file stays hidden.
+TEST(MainWindow, SettingsHeldOpenElsewhereOrHiddenAreStoredOnQuit) {
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "hidden" : "held open");
+        Program p("[Punta]\r\nGrosor=3\r\n");
+        ASSERT_TRUE(p.Started()) << p.StartFailure();
+        const fs::path ini = p.ProgramFolder() / "Configuracion.ini";
+        KernelHandle held;
+        if (hidden)
+            ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        else
+            held = HoldOpen(ini, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(hidden || held);
+        p.ChooseListItem(ids::kWidthList, 6);
+        EXPECT_EQ(p.Quit(), 0u);
+        held = KernelHandle();
+        const auto text = ReadFile(ini);
+        EXPECT_NE(std::string(text.begin(), text.end()).find("Grosor=7"), std::string::npos)
+            << std::string(text.begin(), text.end());
+        EXPECT_EQ(FileNames(p.ProgramFolder()),
+                  (std::vector<std::wstring>{L"Configuracion.ini", L"poligonos.exe"}));
+        EXPECT_EQ(GetFileAttributesW(ini.c_str()) & FILE_ATTRIBUTE_HIDDEN,
+                  hidden ? DWORD{FILE_ATTRIBUTE_HIDDEN} : 0u);
+    }
+}
+
 TEST(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
     Program p;
     ASSERT_TRUE(p.Started()) << p.StartFailure();

@@ -537,6 +537,20 @@ bool WritePictureBmp(const Picture& shot, const fs::path& file) {
     return static_cast<bool>(out);
 }
 
+KernelHandle HoldOpen(const fs::path& file, DWORD sharing) {
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return KernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+std::vector<std::wstring> FileNames(const fs::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::vector<std::uint8_t> ReadFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

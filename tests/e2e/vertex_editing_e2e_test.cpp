@@ -87,14 +87,20 @@ TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
     EXPECT_TRUE(IsWindowEnabled(p.Control(ids::kPaintButton)));
 }
 
-TEST(VertexDialog, ChooseApplyAndReopen) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+// The dialog over the triangle with its third vertex chosen; null when it did not open.
+HWND ChooseThirdVertexOfTheTriangle(const Program& p) {
     p.ChooseListItem(ids::kSideList, 0);
     p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
+    if (d) Choose(d, 2);  // 03º vertice
+    return d;
+}
+
+TEST(VertexDialog, ChooseApplyAndReopen) {
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    HWND d = ChooseThirdVertexOfTheTriangle(p);
     ASSERT_NE(d, nullptr);
-    Choose(d, 2);  // 03º vertice
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"190");
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexYBox)), L"400");
     EXPECT_EQ(PixelWhen(p.Control(ids::kCanvasControl), 190, 400, 0x000000), 0x000000u)
@@ -121,6 +127,20 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
     Click(d, ids::kVertexLeave);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
     EXPECT_EQ(CheckMesh(SavedPicture(p, 3), Moved(3, 3, {100, 120}), kMagenta), "");
+}
+
+// Full-width digits, as East-Asian input methods type them, read as the number they show.
+TEST(VertexDialog, FullWidthDigitsMoveTheVertex) {
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    HWND d = ChooseThirdVertexOfTheTriangle(p);
+    ASSERT_NE(d, nullptr);
+    SetControlText(GetDlgItem(d, ids::kVertexXBox), L"\uFF12\uFF15\uFF10");
+    SetControlText(GetDlgItem(d, ids::kVertexYBox), L"\uFF12\uFF16\uFF10");
+    Click(d, ids::kVertexApply);
+    Click(d, ids::kVertexLeave);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_EQ(CheckMesh(SavedPicture(p, 3), Moved(3, 3, {250, 260}), kMagenta), "");
 }
 
 }  // namespace

@@ -82,13 +82,14 @@ TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
     EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
 }
 
-TEST_F(FavoritesStoreWin, ReadOnlyOrHiddenFileIsArchivedOverWithTheArchiveAttributeOnly) {
+TEST_F(FavoritesStoreWin, ReadOnlyOrHiddenFileIsArchivedOverStillHidden) {
     const std::wstring wide = (folder_.Path() / "Mis Colores.log").wstring();
     ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
     EXPECT_TRUE(ArchiveFavorites());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
-    EXPECT_EQ(GetFileAttributesW(wide.c_str()), DWORD{FILE_ATTRIBUTE_ARCHIVE});
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+              DWORD{FILE_ATTRIBUTE_HIDDEN});
     LoadFavorites();
     EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
     EXPECT_EQ(Files(), 1);

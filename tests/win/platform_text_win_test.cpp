@@ -7,7 +7,7 @@
 namespace runtime {
 namespace {
 
-TEST(PlatformText, IsWindows1252BothWaysWithNoLookAlikes) {
+TEST(PlatformText, IsWindows1252BothWaysAndReadsDigitsOfOtherScripts) {
     EXPECT_EQ(WideFromText("01\xBA vertice"), L"01\u00BA vertice");
     EXPECT_EQ(TextFromWide(L"01\u00BA vertice"), "01\xBA vertice");
     // Every byte comes back as it went.
@@ -17,10 +17,11 @@ TEST(PlatformText, IsWindows1252BothWaysWithNoLookAlikes) {
         ASSERT_EQ(wide.size(), 1u) << b;
         EXPECT_EQ(TextFromWide(wide), one) << b;
     }
-    // What 1252 lacks becomes "?", never a letter that names another folder.
-    EXPECT_EQ(TextFromWide(L"\u0141\u00F3d\u017A"),
-              "?\xF3"
-              "d?");
+    // Typed or pasted, full-width digits and the minus sign read as the number they show;
+    // what has no fit at all is "?".
+    EXPECT_EQ(TextFromWide(L"\uFF12\uFF15\uFF10 \u2212"
+                           L"40"),
+              "250 -40");
     EXPECT_EQ(TextFromWide(L"\u4E2D").find_first_not_of('?'), std::string::npos);
 }
 

@@ -57,6 +57,43 @@ TEST(ReplacementFileWin, AFileHeldOpenElsewhereKeepsItsContent) {
     EXPECT_EQ(Read(target), "busy");
 }
 
+// An image viewer holding the picture, sharing reading and writing: it is written in place.
+TEST(ReplacementFileWin, AFileHeldOpenWithWritingSharedIsWrittenInPlace) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("poligono 3.bmp");
+    std::ofstream(target) << std::string(500, 'x');
+    HANDLE other = CreateFileA(target.c_str(), GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
+    runtime::AttachTarget(b, 0, 0);
+    runtime::ClearTarget(0, 0);
+    EXPECT_TRUE(runtime::SaveBmp(target));
+    runtime::EndBitmap();
+    CloseHandle(other);
+    EXPECT_EQ(Read(target).substr(0, 2), "BM");
+    EXPECT_EQ(Read(target).size(), 54u + 4 * 12) << "cut to the new picture";
+    EXPECT_EQ(FileCount(folder.Path()), 1);
+}
+
+// The attributes the user set on the file pass to the new content. (Its creation time is
+// kept too, but Wine keeps none on a Linux disk to show it.)
+TEST(ReplacementFileWin, WhatTheUserSetOnTheFileSurvives) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("Configuracion.ini");
+    std::ofstream(target) << "old";
+    const DWORD set = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), set));
+    ReplacementFile file(target);
+    ASSERT_TRUE(file.Open());
+    ASSERT_TRUE(file.Write("new", 3));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(GetFileAttributesA(target.c_str()), set);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Read(target), "new");
+}
+
 TEST(ReplacementFileWin, BadNamesAndMissingFoldersCreateNothing) {
     testing_support::TempFolder folder;
     EXPECT_FALSE(ReplacementFile(folder.File("no such folder\\p.bmp")).Open());
@@ -76,6 +113,15 @@ TEST(ReplacementFileWin, NamesInAnyLanguageAreTheirOwn) {
     ASSERT_TRUE(file.Commit());
     EXPECT_TRUE(fs::exists(name));
     EXPECT_EQ(FileCount(folder.Path()), 1);
+
+    // "\\?\" in front takes the path as it stands: no pattern.
+    ReplacementFile prefixed(L"\\\\?\\" + fs::absolute(name).wstring());
+    ASSERT_TRUE(prefixed.Open());
+    ASSERT_TRUE(prefixed.Write("y", 1));
+    ASSERT_TRUE(prefixed.Commit());
+    EXPECT_EQ(FileCount(folder.Path()), 1);
+    std::ifstream in(name, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "y");
 }
 
 }  // namespace

@@ -301,7 +301,7 @@ TEST(Resources, VersionTextsKeepTheirAccents) {
 
 // ---- manifest --------------------------------------------------------------------------------
 
-TEST(Resources, ManifestAsksForCommonControlsSixAndTheSystemDpi) {
+TEST(Resources, ManifestAsksForCommonControlsSixTheSystemDpiAndLongPaths) {
     int manifests = 0;
     EnumResourceNamesW(
         Self(), kManifestType,
@@ -329,6 +329,8 @@ TEST(Resources, ManifestAsksForCommonControlsSixAndTheSystemDpi) {
     // Wine ignores these; Windows would otherwise stretch the window on a scaled screen.
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
     EXPECT_NE(manifest.find(">system</dpiAwareness>"), std::string::npos);
+    // Where Windows has long paths enabled, folders past 259 characters too.
+    EXPECT_NE(manifest.find(">true</longPathAware>"), std::string::npos);
 }
 
 TEST(Resources, ManifestGivesThisProcessCommonControlsSix) {

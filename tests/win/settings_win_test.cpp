@@ -13,6 +13,7 @@
 
 #include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
+#include "runtime/files/replacement_file.h"
 #include "settings/settings.h"
 #include "support/temp_folder.h"
 
@@ -115,6 +116,27 @@ TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {
     EXPECT_EQ(Settings.Borde, 11) << "memory keeps the values";
     CloseHandle(other);
     EXPECT_EQ(Read(path_), before);
+}
+
+// A scanner opening the fresh copy just as it is to be flushed, twice, then letting go.
+int flushRefusals = 0;
+std::uint32_t RefuseTheFlushTwice(const char* step, int attempt) {
+    if (std::string(step) != "flush" || attempt > 2) return 0;
+    ++flushRefusals;
+    return ERROR_SHARING_VIOLATION;
+}
+
+TEST_F(SettingsWin, AFlushRefusedForAMomentStillStores) {
+    WriteFile(path_, "[Punta]\r\nGrosor=2\r\n");
+    Settings = SettingsRecord{11, 12, 13, 4};
+    const runtime::TryRefusal before = runtime::SetTryRefusal(RefuseTheFlushTwice);
+    Save();
+    runtime::SetTryRefusal(before);
+    EXPECT_EQ(flushRefusals, 2);
+    Settings = SettingsRecord{};
+    Get();
+    EXPECT_EQ(Settings.Grosor, 4);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
 }
 
 TEST_F(SettingsWin, BadFilesLoadWithoutHarm) {

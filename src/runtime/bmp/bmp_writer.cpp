@@ -50,10 +50,13 @@ bool SaveBmp(const std::filesystem::path& fileName) {
         }))
         return false;
 
-    const std::vector<std::uint8_t> headers = BmpHeaders(width, height);
+    std::vector<std::uint8_t> bytes = BmpHeaders(width, height);
+    bytes.insert(bytes.end(), pixels.begin(), pixels.end());
     ReplacementFile file(fileName);
-    return file.Open() && file.Write(headers.data(), 14) && file.Write(headers.data() + 14, 40) &&
-           file.Write(pixels.data(), pixels.size()) && file.Commit();
+    // Where no new picture can be made beside an older one, the older one is written over.
+    if (!file.Open()) return file.WriteInPlace(bytes);
+    return file.Write(bytes.data(), 14) && file.Write(bytes.data() + 14, 40) &&
+           file.Write(bytes.data() + kBmpHeaderSize, pixels.size()) && file.Commit();
 }
 
 }  // namespace runtime

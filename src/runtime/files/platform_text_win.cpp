@@ -20,15 +20,16 @@ std::wstring WideFromText(const std::string& text) {
     return wide;
 }
 
+// Best fit, so that digits and signs from other scripts and input methods read as numbers.
 std::string TextFromWide(const std::wstring& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(kWindows1252, WC_NO_BEST_FIT_CHARS, text.data(), size,
-                                           nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(kWindows1252, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0) return {};
     std::string single(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kWindows1252, WC_NO_BEST_FIT_CHARS, text.data(), size, single.data(),
-                        length, nullptr, nullptr);
+    WideCharToMultiByte(kWindows1252, 0, text.data(), size, single.data(), length, nullptr,
+                        nullptr);
     return single;
 }
 

@@ -90,7 +90,11 @@ RecordFile* RecordTarget(int fileNumber, std::int64_t recordNumber, std::size_t 
 
 bool HasWildcard(const std::filesystem::path& path) {
     const auto& name = path.native();
-    return std::any_of(name.begin(), name.end(), [](auto c) { return c == '*' || c == '?'; });
+    // "\\?\" in front is Windows' own mark of a path taken as it stands, not a pattern.
+    const bool prefixed =
+        name.size() >= 4 && name[0] == '\\' && name[1] == '\\' && name[2] == '?' && name[3] == '\\';
+    return std::any_of(name.begin() + (prefixed ? 4 : 0), name.end(),
+                       [](auto c) { return c == '*' || c == '?'; });
 }
 
 int FreeFileNumber() {

@@ -19,7 +19,8 @@ enum class RecordAccess {
 
 constexpr int kLongestRecord = 32768;
 
-// True when `path` holds "*" or "?": a pattern, not the name of one file (64).
+// True when `path` holds "*" or "?" (past a leading "\\?\"): a pattern, not the name of one
+// file (64).
 bool HasWildcard(const std::filesystem::path& path);
 
 // A number from 1 to 32767 not in use; each call hands out the next one, wrapping to 1.

@@ -73,7 +73,8 @@ std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting,
     Close();
     const bool exists = Find(path) != nullptr;
     if (how == Disposition::CreateNew && exists) return kErrorFileExists;
-    if (how == Disposition::OpenExisting && !exists) return kErrorFileNotFound;
+    if ((how == Disposition::OpenExisting || how == Disposition::InPlace) && !exists)
+        return kErrorFileNotFound;
     std::shared_ptr<File>& file = files[path];
     if (!file) file = std::make_shared<File>();  // a missing file is created empty
     if (forWriting && (file->attributes & kAttributeReadOnly)) return kErrorAccessDenied;
@@ -114,6 +115,14 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
     if (file.size() < end) file.resize(end);
     std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
     put = bytes.size();
+    return 0;
+}
+
+std::uint32_t OpenFile::Truncate(std::int64_t length) const {
+    const Opened& opened = OpenedOf(handle_);
+    if (!opened.forWriting) return kErrorAccessDenied;
+    if (length < 0 || length > kLargestFile) return kInvalidParameter;
+    opened.file->bytes.resize(static_cast<std::size_t>(length));
     return 0;
 }
 
@@ -183,6 +192,25 @@ std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesy
     std::shared_ptr<File> moved = std::move(source->second);
     files.erase(source);
     files[to] = std::move(moved);
+    return 0;
+}
+
+std::uint32_t ReplaceKeeping(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const File* target = Find(to);
+    if (!target) return kErrorFileNotFound;
+    const std::uint32_t attributes = target->attributes;
+    const std::uint32_t code = MoveReplacing(from, to);
+    if (code == 0) Find(to)->attributes = attributes;
+    return code;
+}
+
+// No creation time is kept in memory.
+std::uint32_t GetCreationTime(const std::filesystem::path& path, std::int64_t& created) {
+    created = 0;
+    return Find(path) ? 0 : kErrorFileNotFound;
+}
+
+std::uint32_t SetCreationTime(const std::filesystem::path&, std::int64_t) {
     return 0;
 }
 

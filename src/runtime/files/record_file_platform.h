@@ -20,6 +20,7 @@ enum class Disposition {
     OpenOrCreate,  // a missing file is created empty
     CreateNew,     // only a new file: kErrorFileExists when the name is taken
     OpenExisting,  // only a file that is there: kErrorFileNotFound when it is not
+    InPlace,       // only a file that is there, written while others read and write it too
 };
 
 // An open file, closed when it goes.
@@ -42,6 +43,8 @@ class OpenFile {
                          std::size_t& got) const;
     std::uint32_t WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes,
                           std::size_t& put) const;
+    // Cuts the file at `length`.
+    std::uint32_t Truncate(std::int64_t length) const;
     // Makes what was written durable before the file is closed.
     std::uint32_t Flush() const;
     std::uint32_t Close();
@@ -74,11 +77,21 @@ bool NameMatches(const char* pattern, const char* name);
 
 std::uint32_t RemoveFile(const std::filesystem::path& path);
 
-// The whole content of a file, read while others may read it too (not write it).
+// The whole content of a file, read while others may read and write it too, as an editor
+// holding it does.
 std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes);
 
 // Renames `from` to `to` in one step, replacing a file of that name. A read-only or folder
 // `to` refuses (5) whoever asks, as on Windows.
 std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Puts `from` in the place of the existing file `to`, which keeps what its user set on it
+// (attributes, permissions, creation time) where the platform can; refuses as MoveReplacing.
+std::uint32_t ReplaceKeeping(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// A file's creation time in the platform's ticks; 0 where the platform keeps none.
+std::uint32_t GetCreationTime(const std::filesystem::path& path, std::int64_t& created);
+// Sets it; a time of 0 is left alone.
+std::uint32_t SetCreationTime(const std::filesystem::path& path, std::int64_t created);
 
 }  // namespace runtime::platform

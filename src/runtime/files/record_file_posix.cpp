@@ -69,8 +69,8 @@ std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting,
     if (forWriting && stat(path.c_str(), &st) == 0 && ReadOnlyMode(st.st_mode))
         return kErrorAccessDenied;
     const int creating = how == Disposition::CreateNew      ? O_CREAT | O_EXCL
-                         : how == Disposition::OpenExisting ? 0
-                                                            : O_CREAT;
+                         : how == Disposition::OpenOrCreate ? O_CREAT
+                                                            : 0;
     const int fd =
         ::open(path.c_str(), (forWriting ? O_WRONLY : O_RDONLY) | creating | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EEXIST) return kErrorFileExists;
@@ -82,7 +82,8 @@ std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting,
         return kErrorAccessDenied;
     }
     // One lock per open file description: a second opener, even in this process, is refused.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Written in place, the file is shared, as it is with whoever holds it.
+    if (how != Disposition::InPlace && flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const std::uint32_t code = CodeOf(errno);
         Close();
         return code;
@@ -128,6 +129,11 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
         put += static_cast<std::size_t>(written);
     }
     return 0;
+}
+
+std::uint32_t OpenFile::Truncate(std::int64_t length) const {
+    return ::ftruncate(static_cast<int>(handle_), static_cast<off_t>(length)) == 0 ? 0
+                                                                                   : CodeOf(errno);
 }
 
 std::uint32_t OpenFile::Flush() const {
@@ -210,6 +216,26 @@ std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesy
         return kErrorAccessDenied;
     if (stat(from.c_str(), &st) != 0) return CodeOf(errno);
     if (::rename(from.c_str(), to.c_str()) != 0) return CodeOf(errno);
+    return 0;
+}
+
+// A rename keeps the file's permissions nowhere; they are put back on the new file.
+std::uint32_t ReplaceKeeping(const std::filesystem::path& from, const std::filesystem::path& to) {
+    struct stat st;
+    if (stat(to.c_str(), &st) != 0) return CodeOf(errno);
+    const std::uint32_t code = MoveReplacing(from, to);
+    if (code == 0 && chmod(to.c_str(), st.st_mode & 07777) != 0) return CodeOf(errno);
+    return code;
+}
+
+// POSIX file systems keep no creation time that a program can set.
+std::uint32_t GetCreationTime(const std::filesystem::path& path, std::int64_t& created) {
+    created = 0;
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? 0 : CodeOf(errno);
+}
+
+std::uint32_t SetCreationTime(const std::filesystem::path&, std::int64_t) {
     return 0;
 }
 

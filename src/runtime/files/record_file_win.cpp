@@ -17,6 +17,15 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<void, FindCloser>;
 
+struct HandleCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using OwnedFile = std::unique_ptr<void, HandleCloser>;
+
+std::int64_t Ticks(const FILETIME& t) {
+    return static_cast<std::int64_t>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime);
+}
+
 std::wstring FolderPart(const std::wstring& pattern) {
     const std::size_t cut = pattern.find_last_of(L"\\/:");
     return cut == std::wstring::npos ? std::wstring() : pattern.substr(0, cut + 1);
@@ -34,10 +43,12 @@ std::uint32_t OpenFile::Open(const std::filesystem::path& path, bool forWriting,
     Close();
     if (forWriting && HasAttribute(path, kAttributeReadOnly)) return kErrorAccessDenied;
     const DWORD disposition = how == Disposition::CreateNew      ? CREATE_NEW
-                              : how == Disposition::OpenExisting ? OPEN_EXISTING
-                                                                 : OPEN_ALWAYS;
-    HANDLE h = CreateFileW(path.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
-                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+                              : how == Disposition::OpenOrCreate ? OPEN_ALWAYS
+                                                                 : OPEN_EXISTING;
+    // Written in place, the file stays open to the editor or sync client that holds it.
+    const DWORD sharing = how == Disposition::InPlace ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
+    HANDLE h = CreateFileW(path.c_str(), forWriting ? GENERIC_WRITE : GENERIC_READ, sharing,
+                           nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_ALREADY_EXISTS ? kErrorFileExists : error;
@@ -80,6 +91,11 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
                    nullptr))
         return GetLastError();
     put = written;
+    return 0;
+}
+
+std::uint32_t OpenFile::Truncate(std::int64_t length) const {
+    if (!Seek(AsHandle(handle_), length) || !SetEndOfFile(AsHandle(handle_))) return GetLastError();
     return 0;
 }
 
@@ -132,10 +148,10 @@ std::uint32_t RemoveFile(const std::filesystem::path& path) {
 
 std::uint32_t ReadShared(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return GetLastError();
-    const std::unique_ptr<void, decltype(&CloseHandle)> owned(h, CloseHandle);
+    const OwnedFile owned(h);
     char chunk[4096];
     DWORD read = 0;
     while (ReadFile(h, chunk, sizeof chunk, &read, nullptr)) {
@@ -151,6 +167,52 @@ std::uint32_t MoveReplacing(const std::filesystem::path& from, const std::filesy
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return GetLastError();
     return 0;
+}
+
+namespace {
+
+// Wine's ReplaceFileW is not one step, drops what it should keep, and where it fails leaves a
+// file of its own ("rff*.tmp") beside the target: there the move is used, and the caller puts
+// back what it can.
+bool UnderWine() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+}  // namespace
+
+std::uint32_t ReplaceKeeping(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (UnderWine()) return ERROR_CALL_NOT_IMPLEMENTED;
+    if (HasAttribute(to, kAttributeReadOnly | kAttributeFolder)) return kErrorAccessDenied;
+    // The file's own attributes, permissions and creation time pass to the new content; a
+    // permission the user may not copy does not stop the replacement.
+    if (!ReplaceFileW(to.c_str(), from.c_str(), nullptr,
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                      nullptr))
+        return GetLastError();
+    return 0;
+}
+
+std::uint32_t GetCreationTime(const std::filesystem::path& path, std::int64_t& created) {
+    created = 0;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return GetLastError();
+    created = Ticks(data.ftCreationTime);
+    return 0;
+}
+
+std::uint32_t SetCreationTime(const std::filesystem::path& path, std::int64_t created) {
+    if (created == 0) return 0;
+    HANDLE h = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError();
+    const OwnedFile owned(h);
+    FILETIME time;
+    time.dwLowDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(created));
+    time.dwHighDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(created) >> 32);
+    return SetFileTime(h, &time, nullptr, nullptr) ? 0 : GetLastError();
 }
 
 }  // namespace runtime::platform

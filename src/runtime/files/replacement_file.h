@@ -1,13 +1,17 @@
 #pragma once
 // Replaces a file as a whole or not at all. The new content goes to a new file beside the
-// target, which takes the target's place in one step once it is complete and flushed. Until
-// then, and after any failure, the target stays exactly as it was and the new file is gone.
-// Nothing else is ever deleted or changed: the new file's name is one that no file had, and
-// it is never longer than the target's, so it can be made wherever the target can.
-// Failures are stored in the caller's error number, as record files do.
+// target, which takes the target's place in one step once it is complete and flushed, keeping
+// what the user set on the target. Where it cannot take the place (the target held open by an
+// editor or a sync client, a folder without delete rights), its content is written into the
+// target itself. After any failure the target stays as it was, and once a replacement is over
+// the new file is gone. Nothing else is ever deleted or changed: the new file's name is one
+// that no file had, and it is never longer than the target's. Failures are stored in the
+// caller's error number, as record files do.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 #include "runtime/files/record_file_platform.h"
@@ -17,7 +21,7 @@ namespace runtime {
 // What a replacement does with a read-only target.
 enum class ReadOnlyTarget {
     Refuse,  // leaves it alone and fails (70)
-    Clear,   // takes read-only, hidden and system off it first; puts them back on failure
+    Clear,   // takes read-only off it first; puts it back on failure
 };
 
 class ReplacementFile {
@@ -40,13 +44,19 @@ class ReplacementFile {
     // Closes the new file for writers that open it by its name, and gives that name; empty
     // when there is no new file.
     const std::filesystem::path& HandOver();
-    // Flushes the new file and puts it in the target's place. False when the target is a
-    // folder, read-only and refused, or held open elsewhere: one busy for a moment only (a
-    // scanner or an indexer reading it) is tried again a few times first.
+    // Flushes the new file and puts it in the target's place; where it cannot, writes its
+    // content into the target. False when the target is a folder, read-only and refused, or
+    // can be neither replaced nor written. A step that another program refuses for a moment
+    // (a scanner or an indexer opening the file) is tried again a few times first.
     bool Commit();
+    // Where Open could make no new file, writes `bytes` into the existing target from its
+    // start and cuts it there: not in one step, but the one way left to store anything.
+    bool WriteInPlace(std::span<const std::uint8_t> bytes);
 
   private:
     std::uint32_t Replace();
+    std::uint32_t TakeReadOnlyOff(std::uint32_t& attributes) const;
+    std::uint32_t InPlace(std::span<const std::uint8_t> bytes) const;
     void Discard();
 
     std::filesystem::path target_;
@@ -59,5 +69,11 @@ class ReplacementFile {
 // the last (up to three) characters of its name given over to "~" and base-36 digits. Empty
 // when n is past the last name. One of them may be the target's own name.
 std::filesystem::path ReplacementName(const std::filesystem::path& target, int n);
+
+// For tests, a stand-in for another program: called before each try of a step that can be
+// refused for a moment ("copy", "flush", "replace", "in place", "remove"), its code other than 0
+// refuses that try. Gives back the one it replaces; null for none.
+using TryRefusal = std::uint32_t (*)(const char* step, int attempt);
+TryRefusal SetTryRefusal(TryRefusal refusal);
 
 }  // namespace runtime

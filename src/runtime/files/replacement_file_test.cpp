@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <string>
 
 #include "support/temp_folder.h"
 
@@ -81,15 +83,63 @@ TEST(ReplacementFile, NewNamesAreAsLongAsTheTargetsAndNeverTaken) {
     const std::string target = folder.File("data.bin");
     std::ofstream(ReplacementName(target, 0)) << "mine";
     fs::create_directory(ReplacementName(target, 1));
+    std::ofstream(ReplacementName(target, 2)) << "kept";
+    fs::permissions(ReplacementName(target, 2), fs::perms::owner_read);  // a read-only leftover
     ReplacementFile file(target);
     ASSERT_TRUE(file.Open());
     ASSERT_TRUE(file.Write("new", 3));
-    EXPECT_EQ(file.HandOver(), ReplacementName(target, 2));
+    EXPECT_EQ(file.HandOver(), ReplacementName(target, 3));
     ASSERT_TRUE(file.Commit());
     EXPECT_EQ(Read(target), "new");
     EXPECT_EQ(Read(ReplacementName(target, 0)), "mine");
     EXPECT_TRUE(fs::is_directory(ReplacementName(target, 1)));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 3);
+    EXPECT_EQ(Read(ReplacementName(target, 2)), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 4);
+    fs::permissions(ReplacementName(target, 2), fs::perms::owner_all);
+}
+
+// Another program refusing steps of a replacement, each for the given number of tries.
+std::map<std::string, int> refusing;
+int refusals = 0;
+std::uint32_t Refuse(const char* step, int attempt) {
+    const auto found = refusing.find(step);
+    if (found == refusing.end() || attempt > found->second) return 0;
+    ++refusals;
+    return 32;  // a sharing violation
+}
+
+// A step refused for a moment is tried again; a target that cannot be replaced is written in
+// place; either way nothing is left behind.
+TEST(ReplacementFile, StepsRefusedForAMomentAreTriedAgain) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.File("Configuracion.ini");
+    const TryRefusal before = SetTryRefusal(Refuse);
+    constexpr int kAlways = 1000;
+    const struct {
+        std::map<std::string, int> refusing;
+        bool replaced;
+        int refusals;
+    } cases[] = {
+        {{{"flush", 2}}, true, 2},
+        {{{"replace", 2}}, true, 2},
+        {{{"replace", kAlways}, {"in place", 2}, {"remove", 2}}, true, 14},
+        {{{"replace", kAlways}, {"in place", kAlways}}, false, 20},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refusals);
+        std::ofstream(target) << "old";
+        refusing = c.refusing;
+        refusals = 0;
+        ReplacementFile file(target);
+        ASSERT_TRUE(file.Open());
+        ASSERT_TRUE(file.Write("new", 3));
+        file.HandOver();
+        EXPECT_EQ(file.Commit(), c.replaced);
+        EXPECT_EQ(Read(target), c.replaced ? "new" : "old");
+        EXPECT_EQ(refusals, c.refusals);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
+    }
+    SetTryRefusal(before);
 }
 
 TEST(ReplacementFile, ClearingTakesAReadOnlyTarget) {
