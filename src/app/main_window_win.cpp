@@ -32,15 +32,20 @@ const char* const kPaintCaption = "Pinta";
 const char* const kMeshCaption = "Malla";
 constexpr int kListRowsShown = 2;
 
+void Add(ControlKind kind, int id, const char* text, const Place& at, std::uint32_t style = 0) {
+    AddControl(kind, MainWindow, id, text, at.x, at.y, at.width, at.height, style, 0);
+}
+
+}  // namespace
+
 // The list font: bold "MS Sans Serif" of 10 points at the screen's resolution, the division
 // cut toward zero.
 Font CreateListFont() {
     return MakeFont("MS Sans Serif", ScreenDpiY() * 10 / 72, kBold, ANSI_CHARSET);
 }
 
-// What the layout needs of this screen and of the new window, the texts measured in the
-// fonts they are shown in: the buttons' captions in the dialog's, the lists' items in theirs.
-MainWindowScreen MeasureScreen(HWND window, HFONT listFont) {
+// The buttons' captions are measured in the dialog's font, the lists' items in theirs.
+MainWindowLayout PlanMainWindowOn(HWND window, HFONT listFont) {
     MainWindowScreen s;
     s.screen.dpi = ScreenDpiY();
     RECT work{}, outer{}, client{};
@@ -57,21 +62,15 @@ MainWindowScreen MeasureScreen(HWND window, HFONT listFont) {
     s.meshButton = ButtonRoom(dialogFont, kMeshCaption);
     s.sideList = ListRoom(listFont, SideItems(), kListRowsShown);
     s.widthList = ListRoom(listFont, WidthItems(), kListRowsShown);
-    return s;
+    return PlanMainWindow(s);
 }
-
-void Add(ControlKind kind, int id, const char* text, const Place& at, std::uint32_t style = 0) {
-    AddControl(kind, MainWindow, id, text, at.x, at.y, at.width, at.height, style, 0);
-}
-
-}  // namespace
 
 Font BuildMainWindow(HWND owner) {
     MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
                            kWindowExStyle, DialogMode::Pixels);
     if (!MainWindow) return {};
     Font listFont = CreateListFont();
-    const MainWindowLayout l = PlanMainWindow(MeasureScreen(MainWindow, listFont.Get()));
+    const MainWindowLayout l = PlanMainWindowOn(MainWindow, listFont.Get());
     PlaceDialog(MainWindow, kCentred, kCentred, l.client.width, l.client.height);
     polygon::CanvasWindow = reinterpret_cast<WindowHandle>(MainWindow);
     SetDialogIcon(MainWindow, MAKEINTRESOURCEW(kProgramIcon));

@@ -8,103 +8,14 @@
 #include <string>
 
 #include "bmp_file.h"
-#include "failure.h"
 #include "favorites_driver.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
 #include "program_probe.h"
+#include "screen_settings.h"
 
 namespace e2e {
 namespace {
-
-// The screen resolution programs started from now on are given; the old one comes back after.
-class ScreenDpi {
-  public:
-    explicit ScreenDpi(DWORD dpi) {
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
-                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr) != 0)
-            Fail("cannot open HKCU\\Control Panel\\Desktop");
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
-                                reinterpret_cast<BYTE*>(&old_), &size) == 0;
-        Set(dpi);
-    }
-    ~ScreenDpi() {
-        if (had_)
-            Set(old_);
-        else
-            RegDeleteValueW(key_, L"LogPixels");
-        RegCloseKey(key_);
-    }
-    ScreenDpi(const ScreenDpi&) = delete;
-    ScreenDpi& operator=(const ScreenDpi&) = delete;
-
-  private:
-    void Set(DWORD dpi) {
-        if (RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                           sizeof dpi) != 0)
-            Fail("cannot set LogPixels");
-    }
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
-// The desktop in another display mode for the programs started from now on; the mode it had
-// comes back after.
-class ScreenMode {
-  public:
-    ScreenMode(int width, int height) {
-        DEVMODEW now{};
-        now.dmSize = sizeof now;
-        if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &now))
-            Fail("cannot read the display mode");
-        old_ = {static_cast<LONG>(now.dmPelsWidth), static_cast<LONG>(now.dmPelsHeight)};
-        const LONG result = Change(width, height);
-        if (result != DISP_CHANGE_SUCCESSFUL)
-            Fail("the desktop did not take the mode " + std::to_string(width) + " x " +
-                 std::to_string(height) + ": " + std::to_string(result));
-    }
-    ~ScreenMode() { Change(old_.cx, old_.cy); }
-    ScreenMode(const ScreenMode&) = delete;
-    ScreenMode& operator=(const ScreenMode&) = delete;
-
-  private:
-    static LONG Change(LONG width, LONG height) {
-        DEVMODEW mode{};
-        mode.dmSize = sizeof mode;
-        mode.dmPelsWidth = static_cast<DWORD>(width);
-        mode.dmPelsHeight = static_cast<DWORD>(height);
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
-    }
-    SIZE old_{};
-};
-
-// A task bar along the bottom of the screen, as Windows has one. Wine has none, but takes the
-// work area of the programs started while a visible window of the task bar's class shows from
-// that window.
-class TaskBar {
-  public:
-    explicit TaskBar(int height) {
-        WNDCLASSW kind{};
-        kind.lpfnWndProc = DefWindowProcW;
-        kind.hInstance = GetModuleHandleW(nullptr);
-        kind.lpszClassName = L"Shell_TrayWnd";
-        RegisterClassW(&kind);  // fails harmlessly when a task bar was made before
-        const int width = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN);
-        window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP | WS_VISIBLE, 0,
-                                  bottom - height, width, height, nullptr, nullptr, kind.hInstance,
-                                  nullptr);
-        if (!window_) Fail("cannot make a task bar: error " + std::to_string(GetLastError()));
-    }
-    ~TaskBar() { DestroyWindow(window_); }
-    TaskBar(const TaskBar&) = delete;
-    TaskBar& operator=(const TaskBar&) = delete;
-
-  private:
-    HWND window_ = nullptr;
-};
 
 struct Screen {
     int width, height, dpi;
