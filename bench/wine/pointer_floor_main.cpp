@@ -116,7 +116,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     for (const std::string& item : app::WidthItems()) ListAdd(mainWindow, ids::kWidthList, item);
     AddControl(ControlKind::Canvas, mainWindow, ids::kCanvasControl, "", l.canvas.x, l.canvas.y,
                app::kPictureSize, app::kPictureSize, WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0);
-    ViewCanvasControl(mainWindow, ids::kCanvasControl, l.zoom, l.view.width, l.view.height);
+    ViewCanvasControl(mainWindow, ids::kCanvasControl, l.zoom, l.view.width, l.view.height,
+                      Overflow::Scrolls);
     if (!InstallSubclass(GetDlgItem(mainWindow, ids::kCanvasControl), FollowPointer)) return 1;
     // The frame is the program's, menu bar included.
     app::BuildMainMenu(mainWindow);

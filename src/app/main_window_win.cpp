@@ -81,7 +81,8 @@ Font BuildMainWindow(HWND owner) {
     // The canvas holds the whole picture; it shows it zoomed, in a view that may scroll.
     Add(ControlKind::Canvas, kCanvasControl, "",
         {l.canvas.x, l.canvas.y, kPictureSize, kPictureSize}, WS_CHILD | WS_VISIBLE | SS_NOTIFY);
-    ViewCanvasControl(MainWindow, kCanvasControl, l.zoom, l.view.width, l.view.height);
+    ViewCanvasControl(MainWindow, kCanvasControl, l.zoom, l.view.width, l.view.height,
+                      Overflow::Scrolls);
 
     AttachTarget(reinterpret_cast<std::intptr_t>(MainWindow), kCanvasControl, 0);
     SetForeColor(DefaultColor);

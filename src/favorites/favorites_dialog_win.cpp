@@ -231,8 +231,9 @@ INT_PTR ShowFavoritesDialog(HWND owner) {
         PlaceDialog(dialog, kCentred, kCentred, l.client.width, l.client.height);
         AddControl(ControlKind::Canvas, dialog, kPaletteControl, "", l.palette.x, l.palette.y,
                    kPaletteControlWidth, kPaletteControlHeight, kPaletteStyle, 0);
+        // It shows the top of its picture, which holds every box.
         ViewCanvasControl(dialog, kPaletteControl, l.zoom, l.paletteView.width,
-                          l.paletteView.height);
+                          l.paletteView.height, Overflow::Hidden);
         ClearCanvas(dialog, kPaletteControl);
         AddControl(ControlKind::Canvas, dialog, kSelectedColorLabel, "", l.label.x, l.label.y,
                    l.label.width, l.label.height, kLabelStyle, 0);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <optional>
 #include <string>
 
@@ -146,10 +147,14 @@ void CheckScreen(const Screen& s, int taskBar) {
     EXPECT_TRUE(Inside(WindowRect(d), work)) << Describe(WindowRect(d));
     for (int id : {ids::kArchiveButton, ids::kResetButton, ids::kLeaveButton})
         ExpectCaptionWhole(p, GetDlgItem(d, id));
+    // The palette control shows the top of its picture at its zoom, with no scroll bars.
+    HWND paletteControl = GetDlgItem(d, ids::kPaletteControl);
     RECT palette{};
-    GetClientRect(GetDlgItem(d, ids::kPaletteControl), &palette);
+    GetClientRect(paletteControl, &palette);
     EXPECT_EQ(palette.right, 334 * s.paletteZoom);
     EXPECT_EQ(palette.bottom, 258 * s.paletteZoom);
+    const RECT outline = WindowRect(paletteControl);
+    EXPECT_EQ(outline.right - outline.left, palette.right + 2) << "a one-pixel outline only";
     LeaveFavorites(p, d);
     EXPECT_EQ(p.Quit(), 0u);
 }
@@ -206,6 +211,34 @@ TEST(Screens, AtZoomTwoTheMarkersAndThePaletteCellsAreWhereTheyShow) {
     EXPECT_EQ(PixelWhen(GetDlgItem(d, ids::kPaletteControl), ring.x, ring.y, 0xFFFFFF), 0xFFFFFFu);
     LeaveFavorites(p, d);
     EXPECT_EQ(p.Quit(), 0u);
+}
+
+// On a short screen the wheel scrolls the view, and a vertex dragged to its edge carries it
+// along, each move at the edge by a step: the vertex follows the pointer in picture pixels.
+TEST(Screens, OnAShortScreenTheWheelAndADragToTheEdgeScrollTheView) {
+    const ScreenMode mode(1280, 720);
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    HWND canvas = p.Control(ids::kCanvasControl);
+    RECT view{};
+    GetClientRect(canvas, &view);
+    ASSERT_LT(view.bottom, 800) << "a view that scrolls";
+    SendTo(canvas, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)));
+    p.Pointer(WM_MOUSEMOVE, 305, 0);
+    EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 60 :: 0") << "a notch is three lines of 20";
+    SendTo(canvas, WM_VSCROLL, SB_TOP);
+
+    p.ChooseListItem(ids::kSideList, 0);  // vertex 1 at (300, 310)
+    p.Pointer(WM_LBUTTONDOWN, 300, 310);
+    const int edge = view.bottom - 1;
+    for (int move = 0; move < 5; ++move) p.Pointer(WM_MOUSEMOVE, 300, edge);
+    int x = 0, y = 0;
+    ASSERT_EQ(swscanf(Text(p.Main()).c_str(), L"X : %d Y : %d", &x, &y), 2);
+    EXPECT_GT(y, edge) << "the view moved on under the pointer";
+    p.Pointer(WM_LBUTTONUP, 300, edge);
+    std::vector<Vertex> moved = TemplateVertices(3);
+    moved[0] = {300, y};
+    EXPECT_EQ(CheckMesh(SavedPicture(p, 3), moved, 0xFF00FF), "");
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ namespace {
 // corner at picture pixel (scrollX, scrollY).
 struct CanvasView {
     int zoom = 1;
-    int pictureWidth = 0, pictureHeight = 0;
-    int width = 0, height = 0;  // the client area, device pixels
+    int extentWidth = 0, extentHeight = 0;  // the picture pixels the view may move over
+    int width = 0, height = 0;              // the client area, device pixels
     int scrollX = 0, scrollY = 0;
 
     RECT OnScreen(const PixelRect& area) const {
@@ -31,8 +31,8 @@ struct CanvasView {
                 (box.right + zoom - 1) / zoom + scrollX, (box.bottom + zoom - 1) / zoom + scrollY};
     }
     int MostScroll(int bar) const {
-        return bar == SB_HORZ ? std::max(0, pictureWidth - width / zoom)
-                              : std::max(0, pictureHeight - height / zoom);
+        return bar == SB_HORZ ? std::max(0, extentWidth - width / zoom)
+                              : std::max(0, extentHeight - height / zoom);
     }
 };
 
@@ -53,8 +53,8 @@ class CanvasPresenter final : public ControlPresenter {
 
 struct CanvasState final : SubclassState {
     CanvasState(HWND control, int width, int height) : presenter(control, view) {
-        view.pictureWidth = view.width = width;
-        view.pictureHeight = view.height = height;
+        view.extentWidth = view.width = width;
+        view.extentHeight = view.height = height;
     }
     CanvasView view;
     CanvasPresenter presenter;
@@ -187,7 +187,8 @@ void MakeCanvasControl(HWND dialog, HWND control, int id, int width, int height)
                           &kept->presenter);
 }
 
-void ViewCanvasControl(HWND dialog, int id, int zoom, int viewWidth, int viewHeight) {
+void ViewCanvasControl(HWND dialog, int id, int zoom, int viewWidth, int viewHeight,
+                       Overflow overflow) {
     HWND control = GetDlgItem(dialog, id);
     CanvasState* state = StateOf(control);
     if (!state || zoom < 1 || viewWidth < 1 || viewHeight < 1) return;
@@ -196,6 +197,10 @@ void ViewCanvasControl(HWND dialog, int id, int zoom, int viewWidth, int viewHei
     view.width = viewWidth;
     view.height = viewHeight;
     view.scrollX = view.scrollY = 0;
+    if (overflow == Overflow::Hidden) {  // nothing to scroll to: the picture ends at the view
+        view.extentWidth = std::min(view.extentWidth, viewWidth / zoom);
+        view.extentHeight = std::min(view.extentHeight, viewHeight / zoom);
+    }
     const bool scrollsX = view.MostScroll(SB_HORZ) > 0, scrollsY = view.MostScroll(SB_VERT) > 0;
     LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE) & ~(WS_HSCROLL | WS_VSCROLL);
     if (scrollsX) style |= WS_HSCROLL;
@@ -211,7 +216,7 @@ void ViewCanvasControl(HWND dialog, int id, int zoom, int viewWidth, int viewHei
     for (int bar : {SB_HORZ, SB_VERT}) {
         const bool horizontal = bar == SB_HORZ;
         SCROLLINFO info = ScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS);
-        info.nMax = (horizontal ? view.pictureWidth : view.pictureHeight) - 1;
+        info.nMax = (horizontal ? view.extentWidth : view.extentHeight) - 1;
         info.nPage = static_cast<UINT>((horizontal ? viewWidth : viewHeight) / zoom);
         if (horizontal ? scrollsX : scrollsY) SetScrollInfo(control, bar, &info, TRUE);
     }

@@ -13,10 +13,16 @@ namespace runtime {
 void MakeCanvasControl(HWND dialog, HWND control, int id, int width, int height);
 void PaintCanvas(HWND dialog, const DRAWITEMSTRUCT& item);
 
+// What a canvas does with the part of its zoomed picture its view cannot hold.
+enum class Overflow {
+    Scrolls,  // scroll bars (and the mouse wheel) move the view over the whole picture
+    Hidden,   // the view shows the picture's top left part, as much as fits
+};
+
 // Shows canvas `id` of `dialog` at `zoom` in a client area of `viewWidth` x `viewHeight`
-// device pixels, sizing its window to match; where the zoomed picture is larger than that,
-// the control gets scroll bars (and the mouse wheel) to move over it.
-void ViewCanvasControl(HWND dialog, int id, int zoom, int viewWidth, int viewHeight);
+// device pixels, sizing its window to match (scroll bars included, where it has them).
+void ViewCanvasControl(HWND dialog, int id, int zoom, int viewWidth, int viewHeight,
+                       Overflow overflow);
 
 // The picture pixel under the point (x, y) of the canvas control's client area.
 POINT PictureAt(HWND control, int x, int y);
