@@ -47,14 +47,7 @@ Font CreateListFont() {
 // The buttons' captions are measured in the dialog's font, the lists' items in theirs.
 MainWindowLayout PlanMainWindowOn(HWND window, HFONT listFont) {
     MainWindowScreen s;
-    s.screen.dpi = ScreenDpiY();
-    RECT work{}, outer{}, client{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &client);
-    s.screen.workArea = {work.right - work.left, work.bottom - work.top};
-    s.screen.frame = {(outer.right - outer.left) - client.right,
-                      (outer.bottom - outer.top) - client.bottom};
+    s.screen = ScreenFactsFor(window);
     s.menuBarHeight = GetSystemMetrics(SM_CYMENU);
     s.scrollBars = {GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
     const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));

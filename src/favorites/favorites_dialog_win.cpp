@@ -8,7 +8,6 @@
 #include "favorites/palette_picture.h"
 #include "favorites/selected_color.h"
 #include "ids/program_ids.h"
-#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
 #include "runtime/files/program_folder.h"
 
@@ -198,14 +197,7 @@ void ClearCanvas(HWND dialog, int id) {
 // buttons' font.
 FavoritesScreen MeasureScreen(HWND dialog, HFONT buttonFont) {
     FavoritesScreen s;
-    s.screen.dpi = ScreenDpiY();
-    RECT work{}, outer{}, client{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    GetWindowRect(dialog, &outer);
-    GetClientRect(dialog, &client);
-    s.screen.workArea = {work.right - work.left, work.bottom - work.top};
-    s.screen.frame = {(outer.right - outer.left) - client.right,
-                      (outer.bottom - outer.top) - client.bottom};
+    s.screen = ScreenFactsFor(dialog);
     s.archiveButton = ButtonRoom(buttonFont, kArchiveCaption);
     s.resetButton = ButtonRoom(buttonFont, kResetCaption);
     s.leaveButton = ButtonRoom(buttonFont, kLeaveCaption);

@@ -82,11 +82,12 @@ bool ScrollTo(HWND control, CanvasView& view, int x, int y) {
     if (x == view.scrollX && y == view.scrollY) return false;
     view.scrollX = x;
     view.scrollY = y;
+    // A bar the control does not have is not touched: setting it could make one appear.
     SCROLLINFO info = ScrollInfo(SIF_POS);
     info.nPos = x;
-    SetScrollInfo(control, SB_HORZ, &info, TRUE);
+    if (view.MostScroll(SB_HORZ) > 0) SetScrollInfo(control, SB_HORZ, &info, TRUE);
     info.nPos = y;
-    SetScrollInfo(control, SB_VERT, &info, TRUE);
+    if (view.MostScroll(SB_VERT) > 0) SetScrollInfo(control, SB_VERT, &info, TRUE);
     InvalidateRect(control, nullptr, FALSE);
     UpdateWindow(control);
     return true;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/dialogs/canvas_control_win.h"
 #include "runtime/dialogs/dialog_records_win.h"
 #include "runtime/dialogs/modal_dialog_win.h"
@@ -113,6 +114,19 @@ void PlaceDialog(HWND dialog, std::int32_t x, std::int32_t y, int width, int hei
     }
     SetWindowPos(dialog, nullptr, px, py, outerWidth, outerHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
+ScreenFacts ScreenFactsFor(HWND dialog) {
+    ScreenFacts facts;
+    facts.dpi = ScreenDpiY();
+    RECT work{}, outer{}, client{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    facts.workArea = {work.right - work.left, work.bottom - work.top};
+    facts.frame = {(outer.right - outer.left) - client.right,
+                   (outer.bottom - outer.top) - client.bottom};
+    return facts;
 }
 
 void SetDialogIcon(HWND dialog, const wchar_t* iconResource) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "runtime/dialogs/dialog_template.h"
+#include "runtime/dialogs/screen_fit.h"
 
 namespace runtime {
 
@@ -23,6 +24,9 @@ HWND NewDialog(HWND owner, const std::string& title, std::int32_t x, std::int32_
 // Gives a pixel-mode dialog a client area of `width` x `height`, its frame measured on the
 // window, at (x, y) or centred in the work area (kCentred), as NewDialog does.
 void PlaceDialog(HWND dialog, std::int32_t x, std::int32_t y, int width, int height);
+// What a pixel-mode dialog's layout needs of the screen it is on: the dpi, the work area, and
+// how much the frame of `dialog` (no menu attached yet) adds to its client area.
+ScreenFacts ScreenFactsFor(HWND dialog);
 void SetDialogIcon(HWND dialog, const wchar_t* iconResource);
 
 }  // namespace runtime
