@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
     // A run that was stopped while a test had raised the screen's DPI leaves it raised in the
     // prefix: every program starts at 96 unless a test says otherwise.
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+    // Likewise a display mode a test switched to: the desktop goes back to its own.
+    ChangeDisplaySettingsExW(nullptr, nullptr, nullptr, 0, nullptr);
     e2e::WatchDriverSteps();
     return RUN_ALL_TESTS();
 }

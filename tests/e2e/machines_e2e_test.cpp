@@ -1,6 +1,7 @@
 // The program on the machines people have, as Wine shows them: a program folder named in any
 // language, a folder name near the longest a file may have, and other code pages (Wine takes
-// the code page from LANG). The screens are in screens_e2e_test.cpp.
+// the code page from LANG), and the layout at 96 dpi. The other screens are in
+// screens_e2e_test.cpp.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,9 +14,26 @@
 #include "ids/program_ids.h"
 #include "menu_description.h"
 #include "program_probe.h"
+#include "screen_settings.h"
 
 namespace e2e {
 namespace {
+
+struct Place {
+    int id, x, y, width, height;
+};
+constexpr Place kPlaces[] = {
+    {ids::kPaintButton, 105, 819, 70, 18}, {ids::kMeshButton, 196, 819, 70, 19},
+    {ids::kSideList, 590, 819, 90, 38},    {ids::kWidthList, 300, 819, 190, 38},
+    {ids::kCanvasControl, 5, 5, 800, 800},
+};
+
+RECT InClient(const Program& p, HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, p.Main(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 
 // How many rows of items a list shows whole, and whether its client area is exactly that.
 int WholeRows(HWND list, bool* exact) {
@@ -25,6 +43,47 @@ int WholeRows(HWND list, bool* exact) {
     *exact = item > 0 && client.bottom % item == 0;
     return item > 0 ? client.bottom / item : 0;
 }
+
+class AtScreenDpi : public testing::TestWithParam<int> {};
+
+// At 96 dpi on a screen that holds the window, every control has its place and size, the
+// lists whole rows of their own font, and the bottom row stays inside the window.
+TEST_P(AtScreenDpi, ControlsKeepTheirPixelsAndTheListFontFollowsTheScreen) {
+    const int dpi = GetParam();
+    ScreenDpi screen(static_cast<DWORD>(dpi));
+    Program p;
+    ASSERT_TRUE(p.Started()) << p.StartFailure();
+    ASSERT_EQ(SeenByProgram(p).screenDpi, dpi) << "Wine did not give the program the new DPI";
+    p.ChooseListItem(ids::kSideList, 4);
+    RECT client{};
+    GetClientRect(p.Main(), &client);
+    EXPECT_EQ(client.right, 810);
+    for (const Place& c : kPlaces) {
+        HWND control = p.Control(c.id);
+        const RECT r = InClient(p, control);
+        EXPECT_EQ(r.left, c.x) << c.id;
+        EXPECT_EQ(r.top, c.y) << c.id;
+        EXPECT_EQ(r.right - r.left, c.width) << c.id;
+        EXPECT_LE(r.bottom, client.bottom) << c.id << ": inside the client area";
+        if (c.id != ids::kSideList && c.id != ids::kWidthList) {
+            EXPECT_EQ(r.bottom - r.top, c.height) << c.id;
+            continue;
+        }
+        EXPECT_EQ(FontHeight(p, control), -(dpi * 10) / 72) << c.id;
+        // As many whole items of its font as the height asked for holds.
+        RECT inner{};
+        GetClientRect(control, &inner);
+        const int frame = (r.bottom - r.top) - inner.bottom;
+        const int item = static_cast<int>(SendTo(control, LB_GETITEMHEIGHT));
+        ASSERT_GT(item, 0);
+        EXPECT_EQ(inner.bottom, (c.height - frame) / item * item)
+            << c.id << ": items of " << item << " pixels";
+    }
+    EXPECT_EQ(p.Quit(), 0u);
+}
+
+// On other screens the layout is scaled and the pictures zoomed: screens_e2e_test.cpp.
+INSTANTIATE_TEST_SUITE_P(Machines, AtScreenDpi, testing::Values(96));
 
 // Every file under `folder`, by its path relative to it.
 std::set<fs::path> FilesUnder(const fs::path& folder) {

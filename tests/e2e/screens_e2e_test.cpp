@@ -3,6 +3,7 @@
 // after it is set, as Windows gives a DPI-aware one) and, since Wine has none, a task bar.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <optional>
@@ -61,8 +62,9 @@ std::string Describe(const RECT& r) {
            std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
 }
 
-// A push button's caption inside its raised edge, in the program's own font.
-void ExpectCaptionWhole(const Program& p, HWND button) {
+// A push button's caption inside its raised edge, in the program's own font; the pixels to
+// spare beside it.
+int ExpectCaptionWhole(const Program& p, HWND button) {
     RECT client{};
     GetClientRect(button, &client);
     const int edge = GetSystemMetrics(SM_CXEDGE);
@@ -70,10 +72,11 @@ void ExpectCaptionWhole(const Program& p, HWND button) {
     EXPECT_GT(text.width, 0) << Narrow(Text(button));
     EXPECT_LE(text.width, client.right - 2 * edge) << Narrow(Text(button));
     EXPECT_LE(text.height, client.bottom - 2 * edge) << Narrow(Text(button));
+    return client.right - 2 * edge - text.width;
 }
 
-// Every item of a list fits its width, and at least two whole rows show.
-void ExpectListWhole(const Program& p, HWND list, int dpi) {
+// Every item of a list fits its width, and at least two whole rows show; how many.
+int ExpectListWhole(const Program& p, HWND list, int dpi) {
     RECT client{};
     GetClientRect(list, &client);
     const TextRoom text = TextRoomIn(p, list);
@@ -82,6 +85,7 @@ void ExpectListWhole(const Program& p, HWND list, int dpi) {
     EXPECT_LE(text.height, row);
     EXPECT_GE(client.bottom / std::max(row, 1), 2) << "whole rows of " << row << " pixels";
     EXPECT_EQ(FontHeight(p, list), -(dpi * 10) / 72);
+    return client.bottom / std::max(row, 1);
 }
 
 // The main window and the favourite colours on one screen, with a task bar of `taskBar`
@@ -110,10 +114,10 @@ void CheckScreen(const Screen& s, int taskBar) {
         for (int j = 0; j < i; ++j)
             EXPECT_FALSE(Overlap(r, InClient(p.Main(), p.Control(row[j])))) << row[i];
     }
-    ExpectCaptionWhole(p, p.Control(ids::kPaintButton));
-    ExpectCaptionWhole(p, p.Control(ids::kMeshButton));
-    ExpectListWhole(p, p.Control(ids::kWidthList), s.dpi);
-    ExpectListWhole(p, p.Control(ids::kSideList), s.dpi);
+    const int spare = std::min(ExpectCaptionWhole(p, p.Control(ids::kPaintButton)),
+                               ExpectCaptionWhole(p, p.Control(ids::kMeshButton)));
+    const int rows = std::min(ExpectListWhole(p, p.Control(ids::kWidthList), s.dpi),
+                              ExpectListWhole(p, p.Control(ids::kSideList), s.dpi));
 
     // The whole picture at its zoom, or a view that scrolls to its last row; a pointer at
     // (z x, z y) of the canvas is at picture pixel (x, y).
@@ -123,6 +127,13 @@ void CheckScreen(const Screen& s, int taskBar) {
     const bool whole = view.right == 800 * z && view.bottom == 800 * z;
     p.Pointer(WM_MOUSEMOVE, z * 305, z * 312);
     EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 312 :: 0");
+    const RECT outer = WindowRect(p.Main());
+    std::printf(
+        "[ E2E      ] %s%s: window %ld x %ld, zoom %d, view %ld x %ld%s, lists of %d "
+        "rows, captions with %d pixels or more to spare\n",
+        Describe(s).c_str(), taskBar ? ", task bar" : "", outer.right - outer.left,
+        outer.bottom - outer.top, z, view.right, view.bottom, whole ? "" : " (scrolls)", rows,
+        spare);
     if (!whole) {
         EXPECT_EQ(view.right, 800 * z) << "only short screens scroll";
         EXPECT_TRUE(GetWindowLongW(canvas, GWL_STYLE) & WS_VSCROLL) << "a view that scrolls";
