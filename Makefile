@@ -53,9 +53,9 @@ check-format: deps
 	@scripts/check-format
 
 format: deps
-	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@find src automation tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
-# No file under src/ includes from a layer above its own (the layers are listed in the script).
+# No file includes from a layer above its own, in src/ and around it (the script lists them).
 check-layers:
 	@tests/layers/check_layers_test.sh
 	@scripts/check-layers && echo "check-layers: every include points down"

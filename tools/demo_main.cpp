@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "e2e/favorites_driver.h"
+#include "automation/favorites_driver.h"
 #include "ids/program_ids.h"
 
 int main(int argc, char** argv) {

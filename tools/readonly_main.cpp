@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "e2e/favorites_driver.h"
+#include "automation/favorites_driver.h"
 #include "ids/program_ids.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "e2e/failure.h"
-#include "e2e/program_driver.h"
-#include "e2e/screen_settings.h"
+#include "automation/failure.h"
+#include "automation/program_driver.h"
+#include "automation/screen_settings.h"
 #include "ids/program_ids.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/files/error_number.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace favorites {
@@ -45,14 +46,8 @@ class FavoritesStore : public ::testing::Test {
     }
 
     fs::path File() const { return folder_.Path() / "Mis Colores.log"; }
-    int Entries() const {
-        return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {}));
-    }
-
-    std::vector<std::uint8_t> FileBytes() const {
-        std::ifstream in(File(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    int Entries() const { return testing_support::EntryCount(folder_.Path()); }
+    std::vector<std::uint8_t> FileBytes() const { return testing_support::FileBytes(File()); }
 
     void WriteFile(const std::vector<FavoriteColorRecord>& records,
                    std::size_t extraBytes = 0) const {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "runtime/files/error_number.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace settings {
@@ -49,10 +50,7 @@ class PlatformBackend : public Backend {
     }
     ProfileStore& Store() override { return PlatformProfileStore(); }
     fs::path Folder() const override { return temp_.Path() / ""; }
-    std::string Text() const override {
-        std::ifstream in(File(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string Text() const override { return testing_support::FileText(File()); }
     bool Exists() const override { return fs::exists(File()); }
     void RefuseWrites() override { fs::permissions(File(), fs::perms::owner_read); }
 

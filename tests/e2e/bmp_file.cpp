@@ -3,9 +3,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "failure.h"
+#include "automation/failure.h"
+#include "automation/program_driver.h"
 #include "ids/program_ids.h"
-#include "program_driver.h"
 
 namespace e2e {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "picture.h"
+#include "automation/picture.h"
 
 namespace e2e {
 

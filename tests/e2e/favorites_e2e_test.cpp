@@ -10,23 +10,19 @@
 #include <fstream>
 #include <random>
 
+#include "automation/favorites_driver.h"
 #include "bmp_file.h"
-#include "favorites_driver.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
+#include "support/files.h"
 
 namespace e2e {
 namespace {
 
 using favorites::FavoriteColorRecord;
 using favorites::FavoriteTable;
-
-std::vector<FavoriteColorRecord> WhitePalette() {
-    std::vector<FavoriteColorRecord> cells;
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 13; ++c) cells.push_back(favorites::DefaultCell(r, c, 0x00FFFFFF));
-    return cells;
-}
+using testing_support::Le16;
+using testing_support::Le32;
 
 FavoriteTable TableOf(const std::vector<FavoriteColorRecord>& records) {
     FavoriteTable table{};
@@ -34,20 +30,26 @@ FavoriteTable TableOf(const std::vector<FavoriteColorRecord>& records) {
     return table;
 }
 
-void ExpectPalette(HWND dialog, const Picture& expected) {
-    std::string first;
-    EXPECT_EQ(PaletteMismatches(dialog, expected, &first), 0) << first;
+void ExpectPalette(HWND dialog, const std::vector<FavoriteColorRecord>& records,
+                   Ringed ringed = {}) {
+    EXPECT_EQ(PaletteShown(dialog, records, ringed), "");
 }
 
-// The ring of a box in white, as the box under the pointer shows it.
-void WhiteRing(Picture& picture, int row, int column) {
-    const int left = 25 * column + 4, top = 25 * row + 4, right = left + 21, bottom = top + 21;
-    for (int i = 0; i <= 21; ++i) {
-        picture.pixels[top * picture.width + left + i] =
-            picture.pixels[bottom * picture.width + left + i] = 0xFFFFFF;
-        picture.pixels[(top + i) * picture.width + left] =
-            picture.pixels[(top + i) * picture.width + right] = 0xFFFFFF;
+// The records of a palette file as the format gives them, read here: 24 bytes each, the last
+// one naming a cell of the palette wins, a partial one at the end is no record.
+std::vector<FavoriteColorRecord> RecordsOf(const std::vector<std::uint8_t>& file) {
+    std::vector<FavoriteColorRecord> records;
+    for (std::size_t at = 0; at + 24 <= file.size(); at += 24) {
+        const FavoriteColorRecord r{static_cast<std::int32_t>(Le32(file, at)),
+                                    static_cast<std::int32_t>(Le32(file, at + 4)),
+                                    static_cast<std::int32_t>(Le32(file, at + 8)),
+                                    static_cast<std::int32_t>(Le32(file, at + 12)),
+                                    static_cast<std::int16_t>(Le16(file, at + 16)),
+                                    static_cast<std::int16_t>(Le16(file, at + 18)),
+                                    static_cast<std::int32_t>(Le32(file, at + 20))};
+        if (r.row >= 0 && r.row < 10 && r.column >= 0 && r.column < 13) records.push_back(r);
     }
+    return records;
 }
 
 // The label once more than 50 of its pixels hold `text` (its words in that colour).
@@ -92,8 +94,8 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     p.Post(ids::kFavoriteColors);  // handled by the dialog's loop, and refused
     ASSERT_TRUE(p.WaitForPostedMessages());
     EXPECT_EQ(p.WindowCount(), windowsOpen) << "one dialog at a time";
-    FavoriteTable table = TableOf(WhitePalette());
-    ExpectPalette(d, ExpectedPalette(table));  // 130 white boxes with black rings
+    auto cells = WhitePalette();
+    ExpectPalette(d, cells);  // 130 white boxes with black rings
 
     // A second click while the chooser is up opens no second one.
     HWND chooser = OpenChooser(p, d, BoxMiddle(1, 0));
@@ -112,12 +114,10 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     EXPECT_EQ(p.WaitForDialogWith(kChooserRed, 0), nullptr) << "and no chooser after it";
 
     OnPalette(d, WM_MOUSEMOVE, BoxMiddle(5, 5));  // the new colour shows at the next move
-    table[1][0].color = 0x00808080;
-    Picture expected = ExpectedPalette(table);
-    WhiteRing(expected, 5, 5);
-    ExpectPalette(d, expected);
+    cells[13].color = 0x00808080;                 // cell (1, 0)
+    ExpectPalette(d, cells, {5, 5});
     OnPalette(d, WM_MOUSEMOVE, {130, 255});  // below the rows: the last highlight stays
-    ExpectPalette(d, expected);
+    ExpectPalette(d, cells, {5, 5});
 
     Click(d, ids::kArchiveButton);
     EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
@@ -127,8 +127,6 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     EXPECT_EQ(favorites::DecodeRecord(std::span<const std::uint8_t, 24>(file.data() + 312, 24)),
               (FavoriteColorRecord{1, 26, 26, 51, 0, 1, 0x00808080}))
         << "record 14 is cell (1, 0)";
-    auto cells = WhitePalette();
-    cells[13].color = 0x00808080;
     EXPECT_TRUE(file == FileOf(cells)) << "row by row";
     EXPECT_TRUE(LeaveFavorites(p, d).empty()) << "nothing left to ask about";
 }
@@ -140,7 +138,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini"));
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
-    ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));
+    ExpectPalette(d, ColouredPalette());
     EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "white before any pick";
     const auto [left, right] = LabelColumns(d, 0x000000);
     EXPECT_TRUE(left > 20 && right < 314 && std::abs((left + right) / 2 - 167) <= 6)
@@ -194,7 +192,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
 
     d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
-    ExpectPalette(d, ExpectedPalette(TableOf(ColouredPalette())));  // the change is gone
+    ExpectPalette(d, ColouredPalette());  // the change is gone
     const std::uint32_t picked = PixelOf(ColouredPalette()[2 * 13 + 4].color);
     OnPalette(d, WM_RBUTTONDOWN, BoxMiddle(2, 4));
     ASSERT_EQ(LabelBackground(d, picked), picked);
@@ -203,7 +201,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
               std::vector<std::wstring>{
                   L"Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos"});
     EXPECT_FALSE(fs::exists(PaletteFile(p)));
-    ExpectPalette(d, ExpectedPalette(TableOf(WhitePalette())));
+    ExpectPalette(d, WhitePalette());
     EXPECT_EQ(LabelBackground(d, 0xFFFFFF), 0xFFFFFFu) << "the selected colour is white again";
     EXPECT_TRUE(LeaveFavorites(p, d).empty());
     EXPECT_FALSE(fs::exists(PaletteFile(p))) << "a reset writes no new file";
@@ -232,12 +230,12 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
     struct Case {
         const char* name;
         std::vector<std::uint8_t> file;
-        FavoriteTable table;
+        std::vector<FavoriteColorRecord> records;  // those that name palette cells
     } cases[] = {
-        {"3121 bytes", extraByte, TableOf(cells)},
-        {"records in reverse order", FileOf(reversed), TableOf(cells)},
-        {"a record at row 20, column 20", FileOf(farAway), TableOf(cells)},
-        {"129 records", FileOf(missing), TableOf(missing)},
+        {"3121 bytes", extraByte, cells},
+        {"records in reverse order", FileOf(reversed), cells},
+        {"a record at row 20, column 20", FileOf(farAway), cells},
+        {"129 records", FileOf(missing), missing},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -246,13 +244,14 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
         WritePaletteFile(p, c.file);
         HWND d = OpenFavorites(p);
         ASSERT_NE(d, nullptr);
-        ExpectPalette(d, ExpectedPalette(c.table));
+        ExpectPalette(d, c.records);
         ASSERT_TRUE(ChangeCellToGrey(p, d, 9, 12));
         Click(d, ids::kArchiveButton);
         EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
+        const FavoriteTable table = TableOf(c.records);
         std::vector<FavoriteColorRecord> written;
         for (int r = 0; r < 10; ++r)
-            for (int col = 0; col < 13; ++col) written.push_back(c.table[r][col]);
+            for (int col = 0; col < 13; ++col) written.push_back(table[r][col]);
         written.back().color = 0x00808080;
         EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(written))
             << "the 130 palette cells and nothing else";
@@ -350,7 +349,7 @@ TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
             std::chrono::steady_clock::now() - started);
         std::printf("[ E2E      ] the dialog opened on a palette file of %zu bytes in %lld ms\n",
                     file->size(), static_cast<long long>(ms.count()));
-        ExpectPalette(d, ExpectedPalette(TableFromFile(p)));
+        ExpectPalette(d, RecordsOf(*file));
         LeaveFavorites(p, d);
         DWORD code = 0;
         EXPECT_FALSE(p.WaitForExit(&code, 0)) << "still running";

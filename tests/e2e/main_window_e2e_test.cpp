@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "automation/program_driver.h"
 #include "bmp_file.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
-#include "program_driver.h"
 
 namespace e2e {
 namespace {

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
+
+#include "automation/program_driver.h"
+#include "ids/program_ids.h"
 
 namespace e2e {
 
@@ -188,6 +192,62 @@ BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, 
     m.meanRun = static_cast<double>(total) / (x1 - x0 + 1);
     m.meanWidth = m.meanRun / std::sqrt(1 + slope * slope);
     return m;
+}
+
+std::string CheckPalette(const Picture& shown,
+                         const std::vector<favorites::FavoriteColorRecord>& records,
+                         Ringed ringed) {
+    constexpr int kCell = 25, kRows = 10, kColumns = 13;
+    constexpr std::uint32_t kGround = 0xFFFFFF;
+    const auto expect = [&](int x, int y, std::uint32_t colour, const char* what) -> std::string {
+        if (!shown.Contains(x, y)) return "";  // beyond the part the control shows
+        if (shown.At(x, y) == colour) return "";
+        return std::string(what) + " at " + At(x, y) + ": expected " + DescribePixel(colour) +
+               ", got " + DescribePixel(shown.At(x, y));
+    };
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const favorites::FavoriteColorRecord* cell = nullptr;
+            for (const auto& r : records)
+                if (r.row == row && r.column == column) cell = &r;
+            const int left = cell ? cell->left + 3 : kCell * column + 4;
+            const int top = cell ? cell->top + 3 : kCell * row + 4;
+            const int right = cell ? cell->right - 1 : left + 21;
+            const int bottom = cell ? cell->bottom - 1 : top + 21;
+            const int middleX = (left + right) / 2, middleY = (top + bottom) / 2;
+            std::string wrong = expect(left - 2, middleY, kGround, "the ground left of a box");
+            if (!cell) {
+                if (wrong.empty())
+                    wrong = expect(middleX, middleY, kGround, "a cell no record names");
+            } else {
+                const std::uint32_t ring =
+                    row == ringed.row && column == ringed.column ? kGround : kBlack;
+                const std::uint32_t colour = PixelOf(static_cast<std::uint32_t>(cell->color));
+                for (const auto& [x, y, c, what] :
+                     {std::tuple{left, middleY, ring, "the ring's left side"},
+                      std::tuple{right, middleY, ring, "the ring's right side"},
+                      std::tuple{middleX, top, ring, "the ring's top"},
+                      std::tuple{middleX, bottom, ring, "the ring's bottom"},
+                      std::tuple{left + 1, top + 1, colour, "the colour's top left"},
+                      std::tuple{middleX, middleY, colour, "the colour's middle"},
+                      std::tuple{right - 1, bottom - 1, colour, "the colour's bottom right"}})
+                    if (wrong.empty()) wrong = expect(x, y, c, what);
+            }
+            if (!wrong.empty())
+                return "cell (" + std::to_string(row) + ", " + std::to_string(column) + "), " +
+                       wrong;
+        }
+    return "";
+}
+
+std::string PaletteShown(HWND dialog, const std::vector<favorites::FavoriteColorRecord>& records,
+                         Ringed ringed) {
+    std::string wrong = "no picture of the palette";
+    CaptureWhen(GetDlgItem(dialog, ids::kPaletteControl), [&](const Picture& shown) {
+        wrong = CheckPalette(shown, records, ringed);
+        return wrong.empty();
+    });
+    return wrong;
 }
 
 }  // namespace e2e

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "picture.h"
+#include <windows.h>
+
+#include "automation/picture.h"
+#include "favorites/favorites_store.h"
 
 namespace e2e {
 
@@ -49,5 +52,19 @@ struct BorderMeasure {
 // painted polygon whose interior lies below that edge.
 BorderMeasure MeasureBorder(const Picture& picture, Vertex a, Vertex b, int x0, int x1,
                             const Paint& paint);
+
+// The palette of "Tus Colores Favoritos" as its records say, sampled from each record's own
+// rectangle: its colour inside the box, a one-pixel ring three pixels in from its top left
+// corner (black, white round the cell at `ringed` row and column), white ground between the
+// boxes; where no record names a cell, the ground where its box would stand.
+struct Ringed {
+    int row = -1, column = -1;
+};
+std::string CheckPalette(const Picture& shown,
+                         const std::vector<favorites::FavoriteColorRecord>& records,
+                         Ringed ringed = {});
+// The palette control of `dialog`, looked at until it is right or the wait has ended.
+std::string PaletteShown(HWND dialog, const std::vector<favorites::FavoriteColorRecord>& records,
+                         Ringed ringed = {});
 
 }  // namespace e2e

@@ -5,18 +5,13 @@
 
 #include <cwchar>
 
-#include "failure.h"
+#include "automation/failure.h"
 
 namespace e2e {
 
 fs::path ProbePath;
 
 namespace {
-
-struct Unmap {
-    void operator()(void* view) const { UnmapViewOfFile(view); }
-};
-using MappedView = runtime::OwnedHandle<void*, Unmap>;
 
 // Memory allocated in another process, freed there.
 class RemoteMemory {
@@ -130,20 +125,6 @@ std::uint64_t CommittedPrivateBytes(HANDLE process) {
 }
 
 }  // namespace
-
-MenuBar ReadMenu(const Program& p) {
-    constexpr DWORD kBytes = 256 * 1024;
-    const std::wstring name = L"Local\\PoligonosMenuProbe-" + std::to_wstring(p.ProcessId());
-    const KernelHandle mapping(
-        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBytes, name.c_str()));
-    if (!mapping) Fail("cannot make the shared memory for the probe: " + LastErrorText());
-    const MappedView view(MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, kBytes));
-    if (!view) Fail("cannot map the probe's shared memory: " + LastErrorText());
-    const DWORD result = CallProbe(p, "DescribeMenuBar", p.Main());
-    if (result != 0) Fail("the probe failed at step " + std::to_string(result));
-    const auto* text = static_cast<const wchar_t*>(view.Get());
-    return ParseMenuDescription(std::wstring(text, wcsnlen(text, kBytes / sizeof(wchar_t))));
-}
 
 bool MenuAlive(const Program& p, HMENU menu) {
     return CallProbe(p, "IsMenuAlive", menu) == 1;

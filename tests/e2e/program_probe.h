@@ -1,20 +1,18 @@
 #pragma once
-// What only the program's own process can see, read through the probe DLL loaded into it: its
-// menu bar (menus are private to their process under Wine), whether an old menu still lives,
-// and its live GDI objects (GetGuiResources gives 0 under Wine). The probe changes nothing.
-// Each call throws a Failure when the probe cannot be loaded or run.
+// What only the program's own process can see, read through the probe DLL loaded into it:
+// whether an old menu still lives (menus are private to their process under Wine), the fonts
+// and screen it sees, and its live GDI objects (GetGuiResources gives 0 under Wine). The probe
+// changes nothing. Each call throws a Failure when the probe cannot be loaded or run.
 
 #include <cstdint>
 
-#include "menu_description.h"
-#include "program_driver.h"
+#include "automation/program_driver.h"
 
 namespace e2e {
 
 // Where the probe DLL was built; set from the command line by main().
 extern fs::path ProbePath;
 
-MenuBar ReadMenu(const Program& p);
 bool MenuAlive(const Program& p, HMENU menu);
 // The height (lfHeight) of the font a window of the program shows its text in; 0 for none.
 int FontHeight(const Program& p, HWND window);

@@ -9,12 +9,12 @@
 #include <optional>
 #include <string>
 
+#include "automation/favorites_driver.h"
+#include "automation/screen_settings.h"
 #include "bmp_file.h"
-#include "favorites_driver.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
 #include "program_probe.h"
-#include "screen_settings.h"
 
 namespace e2e {
 namespace {

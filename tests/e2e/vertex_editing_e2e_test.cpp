@@ -4,13 +4,17 @@
 
 #include <cstdio>
 
+#include "automation/program_driver.h"
 #include "bmp_file.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
-#include "program_driver.h"
+#include "started_program.h"
 
 namespace e2e {
 namespace {
+
+using Pointer = StartedProgram;
+using VertexDialog = StartedProgram;
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
@@ -28,9 +32,7 @@ void Choose(HWND dialog, int index) {
            reinterpret_cast<LPARAM>(combo));
 }
 
-TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
     p.Pointer(WM_MOUSEMOVE, 305, 312);
     EXPECT_EQ(Text(p.Main()), L"X : 305 Y : 312 :: 0");
     p.ChooseListItem(ids::kSideList, 0);
@@ -45,9 +47,7 @@ TEST(Pointer, TitleFollowsThePointerAndADragMovesTheVertex) {
     EXPECT_EQ(CheckMesh(SavedPicture(p, 3), Moved(3, 1, {310, 306}), kMagenta), "");
 }
 
-TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
     p.ChooseListItem(ids::kSideList, 2);
     p.Pointer(WM_LBUTTONDOWN, 194, 404);  // inside the marker of vertex 3 at (190, 400)
     p.Pointer(WM_MOUSEMOVE, 199, 402);
@@ -57,9 +57,7 @@ TEST(Pointer, AFiveSidedVertexDraggedByTenAndMinusFour) {
     EXPECT_EQ(CheckMesh(SavedPicture(p, 5), Moved(5, 3, {200, 396}), kMagenta), "");
 }
 
-TEST(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(VertexDialog, ListsTheVerticesAndLendsTheMainWindowsControls) {
     p.ChooseListItem(ids::kSideList, 9);  // 12 sides
     p.Post(ids::kVertexProperties);
     HWND d = p.WaitForWindow(L"Coordenadas poligono");
@@ -96,9 +94,7 @@ HWND ChooseThirdVertexOfTheTriangle(const Program& p) {
     return d;
 }
 
-TEST(VertexDialog, ChooseApplyAndReopen) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(VertexDialog, ChooseApplyAndReopen) {
     HWND d = ChooseThirdVertexOfTheTriangle(p);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(Text(GetDlgItem(d, ids::kVertexXBox)), L"190");
@@ -130,9 +126,7 @@ TEST(VertexDialog, ChooseApplyAndReopen) {
 }
 
 // Full-width digits, as East-Asian input methods type them, read as the number they show.
-TEST(VertexDialog, FullWidthDigitsMoveTheVertex) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(VertexDialog, FullWidthDigitsMoveTheVertex) {
     HWND d = ChooseThirdVertexOfTheTriangle(p);
     ASSERT_NE(d, nullptr);
     SetControlText(GetDlgItem(d, ids::kVertexXBox), L"\uFF12\uFF15\uFF10");

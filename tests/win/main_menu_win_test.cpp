@@ -90,6 +90,11 @@ TEST_F(MainMenu, ThreeMenusWithTheirItemsPicturesAndSwatches) {
         EXPECT_EQ(ItemText(i.menu, i.position), i.text);
         EXPECT_EQ(static_cast<int>(GetMenuItemID(i.menu, i.position)), i.id);
         EXPECT_EQ(Picture(i.menu, i.position) != nullptr, i.picture);
+        BITMAP size{};
+        if (i.picture && GetObjectW(Picture(i.menu, i.position), sizeof size, &size)) {
+            EXPECT_EQ(size.bmWidth, 16) << "a 16 x 16 picture";
+            EXPECT_EQ(size.bmHeight, 16);
+        }
         if (i.id) {
             EXPECT_EQ(MenuItemState(bar, i.id), 0) << "enabled";
         }

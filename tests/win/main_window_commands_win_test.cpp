@@ -60,9 +60,14 @@ TEST_F(MainWindowCommands, VertexPropertiesAreGreyedUntilASideCountIsChosen) {
     EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED);
     EXPECT_EQ(ListGetText(app::MainWindow, ids::kWidthList), "04 grosor borde")
         << "the stored width";
+    const HMENU first = app::MainMenu;
     Command(ids::kPaperColor);
+    EXPECT_NE(app::MainMenu, first) << "a colour command rebuilds the menu bar";
+    EXPECT_EQ(GetMenu(app::MainWindow), app::MainMenu);
+    EXPECT_FALSE(IsMenu(first)) << "and releases the one it replaces";
     EXPECT_EQ(MenuItemState(app::MainMenu, ids::kVertexProperties), MFS_GRAYED)
         << "across a rebuild";
+    EXPECT_EQ(MenuItemState(app::MainMenu, ids::kSavePicture), 0);
     EXPECT_EQ(settings::Settings.Papel, 0) << "the selected colour, black until one is picked";
 
     ListSelect(app::MainWindow, ids::kSideList, 3);  // "05 lados"

@@ -12,21 +12,16 @@
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/files/replacement_file.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using testing_support::EntryCount;
+using testing_support::FileText;
+
 namespace fs = std::filesystem;
 using runtime::ReplacementFile;
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-int FileCount(const fs::path& folder) {
-    return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
-}
 
 // An owned HANDLE of a file opened by "another program": no sharing at all.
 struct HeldOpen {
@@ -51,10 +46,10 @@ TEST(ReplacementFileWin, AFileHeldOpenElsewhereKeepsItsContent) {
     runtime::ClearTarget(0, 0);
     EXPECT_FALSE(runtime::SaveBmp(target));
     runtime::EndBitmap();
-    EXPECT_EQ(FileCount(folder.Path()), 1) << "the new picture was removed";
+    EXPECT_EQ(EntryCount(folder.Path()), 1) << "the new picture was removed";
     CloseHandle(other.h);
     other.h = INVALID_HANDLE_VALUE;
-    EXPECT_EQ(Read(target), "busy");
+    EXPECT_EQ(FileText(target), "busy");
 }
 
 // An image viewer holding the picture, sharing reading and writing: it is written in place.
@@ -72,9 +67,9 @@ TEST(ReplacementFileWin, AFileHeldOpenWithWritingSharedIsWrittenInPlace) {
     EXPECT_TRUE(runtime::SaveBmp(target));
     runtime::EndBitmap();
     CloseHandle(other);
-    EXPECT_EQ(Read(target).substr(0, 2), "BM");
-    EXPECT_EQ(Read(target).size(), 54u + 4 * 12) << "cut to the new picture";
-    EXPECT_EQ(FileCount(folder.Path()), 1);
+    EXPECT_EQ(FileText(target).substr(0, 2), "BM");
+    EXPECT_EQ(FileText(target).size(), 54u + 4 * 12) << "cut to the new picture";
+    EXPECT_EQ(EntryCount(folder.Path()), 1);
 }
 
 // The attributes the user set on the file pass to the new content. (Its creation time is
@@ -91,7 +86,7 @@ TEST(ReplacementFileWin, WhatTheUserSetOnTheFileSurvives) {
     ASSERT_TRUE(file.Commit());
     EXPECT_EQ(GetFileAttributesA(target.c_str()), set);
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(Read(target), "new");
+    EXPECT_EQ(FileText(target), "new");
 }
 
 TEST(ReplacementFileWin, BadNamesAndMissingFoldersCreateNothing) {
@@ -99,7 +94,7 @@ TEST(ReplacementFileWin, BadNamesAndMissingFoldersCreateNothing) {
     EXPECT_FALSE(ReplacementFile(folder.File("no such folder\\p.bmp")).Open());
     EXPECT_FALSE(ReplacementFile(folder.File("what?.bmp")).Open());
     EXPECT_FALSE(ReplacementFile(folder.File("star*.bmp")).Open());
-    EXPECT_EQ(FileCount(folder.Path()), 0);
+    EXPECT_EQ(EntryCount(folder.Path()), 0);
 }
 
 // A name no single-byte code page holds is the file's own: the new file beside it and the
@@ -112,14 +107,14 @@ TEST(ReplacementFileWin, NamesInAnyLanguageAreTheirOwn) {
     ASSERT_TRUE(file.Write("x", 1));
     ASSERT_TRUE(file.Commit());
     EXPECT_TRUE(fs::exists(name));
-    EXPECT_EQ(FileCount(folder.Path()), 1);
+    EXPECT_EQ(EntryCount(folder.Path()), 1);
 
     // "\\?\" in front takes the path as it stands: no pattern.
     ReplacementFile prefixed(L"\\\\?\\" + fs::absolute(name).wstring());
     ASSERT_TRUE(prefixed.Open());
     ASSERT_TRUE(prefixed.Write("y", 1));
     ASSERT_TRUE(prefixed.Commit());
-    EXPECT_EQ(FileCount(folder.Path()), 1);
+    EXPECT_EQ(EntryCount(folder.Path()), 1);
     std::ifstream in(name, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "y");
 }

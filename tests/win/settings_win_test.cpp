@@ -15,18 +15,16 @@
 #include "runtime/files/program_folder.h"
 #include "runtime/files/replacement_file.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using testing_support::FileText;
+
 using settings::Settings;
 using settings::SettingsFile;
 using settings::SettingsRecord;
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
@@ -60,7 +58,7 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
     Settings.Borde = 255;
     Settings.Grosor = 7;
     Save();
-    const std::string text = Read(path_);
+    const std::string text = FileText(path_);
     EXPECT_NE(text.find("; hecho a mano"), std::string::npos) << text;
     EXPECT_NE(text.find("[Otra]\r\nclave=valor\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Extra=1\r\nBorde=255\r\n"), std::string::npos)
@@ -79,7 +77,7 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
                                               {"Colores", "Papel", "16711935"},
                                               {"Punta", "Grosor", "7"}})
         WritePrivateProfileStringA(section, key, value, inPlace.c_str());
-    EXPECT_EQ(text, Read(inPlace));
+    EXPECT_EQ(text, FileText(inPlace));
 }
 
 // A store that ends after the copy was written, before it took the file's place, leaves the
@@ -95,7 +93,7 @@ TEST_F(SettingsWin, AStoreThatCannotReplaceTheFileLeavesItWhole) {
     Save();
     CloseHandle(reader);
     EXPECT_EQ(runtime::ErrorNumber(), 0) << "silently";
-    EXPECT_EQ(Read(path_), before);
+    EXPECT_EQ(FileText(path_), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1)
         << "no copy left behind";
 }
@@ -115,7 +113,7 @@ TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {
     EXPECT_EQ(runtime::ErrorNumber(), 0);
     EXPECT_EQ(Settings.Borde, 11) << "memory keeps the values";
     CloseHandle(other);
-    EXPECT_EQ(Read(path_), before);
+    EXPECT_EQ(FileText(path_), before);
 }
 
 // A scanner opening the fresh copy just as it is to be flushed, twice, then letting go.
@@ -198,7 +196,7 @@ TEST_F(SettingsWin, LongFolderNamesAreCutTo259) {
     ASSERT_EQ(cut, (folder + "Configuracion.ini").substr(0, 259));
     Settings = SettingsRecord{1, 2, 3, 4};
     SettingsFile("save", settings::PlatformProfileStore(), folder);
-    EXPECT_NE(Read(cut).find("Grosor=4"), std::string::npos);
+    EXPECT_NE(FileText(cut).find("Grosor=4"), std::string::npos);
     Settings = SettingsRecord{};
     SettingsFile("get", settings::PlatformProfileStore(), folder);
     EXPECT_EQ(Settings.Grosor, 4);

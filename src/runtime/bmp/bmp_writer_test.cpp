@@ -7,22 +7,17 @@
 #include <iterator>
 
 #include "runtime/canvas/drawing_targets.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace runtime {
 namespace {
 
+using testing_support::FileBytes;
+using testing_support::Le32;
+
 namespace fs = std::filesystem;
 using testing_support::TempFolder;
-
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24;
-}
 
 struct Bitmap {
     TargetHandle handle;
@@ -39,16 +34,16 @@ TEST(SaveBmp, CanvasFileHasTheExactHeadersAndLength) {
     ClearTarget(0x00FF00FF, 0);
     const std::string name = folder.File("poligono 5.bmp");
     ASSERT_TRUE(SaveBmp(name));
-    const auto bytes = ReadFile(name);
+    const auto bytes = FileBytes(name);
     ASSERT_EQ(bytes.size(), 1920054u);
     EXPECT_EQ(bytes[0], 'B');
     EXPECT_EQ(bytes[1], 'M');
-    EXPECT_EQ(U32(bytes, 2), 1920054u);
-    EXPECT_EQ(U32(bytes, 6), 0u);
-    EXPECT_EQ(U32(bytes, 10), 54u);
-    EXPECT_EQ(U32(bytes, 14), 40u);
-    EXPECT_EQ(U32(bytes, 18), 800u);
-    EXPECT_EQ(U32(bytes, 22), 800u);
+    EXPECT_EQ(Le32(bytes, 2), 1920054u);
+    EXPECT_EQ(Le32(bytes, 6), 0u);
+    EXPECT_EQ(Le32(bytes, 10), 54u);
+    EXPECT_EQ(Le32(bytes, 14), 40u);
+    EXPECT_EQ(Le32(bytes, 18), 800u);
+    EXPECT_EQ(Le32(bytes, 22), 800u);
     EXPECT_EQ(bytes[26] | bytes[27] << 8, 1);
     EXPECT_EQ(bytes[28] | bytes[29] << 8, 24);
     for (std::size_t i = 30; i < 54; ++i) ASSERT_EQ(bytes[i], 0) << "byte " << i;
@@ -68,10 +63,10 @@ TEST(SaveBmp, RowsArePaddedAndStoredBottomUp) {
                     0x00FF0000, 0, 0);
         const std::string name = folder.File("p.bmp");
         ASSERT_TRUE(SaveBmp(name));
-        const auto bytes = ReadFile(name);
+        const auto bytes = FileBytes(name);
         const std::size_t stride = (width * 3 + 3) / 4 * 4;
         ASSERT_EQ(bytes.size(), 54 + stride * 3);
-        EXPECT_EQ(U32(bytes, 2), bytes.size());
+        EXPECT_EQ(Le32(bytes, 2), bytes.size());
         EXPECT_EQ(BmpRowStride(width), static_cast<std::int64_t>(stride));
         // ...so only the polygon made the top-left pixel blue: the first pixel of the last row.
         const std::size_t top = 54 + 2 * stride;
@@ -117,7 +112,7 @@ TEST(SaveBmp, FailuresWriteNothingAndKeepTheOldFile) {
     fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_FALSE(SaveBmp(name)) << "a read-only file is not replaced";
     fs::permissions(name, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(ReadFile(name).size(), 16u);
+    EXPECT_EQ(FileBytes(name).size(), 16u);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
 
     DetachTarget();

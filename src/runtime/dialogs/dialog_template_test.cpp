@@ -3,41 +3,38 @@
 #include <gtest/gtest.h>
 
 #include "runtime/dialogs/control_kinds.h"
+#include "support/files.h"
 
 namespace runtime {
 namespace {
 
-std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8;
-}
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return U16(b, at) | U16(b, at + 2) << 16;
-}
+using testing_support::Le16;
+using testing_support::Le32;
 
 TEST(DialogTemplate, IsAnExtendedTemplateWithTitleAndFontInPlace) {
     const auto t = BuildDialogTemplate(0x94C608D4, 0x10000, 10, -20, 810, 890, DialogFont{});
     // offset: field
-    EXPECT_EQ(U16(t, 0), 1u);            // dlgVer
-    EXPECT_EQ(U16(t, 2), 0xFFFFu);       // signature
-    EXPECT_EQ(U32(t, 4), 0u);            // helpID
-    EXPECT_EQ(U32(t, 8), 0x10000u);      // exStyle
-    EXPECT_EQ(U32(t, 12), 0x94C608D4u);  // style
-    EXPECT_EQ(U16(t, 16), 0u);           // cDlgItems
-    EXPECT_EQ(U16(t, 18), 10u);          // x
-    EXPECT_EQ(U16(t, 20), 0xFFECu);      // y = -20 as 16 bits
-    EXPECT_EQ(U16(t, 22), 810u);         // cx
-    EXPECT_EQ(U16(t, 24), 890u);         // cy
-    EXPECT_EQ(U16(t, 26), 0u);           // menu
-    EXPECT_EQ(U16(t, 28), 0u);           // class
-    EXPECT_EQ(U16(t, 30), u' ');         // title " "
-    EXPECT_EQ(U16(t, 32), 0u);
-    EXPECT_EQ(U16(t, 34), 8u);    // pointsize
-    EXPECT_EQ(U16(t, 36), 700u);  // weight
-    EXPECT_EQ(t[38], 0);          // italic
-    EXPECT_EQ(t[39], 0);          // charset
+    EXPECT_EQ(Le16(t, 0), 1u);            // dlgVer
+    EXPECT_EQ(Le16(t, 2), 0xFFFFu);       // signature
+    EXPECT_EQ(Le32(t, 4), 0u);            // helpID
+    EXPECT_EQ(Le32(t, 8), 0x10000u);      // exStyle
+    EXPECT_EQ(Le32(t, 12), 0x94C608D4u);  // style
+    EXPECT_EQ(Le16(t, 16), 0u);           // cDlgItems
+    EXPECT_EQ(Le16(t, 18), 10u);          // x
+    EXPECT_EQ(Le16(t, 20), 0xFFECu);      // y = -20 as 16 bits
+    EXPECT_EQ(Le16(t, 22), 810u);         // cx
+    EXPECT_EQ(Le16(t, 24), 890u);         // cy
+    EXPECT_EQ(Le16(t, 26), 0u);           // menu
+    EXPECT_EQ(Le16(t, 28), 0u);           // class
+    EXPECT_EQ(Le16(t, 30), u' ');         // title " "
+    EXPECT_EQ(Le16(t, 32), 0u);
+    EXPECT_EQ(Le16(t, 34), 8u);    // pointsize
+    EXPECT_EQ(Le16(t, 36), 700u);  // weight
+    EXPECT_EQ(t[38], 0);           // italic
+    EXPECT_EQ(t[39], 0);           // charset
     const std::u16string face = u"MS Sans Serif";
-    for (std::size_t i = 0; i < face.size(); ++i) EXPECT_EQ(U16(t, 40 + 2 * i), face[i]);
-    EXPECT_EQ(U16(t, 40 + 2 * face.size()), 0u);
+    for (std::size_t i = 0; i < face.size(); ++i) EXPECT_EQ(Le16(t, 40 + 2 * i), face[i]);
+    EXPECT_EQ(Le16(t, 40 + 2 * face.size()), 0u);
     EXPECT_EQ(t.size(), 42 + 2 * face.size());
 }
 

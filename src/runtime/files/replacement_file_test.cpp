@@ -8,17 +8,15 @@
 #include <map>
 #include <string>
 
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace runtime {
 namespace {
 
-namespace fs = std::filesystem;
+using testing_support::FileText;
 
-std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+namespace fs = std::filesystem;
 
 TEST(ReplacementFile, OnlyACommittedFileTakesTheTargetsPlace) {
     testing_support::TempFolder folder;
@@ -28,16 +26,16 @@ TEST(ReplacementFile, OnlyACommittedFileTakesTheTargetsPlace) {
         ReplacementFile file(target);
         ASSERT_TRUE(file.Open());
         ASSERT_TRUE(file.Write("new content", 11));
-        EXPECT_EQ(Read(target), "old") << "not before the commit";
+        EXPECT_EQ(FileText(target), "old") << "not before the commit";
     }
-    EXPECT_EQ(Read(target), "old") << "an abandoned replacement changes nothing";
+    EXPECT_EQ(FileText(target), "old") << "an abandoned replacement changes nothing";
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
 
     ReplacementFile file(target);
     ASSERT_TRUE(file.Open());
     ASSERT_TRUE(file.Write("new", 3));
     ASSERT_TRUE(file.Commit());
-    EXPECT_EQ(Read(target), "new");
+    EXPECT_EQ(FileText(target), "new");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
     EXPECT_FALSE(file.Write("more", 4)) << "a committed file takes no more bytes";
 }
@@ -58,7 +56,7 @@ TEST(ReplacementFile, RefusesReadOnlyTargetsFoldersAndMissingFolders) {
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none)
         << "still read-only";
     fs::permissions(target, fs::perms::owner_all);
-    EXPECT_EQ(Read(target), "keep");
+    EXPECT_EQ(FileText(target), "keep");
 
     fs::create_directory(folder.Path() / "sub");
     ReplacementFile onFolder(folder.File("sub"));
@@ -90,10 +88,10 @@ TEST(ReplacementFile, NewNamesAreAsLongAsTheTargetsAndNeverTaken) {
     ASSERT_TRUE(file.Write("new", 3));
     EXPECT_EQ(file.HandOver(), ReplacementName(target, 3));
     ASSERT_TRUE(file.Commit());
-    EXPECT_EQ(Read(target), "new");
-    EXPECT_EQ(Read(ReplacementName(target, 0)), "mine");
+    EXPECT_EQ(FileText(target), "new");
+    EXPECT_EQ(FileText(ReplacementName(target, 0)), "mine");
     EXPECT_TRUE(fs::is_directory(ReplacementName(target, 1)));
-    EXPECT_EQ(Read(ReplacementName(target, 2)), "kept");
+    EXPECT_EQ(FileText(ReplacementName(target, 2)), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 4);
     fs::permissions(ReplacementName(target, 2), fs::perms::owner_all);
 }
@@ -135,7 +133,7 @@ TEST(ReplacementFile, StepsRefusedForAMomentAreTriedAgain) {
         ASSERT_TRUE(file.Write("new", 3));
         file.HandOver();
         EXPECT_EQ(file.Commit(), c.replaced);
-        EXPECT_EQ(Read(target), c.replaced ? "new" : "old");
+        EXPECT_EQ(FileText(target), c.replaced ? "new" : "old");
         EXPECT_EQ(refusals, c.refusals);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);
     }
@@ -151,7 +149,7 @@ TEST(ReplacementFile, ClearingTakesAReadOnlyTarget) {
     ASSERT_TRUE(file.Open());
     ASSERT_TRUE(file.Write("new", 3));
     ASSERT_TRUE(file.Commit());
-    EXPECT_EQ(Read(target), "new");
+    EXPECT_EQ(FileText(target), "new");
     EXPECT_NE(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 

@@ -1,4 +1,4 @@
-#include "program_driver.h"
+#include "automation/program_driver.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-#include "failure.h"
+#include "automation/failure.h"
 #include "ids/program_ids.h"
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/gdi_objects_win.h"

@@ -1,12 +1,9 @@
-#include "favorites_driver.h"
+#include "automation/favorites_driver.h"
 
-#include <cstdio>
 #include <fstream>
 
-#include "failure.h"
-#include "favorites/palette_picture.h"
+#include "automation/failure.h"
 #include "ids/program_ids.h"
-#include "runtime/canvas/drawing_targets.h"
 
 namespace e2e {
 
@@ -66,6 +63,13 @@ std::vector<favorites::FavoriteColorRecord> ColouredPalette() {
     return cells;
 }
 
+std::vector<favorites::FavoriteColorRecord> WhitePalette() {
+    std::vector<favorites::FavoriteColorRecord> cells;
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 13; ++c) cells.push_back(favorites::DefaultCell(r, c, 0x00FFFFFF));
+    return cells;
+}
+
 std::vector<std::uint8_t> FileOf(const std::vector<favorites::FavoriteColorRecord>& records) {
     std::vector<std::uint8_t> bytes;
     for (const auto& r : records) {
@@ -83,50 +87,6 @@ void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes) 
     std::ofstream(PaletteFile(p), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-}
-
-Picture ExpectedPalette(const favorites::FavoriteTable& table) {
-    favorites::FavoriteColors = table;
-    const runtime::TargetHandle bitmap =
-        runtime::NewBitmap(favorites::kPaletteWidth, favorites::kPaletteHeight);
-    favorites::ClearPalette(bitmap);
-    favorites::DrawPalette(bitmap);
-    Picture picture;
-    runtime::WithCurrentRaster([&](const runtime::Raster& r, void*) {
-        picture.width = r.width;
-        picture.height = r.height;
-        for (int y = 0; y < r.height; ++y)
-            for (int x = 0; x < r.width; ++x)
-                picture.pixels.push_back(PixelOf(runtime::ColorFromPixel(r.At(x, y))));
-    });
-    runtime::EndBitmap();
-    return picture;
-}
-
-favorites::FavoriteTable TableFromFile(const Program& p) {
-    favorites::FavoritesFolder = p.ProgramFolder();
-    favorites::FavoritesFolder += L"\\";
-    favorites::OpenFavorites();
-    return favorites::FavoriteColors;
-}
-
-int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first) {
-    int mismatches = -1;
-    std::string firstSeen = "no picture of the palette";
-    CaptureWhen(GetDlgItem(dialog, ids::kPaletteControl), [&](const Picture& shown) {
-        mismatches = 0;
-        for (int y = 0; y < shown.height && y < expected.height; ++y)
-            for (int x = 0; x < shown.width && x < expected.width; ++x)
-                if (shown.At(x, y) != expected.At(x, y) && mismatches++ == 0) {
-                    char text[96];
-                    std::snprintf(text, sizeof text, "(%d, %d) shows %06X, not %06X", x, y,
-                                  shown.At(x, y), expected.At(x, y));
-                    firstSeen = text;
-                }
-        return mismatches == 0;
-    });
-    if (first) *first = firstSeen;
-    return mismatches;
 }
 
 }  // namespace e2e

@@ -1,8 +1,8 @@
-#include "screen_settings.h"
+#include "automation/screen_settings.h"
 
 #include <string>
 
-#include "failure.h"
+#include "automation/failure.h"
 
 namespace e2e {
 

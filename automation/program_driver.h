@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "picture.h"
+#include "automation/picture.h"
 #include "runtime/canvas/gdi_objects_win.h"
 
 namespace e2e {

@@ -1,7 +1,6 @@
 #pragma once
 // Driving "Tus Colores Favoritos" from outside: opening it, the pointer on its palette, the
-// colour chooser, the boxes it shows, palette files written beside the program, and the
-// palette picture it should show.
+// colour chooser, the boxes it shows, and palette files written beside the program.
 
 #include <windows.h>
 
@@ -9,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "automation/program_driver.h"
 #include "favorites/favorites_store.h"
-#include "program_driver.h"
 
 namespace e2e {
 
@@ -37,16 +36,10 @@ std::vector<std::wstring> LeaveFavorites(const Program& p, HWND dialog, int answ
 
 // The 130 palette cells in row-major order, each with a colour of its own.
 std::vector<favorites::FavoriteColorRecord> ColouredPalette();
+// The 130 palette cells in row-major order, white, as the program starts them.
+std::vector<favorites::FavoriteColorRecord> WhitePalette();
 std::vector<std::uint8_t> FileOf(const std::vector<favorites::FavoriteColorRecord>& records);
 void WritePaletteFile(const Program& p, const std::vector<std::uint8_t>& bytes);
 fs::path PaletteFile(const Program& p);
-
-// The palette picture the dialog draws for `table`, 0x00RRGGBB, top-down.
-Picture ExpectedPalette(const favorites::FavoriteTable& table);
-// The table the dialog builds from the file beside the program (or the default one).
-favorites::FavoriteTable TableFromFile(const Program& p);
-// How many pixels of the shown palette differ from `expected`, over the part the control
-// shows, once it shows `expected` or the wait has ended; the first difference goes to `first`.
-int PaletteMismatches(HWND dialog, const Picture& expected, std::string* first = nullptr);
 
 }  // namespace e2e
