@@ -215,11 +215,20 @@ void Program::Start(const fs::path& program) {
     PROCESS_INFORMATION started{};
     const ULONGLONG since = GetTickCount64();
     DWORD createError = 0;
-    {
+    // Under load, Wine now and then reports ERROR_INTERNAL_ERROR: the new process ended with
+    // code 0 while Wine was still starting it, before it told the server it was running. That
+    // failure is the platform's, not the program's: it is tried once more, said on stderr.
+    for (int attempt = 1; attempt <= 2; ++attempt) {
         const DriverStep step("CreateProcessW", Describe(program, workFolder_));
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            Wide(workFolder_).c_str(), &startup, &started))
-            createError = GetLastError();
+        createError = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                     Wide(workFolder_).c_str(), &startup, &started)
+                          ? 0
+                          : GetLastError();
+        if (createError != ERROR_INTERNAL_ERROR || attempt == 2) break;
+        std::fprintf(stderr,
+                     "e2e: CreateProcessW failed with error %lu, the new process ended "
+                     "while it was being loaded; starting it once more\n",
+                     static_cast<unsigned long>(createError));
     }
     if (createError != 0) {
         startFailure_ = "CreateProcessW failed with error " + std::to_string(createError) +
