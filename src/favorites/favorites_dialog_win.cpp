@@ -242,8 +242,8 @@ INT_PTR ShowFavoritesDialog(HWND owner) {
     if (!dialog) return 0;
     INT_PTR result = 0;
     {
-        const OwnedFont buttonFont(
-            NewFont("MS Sans Serif", 10, kBold, 0));  // ended after the dialog
+        // Ended after the dialog.
+        const OwnedFont buttonFont(NewFont("MS Sans Serif", 10, kBold, 0));
         Layout = PlanFavoritesDialog(MeasureScreen(dialog, FontHandle(buttonFont.Get())));
         const FavoritesLayout& l = Layout;
         PlaceDialog(dialog, kCentred, kCentred, l.client.width, l.client.height);
