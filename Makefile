@@ -102,10 +102,10 @@ bench-wine: win64
 run: win64
 	@scripts/run
 
-# The static program and a Spanish read-me for Windows users, as one zip: CPack, from the
-# win64 tree's install rules (CMakeLists.txt), staging in build/dist/_CPack_Packages.
-package: win64
-	@cpack --config $(WIN)/CPackConfig.cmake -B $(CURDIR)/$(BUILD)/dist
+# The static program and a Spanish read-me for Windows users, as one zip that two builds of the
+# same commit make byte for byte alike, with the SHA-256 of the zip and of the program beside it.
+package: deps
+	@JOBS=$(JOBS) scripts/package
 
 clean:
 	rm -rf $(BUILD) compile_commands.json

@@ -10,6 +10,7 @@
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/canvas/raster_resample.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/error_number.h"
 #include "settings/settings.h"
 
 namespace app {
@@ -38,6 +39,7 @@ int ShownSize() {
 // A 24-bit DIB section of the raster's pixels: themed Windows menus read the fourth byte of a
 // 32-bit picture, which is 0 in ours, as transparent.
 Bitmap MenuPicture(const Raster& r) {
+    ProcedureError unread;
     BITMAPINFO info = TopDownDibInfo(r.width, r.height);
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
@@ -54,6 +56,7 @@ Bitmap MenuPicture(const Raster& r) {
 // A resource picture as the menu shows it: at 96 dpi as it is, on a larger check-mark area
 // its shown part stretched to fill it, without smoothing.
 Bitmap ResourcePicture(int id) {
+    ProcedureError unread;
     Bitmap loaded(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const int shown = ShownSize();
@@ -76,6 +79,7 @@ Bitmap ResourcePicture(int id) {
 // The swatch of a colour, drawn with the program's own box at the size the menu shows:
 // white ground, a rounded box with a black outline filled in the colour.
 Bitmap MakeColorSwatch(runtime::COLORREF color) {
+    ProcedureError unread;
     const int shown = ShownSize(), size = shown + kSwatchSpare;
     // Released on leaving, once its pixels are copied into the picture.
     const OwnedBitmap swatch(NewBitmap(size, size));
@@ -95,6 +99,7 @@ void AttachPicture(HMENU menu, int position, Bitmap picture, std::vector<Bitmap>
 }
 
 HMENU AddPopup(HMENU bar, const char* title) {
+    ProcedureError unread;
     HMENU popup = NewMenu(MenuKind::Popup);
     AddMenuItem(bar, title, 0, 0, popup);
     return popup;
@@ -103,6 +108,7 @@ HMENU AddPopup(HMENU bar, const char* title) {
 }  // namespace
 
 HMENU BuildMainMenu(HWND window) {
+    ProcedureError unread;
     HMENU previous = GetMenu(window);
     std::vector<Bitmap> pictures;
     HMENU bar = NewMenu(MenuKind::Bar);

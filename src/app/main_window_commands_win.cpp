@@ -35,6 +35,7 @@ int SubDialogOpen = 0;
 HWND SavedFocus = nullptr;
 
 void Initialise(HWND window) {
+    ProcedureError unread;
     SetMenuItemState(MainMenu, kVertexProperties, MFS_GRAYED);
     polygon::SideCount = 3;
     SendToControl(window, kSideList, LB_RESETCONTENT);
@@ -67,6 +68,7 @@ void SavePicture() {
 }
 
 void ShowAuthor() {
+    ProcedureError unread;
     if (SubDialogOpen) return;
     SubDialogOpen = 1;
     MessagePrompt(AuthorText(), MB_OK, kMessageTitle);
@@ -76,6 +78,7 @@ void ShowAuthor() {
 // While the vertex dialog is open the main window cannot replace the polygon or save its
 // picture.
 void LendToVertexDialog(editing::Lending lending) {
+    ProcedureError unread;
     const bool back = lending == editing::Lending::Back;
     EnableControl(MainWindow, kSideList, back);
     EnableControl(MainWindow, kPaintButton, back);
@@ -98,6 +101,7 @@ void OpenFavoritesDialog() {
 }
 
 void ChooseSides(HWND window) {
+    ProcedureError unread;
     polygon::SideCount = static_cast<std::uint8_t>(ItemNumber(ListGetText(window, kSideList)));
     SetMenuItemState(MainMenu, kVertexProperties, 0);
     polygon::LoadTemplate(polygon::SideCount);
@@ -151,6 +155,7 @@ void Command(HWND window, int id, int notification) {
 }  // namespace
 
 INT_PTR MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    ProcedureError unread;
     switch (message) {
         case WM_INITDIALOG:
             Initialise(window);

@@ -12,6 +12,7 @@
 #include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/error_number.h"
 
 namespace app {
 
@@ -33,6 +34,7 @@ const char* const kMeshCaption = "Malla";
 constexpr int kListRowsShown = 2;
 
 void Add(ControlKind kind, int id, const char* text, const Place& at, std::uint32_t style = 0) {
+    ProcedureError unread;
     AddControl(kind, MainWindow, id, text, at.x, at.y, at.width, at.height, style, 0);
 }
 
@@ -41,11 +43,13 @@ void Add(ControlKind kind, int id, const char* text, const Place& at, std::uint3
 // The list font: bold "MS Sans Serif" of 10 points at the screen's resolution, the division
 // cut toward zero.
 Font CreateListFont() {
+    ProcedureError unread;
     return MakeFont("MS Sans Serif", ScreenDpiY() * 10 / 72, kBold, ANSI_CHARSET);
 }
 
 // The buttons' captions are measured in the dialog's font, the lists' items in theirs.
 MainWindowLayout PlanMainWindowOn(HWND window, HFONT listFont) {
+    ProcedureError unread;
     MainWindowScreen s;
     s.screen = ScreenFactsFor(window);
     s.menuBarHeight = GetSystemMetrics(SM_CYMENU);
@@ -59,6 +63,7 @@ MainWindowLayout PlanMainWindowOn(HWND window, HFONT listFont) {
 }
 
 Font BuildMainWindow(HWND owner) {
+    ProcedureError unread;
     MainWindow = NewDialog(owner, "", kCentred, kCentred, kClientWidth, kClientHeight, kWindowStyle,
                            kWindowExStyle, DialogMode::Pixels);
     if (!MainWindow) return {};
@@ -98,6 +103,7 @@ Font BuildMainWindow(HWND owner) {
 }
 
 INT_PTR CreateMainWindow(HWND owner) {
+    ProcedureError unread;
     const Font listFont = BuildMainWindow(owner);
     if (!MainWindow) return 0;
     const INT_PTR result = ShowDialogModal(MainWindow, MainWindowCallback);

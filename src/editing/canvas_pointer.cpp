@@ -5,6 +5,7 @@
 
 #include "polygon/polygon_drawing.h"
 #include "polygon/vertex_model.h"
+#include "runtime/files/invariant.h"
 #include "runtime/files/number_text.h"
 
 namespace editing {
@@ -28,6 +29,8 @@ std::int32_t Moved(std::int32_t coordinate, std::int32_t delta) {
 }
 
 polygon::VertexRecord& Grabbed() {
+    // 0 is the table's unused record: nothing grabbed.
+    POLIGONOS_INVARIANT(GrabbedIndex >= 0 && GrabbedIndex <= polygon::kMaxSides);
     return polygon::VertexTable[GrabbedIndex];
 }
 

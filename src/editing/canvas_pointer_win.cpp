@@ -4,6 +4,8 @@
 
 #include "editing/canvas_pointer.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/error_number.h"
+#include "runtime/files/invariant.h"
 
 namespace editing {
 
@@ -27,6 +29,7 @@ void SetSharedCursor(HCURSOR& loaded, const wchar_t* which) {
 }
 
 void Answer(const PointerResponse& response, HWND titled) {
+    runtime::ProcedureError unread;
     runtime::SetText(titled, response.title);
     // IDC_CROSS and IDC_ARROW, as wide resource names.
     if (response.cursor == CursorChange::Crosshair)
@@ -38,6 +41,8 @@ void Answer(const PointerResponse& response, HWND titled) {
 // Looks at the three pointer messages and passes every message on unchanged.
 LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                           runtime::SubclassState* state) {
+    runtime::ProcedureError unread;
+    POLIGONOS_INVARIANT(state);  // installed with its titled window
     HWND titled = static_cast<Titled*>(state)->window;
     // The message gives a point of the control; the program works in picture pixels, which
     // the canvas may show zoomed and scrolled. A drag that reaches the edge of a view that
@@ -66,6 +71,7 @@ LRESULT CanvasPointerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 void TrackPointerOn(HWND canvas, HWND titled) {
+    runtime::ProcedureError unread;
     if (!canvas) return;
     runtime::InstallSubclass(canvas, CanvasPointerProc, std::make_unique<Titled>(titled));
 }

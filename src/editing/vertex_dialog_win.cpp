@@ -4,6 +4,7 @@
 #include "ids/program_ids.h"
 #include "polygon/vertex_model.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/error_number.h"
 
 namespace editing {
 
@@ -25,6 +26,7 @@ HWND savedFocus = nullptr;  // kept across openings, like the choice itself
 LendControls lendControls = nullptr;  // of the dialog that is open
 
 void Initialise(HWND dialog) {
+    ProcedureError unread;
     SendToControl(dialog, kVertexList, CB_RESETCONTENT);
     const int sides = polygon::SideCount;
     for (int i = 1; i <= sides; ++i) ComboAdd(dialog, kVertexList, VertexItemText(i));
@@ -32,6 +34,7 @@ void Initialise(HWND dialog) {
 }
 
 void Command(HWND dialog, int id, int notification) {
+    ProcedureError unread;
     switch (id) {
         case kVertexList:
             if (notification == CBN_SELCHANGE) {
@@ -57,6 +60,7 @@ void Command(HWND dialog, int id, int notification) {
 }
 
 INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    ProcedureError unread;
     switch (message) {
         case WM_INITDIALOG:
             Initialise(dialog);
@@ -79,6 +83,7 @@ INT_PTR VertexDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 INT_PTR ShowVertexDialog(LendControls lend) {
+    ProcedureError unread;
     HWND dialog = NewDialog(nullptr, "Coordenadas poligono", 70, 70, 132, 116, kStyle, kExStyle,
                             DialogMode::DialogUnits);
     if (!dialog) return 0;  // nothing was lent, so nothing needs giving back
@@ -94,7 +99,7 @@ INT_PTR ShowVertexDialog(LendControls lend) {
     AddControl(ControlKind::Label, dialog, kVertexYLabel, "Y:", 5, 52, 25, 9, kCentredLabel, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexApply, "Aplicar", 5, 65, 50, 15, 0, 0);
     AddControl(ControlKind::PushButton, dialog, kVertexLeave, "Salir", 75, 95, 50, 15, 0, 0);
-    const OwnedFont font(NewFont("MS Sans Serif", 8, 1, 0));  // ended after the dialog
+    const OwnedFont font(NewFont("MS Sans Serif", 8, kBold, 0));  // ended after the dialog
     for (int id = kVertexPrompt; id <= kVertexLeave; ++id) SetControlFont(dialog, id, font.Get());
     return ShowDialogModal(dialog, VertexDialogCallback);
 }

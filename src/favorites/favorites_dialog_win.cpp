@@ -9,6 +9,7 @@
 #include "favorites/selected_color.h"
 #include "ids/program_ids.h"
 #include "runtime/dialogs/dialog_services_win.h"
+#include "runtime/files/error_number.h"
 #include "runtime/files/program_folder.h"
 
 namespace favorites {
@@ -50,14 +51,16 @@ void Justify(void* dc, int extra, int blanks) {
 
 // The label in Tahoma 12-point bold, a font made for each drawing and ended after it.
 void DrawLabel(COLORREF textColor) {
+    ProcedureError unread;
     // Ended on leaving: the text is in the pixels by then, and the font selected nowhere.
-    const OwnedFont font(NewFont("Tahoma", 12, 1, 0));
+    const OwnedFont font(NewFont("Tahoma", 12, kBold, 0));
     DrawLabelText(DialogHandle(), kSelectedColorLabel, kLabel, AlignCenter, Layout.labelTextLeft,
                   Layout.labelTextTop, font.Get(), textColor, Justify);
     RedrawTarget();
 }
 
 void ShowSelectedColor(COLORREF textColor) {
+    ProcedureError unread;
     AttachTarget(DialogHandle(), kSelectedColorLabel, 0);
     SetForeColor(0);
     SetBackColor(SelectedColor);
@@ -67,6 +70,7 @@ void ShowSelectedColor(COLORREF textColor) {
 
 // The palette drawn anew into its picture, and the picture shown on the palette control.
 void ShowPalette() {
+    ProcedureError unread;
     ClearPalette(PaletteBitmap);
     DrawPalette(PaletteBitmap);
     AttachTarget(DialogHandle(), kPaletteControl, 0);
@@ -75,12 +79,14 @@ void ShowPalette() {
 
 // A new palette picture in place of the old one, shown on the palette control.
 void RebuildPalette() {
+    ProcedureError unread;
     ReleaseBitmap(PaletteBitmap);
     PaletteBitmap = NewBitmap(kPaletteWidth, kPaletteHeight);
     ShowPalette();
 }
 
 void Hover(unsigned x, unsigned y) {
+    ProcedureError unread;
     const auto cell = CellAt(x, y);
     if (!cell) return;  // the last highlight stays
     ShowPalette();
@@ -90,6 +96,7 @@ void Hover(unsigned x, unsigned y) {
 }
 
 void ChangeColor(unsigned x, unsigned y) {
+    ProcedureError unread;
     if (ChooserOpen) return;  // the chooser's own loop is running: one chooser at a time
     ChooserOpen = 1;
     if (const auto cell = CellAt(x, y)) {
@@ -105,6 +112,7 @@ void ChangeColor(unsigned x, unsigned y) {
 }
 
 void PickSelectedColor(unsigned x, unsigned y) {
+    ProcedureError unread;
     AttachTarget(DialogHandle(), kPaletteControl, 0);
     ResetScale();
     const COLORREF under = ReadPixel(static_cast<float>(x), static_cast<float>(y));
@@ -115,6 +123,7 @@ void PickSelectedColor(unsigned x, unsigned y) {
 
 // The palette's picture may be shown zoomed: every position here is a picture pixel.
 LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, SubclassState*) {
+    ProcedureError unread;
     const POINT at = PictureAt(window, LOWORD(lParam), HIWORD(lParam));
     const auto x = static_cast<unsigned>(at.x), y = static_cast<unsigned>(at.y);
     switch (message) {
@@ -134,6 +143,7 @@ LRESULT PaletteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void Open(HWND dialog) {
+    ProcedureError unread;
     FavoritesDialog = dialog;
     KeepProgramFolder();
     FavoritesFolder = ProgramFolder;
@@ -144,6 +154,7 @@ void Open(HWND dialog) {
 }
 
 void Reset() {
+    ProcedureError unread;
     if (!AskAndResetFavorites()) return;
     RebuildPalette();
     SelectedColor = kWhite;
@@ -151,6 +162,7 @@ void Reset() {
 }
 
 void Command(HWND dialog, int id, int notification) {
+    ProcedureError unread;
     if (!IsButtonPress(notification)) return;
     switch (id) {
         case kArchiveButton:
@@ -170,6 +182,7 @@ void Command(HWND dialog, int id, int notification) {
 }
 
 INT_PTR FavoritesDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    ProcedureError unread;
     switch (message) {
         case WM_INITDIALOG:
             Open(dialog);
@@ -187,6 +200,7 @@ INT_PTR FavoritesDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 void ClearCanvas(HWND dialog, int id) {
+    ProcedureError unread;
     AttachTarget(reinterpret_cast<std::intptr_t>(dialog), id, 0);
     SetForeColor(0);
     SetBackColor(kWhite);
@@ -196,6 +210,7 @@ void ClearCanvas(HWND dialog, int id) {
 // What the layout needs of this screen and of the new dialog, the captions measured in the
 // buttons' font.
 FavoritesScreen MeasureScreen(HWND dialog, HFONT buttonFont) {
+    ProcedureError unread;
     FavoritesScreen s;
     s.screen = ScreenFactsFor(dialog);
     s.archiveButton = ButtonRoom(buttonFont, kArchiveCaption);
@@ -206,18 +221,21 @@ FavoritesScreen MeasureScreen(HWND dialog, HFONT buttonFont) {
 }
 
 void AddButton(HWND dialog, int id, const char* caption, const Place& at) {
+    ProcedureError unread;
     AddControl(ControlKind::PushButton, dialog, id, caption, at.x, at.y, at.width, at.height, 0, 0);
 }
 
 }  // namespace
 
 INT_PTR ShowFavoritesDialog(HWND owner) {
+    ProcedureError unread;
     HWND dialog = NewDialog(owner, kTitle, kCentred, kCentred, kClientWidth, kClientHeight, 0, 0,
                             DialogMode::Pixels);
     if (!dialog) return 0;
     INT_PTR result = 0;
     {
-        const OwnedFont buttonFont(NewFont("MS Sans Serif", 10, 1, 0));  // ended after the dialog
+        // Ended after the dialog.
+        const OwnedFont buttonFont(NewFont("MS Sans Serif", 10, kBold, 0));
         Layout = PlanFavoritesDialog(MeasureScreen(dialog, FontHandle(buttonFont.Get())));
         const FavoritesLayout& l = Layout;
         PlaceDialog(dialog, kCentred, kCentred, l.client.width, l.client.height);

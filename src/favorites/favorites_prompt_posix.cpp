@@ -8,7 +8,7 @@ namespace favorites {
 
 int PlatformPrompt(const std::string& text, int style, const std::string& title) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-    return style == kPromptYesNo ? 7 : 1;  // IDNO, IDOK
+    return style == kPromptYesNo ? kAnswerNo : kAnswerOk;
 }
 
 }  // namespace favorites

@@ -167,7 +167,7 @@ bool SaveFavorites() {
         // Where no new file can be made beside it, the palette goes into the file itself, in
         // one write; failing that too shows as each record failing, as on a file that will
         // not open (52).
-        ProcedureError quiet;
+        ProcedureError unread;
         if (file.Open())
             newFile = file.HandOver();
         else if (file.WriteInPlace(PaletteBytes()))

@@ -69,7 +69,9 @@ using PromptFunction = int (*)(const std::string& text, int style, const std::st
 PromptFunction SetFavoritesPrompt(PromptFunction prompt);  // gives back the one it replaces
 constexpr int kPromptOk = 0;                               // MB_OK
 constexpr int kPromptYesNo = 4;                            // MB_YESNO
+constexpr int kAnswerOk = 1;                               // IDOK
 constexpr int kAnswerYes = 6;                              // IDYES
+constexpr int kAnswerNo = 7;                               // IDNO
 
 // True when the file or folder exists; never leaves an error behind.
 bool FileExists(const std::filesystem::path& path);

@@ -4,17 +4,22 @@
 #include <cstdint>
 
 #include "favorites/favorites_store.h"
+#include "runtime/files/error_number.h"
+#include "runtime/files/invariant.h"
 
 namespace favorites {
 
 using namespace runtime;
 
 void ClearPalette(TargetHandle bitmap) {
+    ProcedureError unread;
     AttachTarget(bitmap, 0, 0);
     ClearTarget(kWhite, 0);
 }
 
 void DrawCellBox(int row, int column, COLORREF ringColor) {
+    ProcedureError unread;
+    POLIGONOS_INVARIANT(row >= 0 && row < FavoriteRows && column >= 0 && column < FavoriteColumns);
     const FavoriteColorRecord& cell = FavoriteColors[row][column];
     // A file may put a cell anywhere in the 32-bit range: its inset corner is worked out in
     // 64 bits, so one near the top of the range lies beyond it instead of wrapping round.
@@ -26,6 +31,7 @@ void DrawCellBox(int row, int column, COLORREF ringColor) {
 }
 
 void DrawPalette(TargetHandle bitmap) {
+    ProcedureError unread;
     AttachTarget(bitmap, 0, 0);
     SetPenWidth(SwatchPenWidth);
     for (int r = 0; r < FavoriteRows; ++r)

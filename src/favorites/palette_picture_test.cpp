@@ -80,6 +80,13 @@ TEST_F(PalettePicture, CellsAtTheEndOfTheRangeDrawWhereTheyLie) {
     EXPECT_EQ(At(39, 10), kWhite);
 }
 
+// The test builds check invariants: a cell outside the table stops the program, naming it,
+// rather than drawing from beyond the table.
+TEST(PaletteCellDeathTest, ACellOutsideTheTableStopsTheProgram) {
+    EXPECT_DEATH(DrawCellBox(FavoriteRows, 0, 0), "invariant broken: row >= 0");
+    EXPECT_DEATH(DrawCellBox(0, -1, 0), "invariant broken: row >= 0");
+}
+
 TEST(CellAt, CountsFromTheControlsCorner) {
     EXPECT_EQ(CellAt(24, 0)->column, 0);
     EXPECT_EQ(CellAt(25, 0)->column, 1) << "x 25 is drawn in column 0 but counts as column 1";

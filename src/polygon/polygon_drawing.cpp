@@ -72,7 +72,7 @@ PixelRect MeshRedrawArea(int n) {
 }  // namespace
 
 void DrawVertexMarker(TargetHandle target, int x, int y, int width, int height, COLORREF color) {
-    ProcedureError error;
+    ProcedureError unread;
     AttachTarget(target, 0, 0);
     SetForeColor(DefaultColor);
     SetBackColor(NoColor);
@@ -83,12 +83,12 @@ void DrawVertexMarker(TargetHandle target, int x, int y, int width, int height, 
 }
 
 void ClearCanvas(TargetHandle target) {
-    ProcedureError error;
+    ProcedureError unread;
     ClearTo(target, settings::Settings.Papel);
 }
 
 void ClearToWhite(TargetHandle target) {
-    ProcedureError error;
+    ProcedureError unread;
     ClearTo(target, kWhite);
 }
 
@@ -104,7 +104,7 @@ void RedrawPolygon() {
 }
 
 void RedrawChangedMesh() {
-    ProcedureError error;
+    ProcedureError unread;
     const int n = SideCount;
     if (CanvasHandle <= 0 || !DrawableSides(n)) {
         ClearCanvas(CanvasHandle);
@@ -121,19 +121,19 @@ void RedrawChangedMesh() {
 }
 
 void CopyCanvasToControl() {
-    ProcedureError error;
+    ProcedureError unread;
     AttachTarget(CanvasWindow, ids::kCanvasControl, 0);
     CopyBitmap(CanvasHandle, 0, kPlainCopy);
 }
 
 void ShowCanvas() {
-    ProcedureError error;
+    ProcedureError unread;
     CopyCanvasToControl();
     RedrawTarget();
 }
 
 void LoadTemplate(int sides) {
-    ProcedureError error;
+    ProcedureError unread;
     if (!DrawableSides(sides)) return;
     ReleaseBitmap(CanvasHandle);
     CanvasHandle = NewBitmap(kCanvasSize, kCanvasSize);
@@ -152,7 +152,7 @@ void LoadTemplate(int sides) {
 }
 
 void PaintPolygon() {
-    ProcedureError error;
+    ProcedureError unread;
     const int n = SideCount;
     if (!DrawableSides(n)) return;
     ClearCanvas(CanvasHandle);
@@ -163,7 +163,7 @@ void PaintPolygon() {
 }
 
 void ReleaseCanvas() {
-    ProcedureError error;
+    ProcedureError unread;
     ReleaseBitmap(CanvasHandle);
 }
 

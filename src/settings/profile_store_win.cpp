@@ -40,7 +40,7 @@ class WindowsProfileStore : public ProfileStore {
     // Where no copy can be made beside the file (a folder that lets the user change the file
     // but make none), the values are written into the file itself, one by one.
     void WriteAll(const std::vector<Value>& values, const std::filesystem::path& path) override {
-        runtime::ProcedureError quiet;        // a store that cannot write says nothing
+        runtime::ProcedureError unread;       // a store that cannot write says nothing
         runtime::ReplacementFile file(path);  // and leaves a read-only file alone
         if (!file.Open()) return ProfileStore::WriteAll(values, path);
         if (!file.CopyTarget()) return;

@@ -15,13 +15,14 @@ using i64 = std::int64_t;
 // stepped from row to row without division.
 struct Edge {
     i64 top, bottom;
-    int winding;  // +1 going down in polygon order, -1 going up
-    i64 x;        // ceil of the crossing on the current row
+    int winding;   // +1 going down in polygon order, -1 going up
+    i64 xTop, dx;  // the upper end's x, and how far the edge runs in x
+    i64 x;         // ceil of the crossing on the current row
     i64 remainder;
     i64 height;
     i64 stepWhole, stepRemainder;  // dx = stepWhole * height + stepRemainder
 
-    void StartAt(i64 y, i64 xTop, i64 dx) {
+    void StartAt(i64 y) {
         // crossing = xTop + (y - top) * dx / height; ceil via floor of the negation. A far
         // edge's product reaches 2^66; the quotient is at most |dx|.
         const __int128 num = static_cast<__int128>(y - top) * dx;
@@ -57,6 +58,32 @@ struct Crossing {
     int winding;
 };
 
+// The rows a fill visits: first .. end-1.
+struct Rows {
+    i64 first, end;
+};
+
+// The edge from a to b as both fills scan it, and the rows it adds to `rows`; false for an
+// edge that is horizontal or covers no row of `bounds`.
+template <typename Point>
+bool MakeEdge(Point a, Point b, const PixelRect& bounds, Edge& e, Rows& rows) {
+    if (a.y == b.y) return false;
+    e.winding = 1;
+    if (a.y > b.y) {
+        std::swap(a, b);
+        e.winding = -1;
+    }
+    if (b.y <= bounds.top || a.y >= bounds.bottom) return false;
+    e.top = a.y;
+    e.bottom = b.y;
+    e.height = i64{b.y} - i64{a.y};
+    e.xTop = a.x;
+    e.dx = i64{b.x} - i64{a.x};
+    rows.first = std::min<i64>(rows.first, std::max<i64>(a.y, bounds.top));
+    rows.end = std::max<i64>(rows.end, std::min<i64>(b.y, bounds.bottom));
+    return true;
+}
+
 }  // namespace
 
 void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule rule, Pixel p) {
@@ -65,30 +92,10 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     if (count < 3 || bounds.Empty()) return;
 
     std::array<Edge, kMaxPolygonPoints> edges;
-    std::array<i64, kMaxPolygonPoints> xTop;
-    std::array<i64, kMaxPolygonPoints> deltaX;
     int n = 0;
-    i64 yMin = bounds.bottom, yMax = bounds.top;
-    for (int i = 0; i < count; ++i) {
-        PixelPoint a = points[i], b = points[(i + 1) % count];
-        if (a.y == b.y) continue;
-        int winding = 1;
-        if (a.y > b.y) {
-            std::swap(a, b);
-            winding = -1;
-        }
-        if (b.y <= bounds.top || a.y >= bounds.bottom) continue;  // no visible row
-        Edge& e = edges[n];
-        e.top = a.y;
-        e.bottom = b.y;
-        e.winding = winding;
-        e.height = i64{b.y} - a.y;
-        xTop[n] = a.x;
-        deltaX[n] = i64{b.x} - a.x;
-        yMin = std::min<i64>(yMin, std::max(a.y, bounds.top));
-        yMax = std::max<i64>(yMax, std::min(b.y, bounds.bottom));
-        ++n;
-    }
+    Rows rows{bounds.bottom, bounds.top};
+    for (int i = 0; i < count; ++i)
+        if (MakeEdge(points[i], points[(i + 1) % count], bounds, edges[n], rows)) ++n;
     if (n == 0) return;
 
     // Edges enter the active list in order of their first visible row.
@@ -101,7 +108,7 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
     std::array<int, kMaxPolygonPoints> active;
     std::array<Crossing, kMaxPolygonPoints> crossings;
     int activeCount = 0, next = 0;
-    for (i64 y = yMin; y < yMax; ++y) {
+    for (i64 y = rows.first; y < rows.end; ++y) {
         int kept = 0;
         for (int k = 0; k < activeCount; ++k) {
             Edge& e = edges[active[k]];
@@ -112,7 +119,7 @@ void FillPolygon(const Raster& r, const PixelPoint* points, int count, FillRule 
         activeCount = kept;
         while (next < n && firstRow(order[next]) <= y) {
             int i = order[next++];
-            edges[i].StartAt(y, xTop[i], deltaX[i]);
+            edges[i].StartAt(y);
             active[activeCount++] = i;
         }
         if (activeCount == 0) {
@@ -159,22 +166,14 @@ void FillConvexPolygon(const Raster& r, const FarPoint* points, int count, Pixel
     if (count < 3 || count > kMaxConvexPoints || bounds.Empty()) return;
     std::array<Edge, kMaxConvexPoints> edges;
     int n = 0;
-    i64 yMin = bounds.bottom, yMax = bounds.top;
+    Rows rows{bounds.bottom, bounds.top};
     for (int i = 0; i < count; ++i) {
-        FarPoint a = points[i], b = points[(i + 1) % count];
-        if (a.y == b.y) continue;
-        if (a.y > b.y) std::swap(a, b);
-        if (b.y <= bounds.top || a.y >= bounds.bottom) continue;
-        Edge& e = edges[n++];
-        e.top = a.y;
-        e.bottom = b.y;
-        e.height = b.y - a.y;
-        const i64 first = std::max<i64>(a.y, bounds.top);
-        e.StartAt(first, a.x, b.x - a.x);
-        yMin = std::min(yMin, first);
-        yMax = std::max<i64>(yMax, std::min<i64>(b.y, bounds.bottom));
+        Edge& e = edges[n];
+        if (!MakeEdge(points[i], points[(i + 1) % count], bounds, e, rows)) continue;
+        e.StartAt(std::max<i64>(e.top, bounds.top));
+        ++n;
     }
-    for (i64 y = yMin; y < yMax; ++y) {
+    for (i64 y = rows.first; y < rows.end; ++y) {
         i64 left = INT64_MAX, right = INT64_MIN;
         for (int k = 0; k < n; ++k) {
             Edge& e = edges[k];

@@ -8,6 +8,7 @@
 #include "runtime/canvas/gdi_objects_win.h"
 #include "runtime/canvas/raster_resample.h"
 #include "runtime/dialogs/subclass_win.h"
+#include "runtime/files/invariant.h"
 
 namespace runtime {
 
@@ -150,6 +151,7 @@ bool KeptKey(UINT message, WPARAM key) {
 // and a view smaller than its picture scrolls.
 LRESULT CanvasProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                         SubclassState* state) {
+    POLIGONOS_INVARIANT(state);  // every canvas control is given its view
     CanvasView& view = static_cast<CanvasState*>(state)->view;
     switch (message) {
         case WM_LBUTTONDOWN:

@@ -5,12 +5,14 @@
 
 #include <string>
 
+#include "runtime/canvas/gdi_fonts_win.h"
 #include "runtime/files/owned_handle.h"
 
 namespace runtime {
 
-// Fonts are named by ids; 1 to 3 are kept for the built-in canvas fonts. Style bits: 1 bold,
-// 2 italic, 4 underline, 8 strike-out. The platform font is made when first used.
+// Fonts are named by ids; 1 to 3 are kept for the built-in canvas fonts. The platform font is
+// made when first used.
+// `styleBits`: FontStyle bits (kBold and the rest) or-ed together.
 int NewFont(const std::string& face, int points, int styleBits, int charset);
 void EndFont(int font);
 HFONT FontHandle(int font);  // makes the platform font on first use; null if it cannot be made

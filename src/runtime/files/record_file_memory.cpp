@@ -10,13 +10,12 @@
 #include <memory>
 
 #include "runtime/files/record_file_platform.h"
+#include "runtime/files/win32_errors.h"
 
 namespace runtime {
 
 namespace {
 
-constexpr std::uint32_t kInvalidParameter = 87;
-constexpr std::uint32_t kDiskFull = 112;
 // A write that would make a file larger than this finds the disk full, rather than asking
 // for the memory a sparse file takes nothing for on disk.
 constexpr std::int64_t kLargestFile = std::int64_t{1} << 26;
@@ -95,7 +94,7 @@ std::uint32_t OpenFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> byte
     got = 0;
     const Opened& opened = OpenedOf(handle_);
     if (opened.forWriting) return kErrorAccessDenied;
-    if (offset < 0) return kInvalidParameter;
+    if (offset < 0) return kErrorInvalidParameter;
     const std::vector<std::uint8_t>& file = opened.file->bytes;
     if (offset >= static_cast<std::int64_t>(file.size())) return 0;
     got = std::min(bytes.size(), file.size() - static_cast<std::size_t>(offset));
@@ -108,8 +107,8 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
     put = 0;
     const Opened& opened = OpenedOf(handle_);
     if (!opened.forWriting) return kErrorAccessDenied;
-    if (offset < 0) return kInvalidParameter;
-    if (offset > kLargestFile - static_cast<std::int64_t>(bytes.size())) return kDiskFull;
+    if (offset < 0) return kErrorInvalidParameter;
+    if (offset > kLargestFile - static_cast<std::int64_t>(bytes.size())) return kErrorDiskFull;
     std::vector<std::uint8_t>& file = opened.file->bytes;
     const std::size_t end = static_cast<std::size_t>(offset) + bytes.size();
     if (file.size() < end) file.resize(end);
@@ -121,7 +120,7 @@ std::uint32_t OpenFile::WriteAt(std::int64_t offset, std::span<const std::uint8_
 std::uint32_t OpenFile::Truncate(std::int64_t length) const {
     const Opened& opened = OpenedOf(handle_);
     if (!opened.forWriting) return kErrorAccessDenied;
-    if (length < 0 || length > kLargestFile) return kInvalidParameter;
+    if (length < 0 || length > kLargestFile) return kErrorInvalidParameter;
     opened.file->bytes.resize(static_cast<std::size_t>(length));
     return 0;
 }
