@@ -186,29 +186,32 @@ inline PixelPoint Mirror(PixelPoint far, PixelPoint pivot) {
 
 // Vertices for the far-shape tests: each one on the raster (`near`), mirrored through it from
 // the one before, far in x only, level with the one before (only when `level`), or far in both.
+// `far` gives the far coordinates: FarCoordinate unless a test needs a narrower range.
 inline std::vector<PixelPoint> FarVertices(std::mt19937& rng, std::size_t count,
-                                           std::uniform_int_distribution<int>& near, bool level) {
+                                           std::uniform_int_distribution<int>& near, bool level,
+                                           const std::function<int()>& far = {}) {
+    const std::function<int()> farCoordinate = far ? far : [&rng] { return FarCoordinate(rng); };
     std::vector<PixelPoint> v(count);
     for (std::size_t k = 0; k < count; ++k) {
-        const PixelPoint far{FarCoordinate(rng), FarCoordinate(rng)};
+        const PixelPoint farPoint{farCoordinate(), farCoordinate()};
         switch (rng() % (level ? 5 : 4)) {
             case 0:
                 v[k] = {near(rng), near(rng)};
                 break;
             case 1:
-                v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : far;
+                v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : farPoint;
                 break;
             case 2:
-                v[k] = {far.x, near(rng)};
+                v[k] = {farPoint.x, near(rng)};
                 break;
             case 3:
                 if (level) {
-                    v[k] = k > 0 ? PixelPoint{far.x, v[k - 1].y} : far;
+                    v[k] = k > 0 ? PixelPoint{farPoint.x, v[k - 1].y} : farPoint;
                     break;
                 }
                 [[fallthrough]];
             default:
-                v[k] = far;
+                v[k] = farPoint;
                 break;
         }
     }
