@@ -196,17 +196,12 @@ TEST(GdiComparison, RandomPolygons) {
 // Wide pens stay within a million: Wine joins a wide outline's bodies as regions of one
 // rectangle per row, about a second per ten million rows, and where two bodies are tens of
 // millions of rows tall it drops a whole body from the join (each alone still matches).
+constexpr runtime::test::FarBand kThinPenBands[] = {
+    {1000, 9000}, {10000, 990000}, {1000000, 63000000}};
+constexpr runtime::test::FarBand kWidePenBands[] = {
+    {1000, 9000}, {10000, 990000}, {100000, 900000}};
 int FarCoordinate(std::mt19937& rng, bool widePen) {
-    const int sign = rng() % 2 ? 1 : -1;
-    switch (rng() % 3) {
-        case 0:
-            return sign * static_cast<int>(1000 + rng() % 9000);
-        case 1:
-            return sign * static_cast<int>(10000 + rng() % 990000);
-        default:
-            return sign *
-                   static_cast<int>(widePen ? 100000 + rng() % 900000 : 1000000 + rng() % 63000000);
-    }
+    return runtime::test::FarCoordinate(rng, widePen ? kWidePenBands : kThinPenBands);
 }
 
 TEST(GdiComparison, FarVertices) {

@@ -24,17 +24,23 @@ using testing_support::HoldOpen;
 namespace fs = std::filesystem;
 using runtime::ReplacementFile;
 
+// A black 4 x 4 picture saved as `file`, as "Grabar Imagen" saves the canvas.
+bool SaveBlackPicture(const std::string& file) {
+    const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
+    runtime::AttachTarget(b, 0, 0);
+    runtime::ClearTarget(0, 0);
+    const bool saved = runtime::SaveBmp(file);
+    runtime::EndBitmap();
+    return saved;
+}
+
 TEST(ReplacementFileWin, AFileHeldOpenElsewhereKeepsItsContent) {
     testing_support::TempFolder folder;
     const std::string target = folder.Write("busy.bmp", "busy");
     testing_support::HeldFile other = HoldOpen(target);
     ASSERT_TRUE(other);
 
-    const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
-    runtime::AttachTarget(b, 0, 0);
-    runtime::ClearTarget(0, 0);
-    EXPECT_FALSE(runtime::SaveBmp(target));
-    runtime::EndBitmap();
+    EXPECT_FALSE(SaveBlackPicture(target));
     EXPECT_EQ(EntryCount(folder.Path()), 1) << "the new picture was removed";
     other = {};
     EXPECT_EQ(FileText(target), "busy");
@@ -46,11 +52,7 @@ TEST(ReplacementFileWin, AFileHeldOpenWithWritingSharedIsWrittenInPlace) {
     const std::string target = folder.Write("poligono 3.bmp", std::string(500, 'x'));
     testing_support::HeldFile other = HoldOpen(target, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(other);
-    const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
-    runtime::AttachTarget(b, 0, 0);
-    runtime::ClearTarget(0, 0);
-    EXPECT_TRUE(runtime::SaveBmp(target));
-    runtime::EndBitmap();
+    EXPECT_TRUE(SaveBlackPicture(target));
     other = {};
     EXPECT_EQ(FileText(target).substr(0, 2), "BM");
     EXPECT_EQ(FileText(target).size(), 54u + 4 * 12) << "cut to the new picture";

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <functional>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "runtime/canvas/raster.h"
@@ -157,21 +158,21 @@ struct WideOutlineReference {
     }
 };
 
-// A coordinate far outside a small raster: thousands, millions or up to the int range's
-// ends, of either sign.
-inline int FarCoordinate(std::mt19937& rng) {
-    const int sign = rng() % 2 ? 1 : -1;
-    switch (rng() % 4) {
-        case 0:
-            return sign * static_cast<int>(1000 + rng() % 9000);
-        case 1:
-            return sign * static_cast<int>(100000 + rng() % 9900000);
-        case 2:
-            return sign * static_cast<int>((1u << 28) + rng() % ((1u << 31) - (1u << 28)));
-        default:
-            return sign > 0 ? INT_MAX - static_cast<int>(rng() % 3)
-                            : INT_MIN + static_cast<int>(rng() % 3);
-    }
+// The magnitudes of far coordinates in one band: `least` up to `least + spread - 1`.
+struct FarBand {
+    std::int64_t least, spread;
+};
+// Thousands, millions, and up to the int range's ends.
+inline constexpr FarBand kFarBands[] = {
+    {1000, 9000}, {100000, 9900000}, {1 << 28, (1ll << 31) - (1 << 28)}, {INT_MAX - 2, 4}};
+
+// A coordinate far outside a small raster, of either sign, in one of `bands`; kept in the int
+// range, so the last of kFarBands reaches INT_MIN and INT_MAX themselves.
+inline int FarCoordinate(std::mt19937& rng, std::span<const FarBand> bands = kFarBands) {
+    const std::int64_t sign = rng() % 2 ? 1 : -1;
+    const FarBand& band = bands[rng() % bands.size()];
+    return static_cast<int>(std::clamp<std::int64_t>(
+        sign * (band.least + static_cast<std::int64_t>(rng()) % band.spread), INT_MIN, INT_MAX));
 }
 
 // The point opposite `far` through `pivot`, kept in the int range: with `pivot` on a small
