@@ -546,12 +546,6 @@ bool WritePictureBmp(const Picture& shot, const fs::path& file) {
     return static_cast<bool>(out);
 }
 
-KernelHandle HoldOpen(const fs::path& file, DWORD sharing) {
-    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return KernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
-
 std::vector<std::wstring> FileNames(const fs::path& folder) {
     std::vector<std::wstring> names;
     for (const auto& entry : fs::directory_iterator(folder))

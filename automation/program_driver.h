@@ -60,9 +60,6 @@ struct CloseKernelHandle {
 // A process, thread, file, mapping or snapshot handle, closed once.
 using KernelHandle = runtime::OwnedHandle<HANDLE, CloseKernelHandle>;
 
-// `file` held open by the driver, as another program holds it: for reading and writing,
-// sharing with others what `sharing` says. Empty when it cannot be opened.
-KernelHandle HoldOpen(const fs::path& file, DWORD sharing);
 // The names of the files in `folder`, sorted.
 std::vector<std::wstring> FileNames(const fs::path& folder);
 

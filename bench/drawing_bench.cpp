@@ -200,39 +200,23 @@ void CairoPainted(CairoScene& s) {
     cairo_stroke(s.cr);
 }
 
-void CairoDragStep(benchmark::State& state) {
+// cairo's frame of a drag (the mesh) or of "Pinta": paper, drawing and the copy out.
+void CairoStep(benchmark::State& state, void (*draw)(CairoScene&)) {
     CairoScene s;
     for (auto _ : state) {
         s.Paper();
-        CairoMesh(s);
+        draw(s);
         s.CopyOut();
     }
 }
 
-void CairoDragDrawingOnly(benchmark::State& state) {
+// The drawing alone, on paper cleared once.
+void CairoDrawingOnly(benchmark::State& state, void (*draw)(CairoScene&)) {
     CairoScene s;
     s.Paper();
     for (auto _ : state) {
-        CairoMesh(s);
+        draw(s);
         cairo_surface_flush(s.canvas);
-    }
-}
-
-void CairoPaintDrawingOnly(benchmark::State& state) {
-    CairoScene s;
-    s.Paper();
-    for (auto _ : state) {
-        CairoPainted(s);
-        cairo_surface_flush(s.canvas);
-    }
-}
-
-void CairoPaintStep(benchmark::State& state) {
-    CairoScene s;
-    for (auto _ : state) {
-        s.Paper();
-        CairoPainted(s);
-        s.CopyOut();
     }
 }
 
@@ -250,12 +234,12 @@ BENCHMARK(DragStep);
 BENCHMARK(PaintStep);
 BENCHMARK(DragChangedStep);
 BENCHMARK(HoverStep);
-BENCHMARK(CairoDragStep);
-BENCHMARK(CairoPaintStep);
+BENCHMARK_CAPTURE(CairoStep, Drag, CairoMesh);
+BENCHMARK_CAPTURE(CairoStep, Paint, CairoPainted);
 BENCHMARK(DragDrawingOnly);
-BENCHMARK(CairoDragDrawingOnly);
+BENCHMARK_CAPTURE(CairoDrawingOnly, Drag, CairoMesh);
 BENCHMARK(PaintDrawingOnly);
-BENCHMARK(CairoPaintDrawingOnly);
+BENCHMARK_CAPTURE(CairoDrawingOnly, Paint, CairoPainted);
 BENCHMARK(PaintFarDrawingOnly);
 BENCHMARK(SaveCanvas)->Unit(benchmark::kMillisecond);
 

@@ -4,51 +4,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "favorites/favorites_store_test_support.h"
 #include "runtime/files/error_number.h"
-#include "support/files.h"
-#include "support/temp_folder.h"
 
 namespace favorites {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Message {
-    std::string text;
-    int style;
-    std::string title;
-};
+using test::Message;
 
-std::vector<Message> messages;
-int nextAnswer = 7;  // IDNO
-
-int RecordingPrompt(const std::string& text, int style, const std::string& title) {
-    messages.push_back({text, style, title});
-    return style == kPromptYesNo ? nextAnswer : 1;
-}
-
-// A palette folder of its own for each test, with the messages collected instead of shown.
-class FavoritesStore : public ::testing::Test {
+class FavoritesStore : public test::StoreInFolder {
   protected:
-    void SetUp() override {
-        previous_ = SetFavoritesPrompt(RecordingPrompt);
-        messages.clear();
-        nextAnswer = 7;
-        FavoritesFolder = folder_.File("");
-        FavoritesModified = 0;
-    }
-    void TearDown() override {
-        SetFavoritesPrompt(previous_);
-        FavoritesFolder.clear();
-    }
-
-    fs::path File() const { return folder_.Path() / "Mis Colores.log"; }
-    int Entries() const { return testing_support::EntryCount(folder_.Path()); }
-    std::vector<std::uint8_t> FileBytes() const { return testing_support::FileBytes(File()); }
-
     void WriteFile(const std::vector<FavoriteColorRecord>& records,
                    std::size_t extraBytes = 0) const {
         std::ofstream out(File(), std::ios::binary);
@@ -65,9 +34,6 @@ class FavoritesStore : public ::testing::Test {
             for (int c = 0; c < 13; ++c) records.push_back(FavoriteColors[r][c]);
         return records;
     }
-
-    testing_support::TempFolder folder_;
-    PromptFunction previous_ = nullptr;
 };
 
 FavoriteColorRecord Cell(int row, int column, runtime::COLORREF color) {
@@ -197,7 +163,7 @@ TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
     WriteFile(PaletteRecords());
     FavoritesModified = 1;
 
-    nextAnswer = 7;  // No: nothing happens
+    answer = kNo;  // No: nothing happens
     EXPECT_FALSE(AskAndResetFavorites());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
@@ -207,7 +173,7 @@ TEST_F(FavoritesStore, ResetAsksAndOnYesDeletesTheFileWithoutWritingOne) {
     EXPECT_TRUE(fs::exists(File()));
     EXPECT_EQ(FavoriteColors[0][0].color, 0);
 
-    nextAnswer = 6;
+    answer = kYes;
     EXPECT_TRUE(AskAndResetFavorites());
     EXPECT_FALSE(fs::exists(File()));
     EXPECT_EQ(FavoriteColors[0][0].color, runtime::kWhite);
@@ -221,13 +187,13 @@ TEST_F(FavoritesStore, LeavingOffersToSaveOnlyChanges) {
     EXPECT_TRUE(messages.empty());
 
     FavoritesModified = 1;
-    nextAnswer = 7;
+    answer = kNo;
     OfferToSaveFavorites();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Desea guardar los cambios antes de Salir ?");
     EXPECT_FALSE(fs::exists(File()));
 
-    nextAnswer = 6;
+    answer = kYes;
     OfferToSaveFavorites();
     EXPECT_EQ(messages.size(), 2u) << "saving on the way out says nothing more";
     EXPECT_EQ(FileBytes().size(), 3120u);
@@ -252,8 +218,7 @@ TEST_F(FavoritesStore, AFailedArchiveKeepsTheOldFileAndSaysNoSuccess) {
     EXPECT_EQ(messages[0].text, "Err:  70 Permission denied");
     EXPECT_EQ(FavoritesModified, 1);
     EXPECT_EQ(Entries(), 4) << "the two of the user's, the old file and the folder";
-    std::ifstream mine(folder_.Path() / "Mis Colores.~00");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mine), {}), "mine");
+    EXPECT_EQ(testing_support::FileText(folder_.Path() / "Mis Colores.~00"), "mine");
 
     fs::remove(File());
     fs::rename(folder_.Path() / "old", File());
@@ -286,7 +251,7 @@ TEST_F(FavoritesStore, ArchivesUnderTheWholeName) {
     ResetFavorites();
     EXPECT_TRUE(ArchiveFavorites());
     EXPECT_EQ(fs::file_size(FavoritesFilePath()), 3120u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);
+    EXPECT_EQ(testing_support::EntryCount(folder), 1);
 }
 
 TEST_F(FavoritesStore, AFolderThatIsNotThereGivesBadFileNameMessages) {

@@ -104,29 +104,20 @@ TEST(LabelText, LinesAndAlignment) {
     const TargetHandle b = NewBitmap(100, 60);
     AttachTarget(b, 0, 0);
 
-    // One line that fits: the rest are empty.
-    LabelLines lines = BreakLabelLines("Color", 100);
-    EXPECT_EQ(lines[0], "Color");
-    EXPECT_EQ(lines[1], "");
-
-    // The first line is cut 5 pixels short: 9 characters, then at the blank.
-    lines = BreakLabelLines("abcd efgh ijkl mnop", 100);
-    EXPECT_EQ(lines[0], "abcd efgh");
-    EXPECT_EQ(lines[1], "ijkl mnop");
-    EXPECT_EQ(lines[2], "");
-
-    // Three lines, each further one cut at a blank, the blanks it starts with taken off.
-    lines = BreakLabelLines("abcd efgh ijkl mnop qrst", 100);
-    EXPECT_EQ(lines[0], "abcd efgh");
-    EXPECT_EQ(lines[1], "ijkl mnop");
-    EXPECT_EQ(lines[2], "qrst");
-
-    // A word wider than the target is cut by characters.
-    lines = BreakLabelLines("abcdefghijklmnopqrstuvwxy", 100);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "abcdefghij");
-    EXPECT_EQ(lines[2], "klmnopqrst");
-    EXPECT_EQ(lines[3], "uvwxy");
+    const struct {
+        const char* text;
+        LabelLines lines;
+    } breaks[] = {
+        {"Color", {"Color"}},  // one line that fits: the rest are empty
+        // The first line is cut 5 pixels short: 9 characters, then at the blank.
+        {"abcd efgh ijkl mnop", {"abcd efgh", "ijkl mnop"}},
+        // Three lines, each further one cut at a blank, the blanks it starts with taken off.
+        {"abcd efgh ijkl mnop qrst", {"abcd efgh", "ijkl mnop", "qrst"}},
+        // A word wider than the target is cut by characters.
+        {"abcdefghijklmnopqrstuvwxy", {"", "abcdefghij", "klmnopqrst", "uvwxy"}},
+    };
+    for (const auto& [text, expected] : breaks)
+        EXPECT_EQ(BreakLabelLines(text, 100), expected) << text;
 
     EXPECT_EQ(AlignedLineX(AlignLeft, 1, 336, 100), 1.0f);
     EXPECT_EQ(AlignedLineX(AlignRight, 1, 336, 100), 234.0f);

@@ -14,13 +14,16 @@
 #include "bmp_file.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
+#include "started_program.h"
 #include "support/files.h"
+#include "support/held_file_win.h"
 
 namespace e2e {
 namespace {
 
 using favorites::FavoriteColorRecord;
 using favorites::FavoriteTable;
+using testing_support::HoldOpen;
 using testing_support::Le16;
 using testing_support::Le32;
 
@@ -80,9 +83,10 @@ std::uint32_t LabelBackground(HWND dialog, std::uint32_t colour) {
     return PixelWhen(GetDlgItem(dialog, ids::kSelectedColorLabel), 3, 3, colour);
 }
 
-TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+// The tests that work one copy of the program; those of FavoriteFiles start one per file.
+using Favorites = StartedProgram;
+
+TEST_F(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     RECT client{};
@@ -131,9 +135,7 @@ TEST(Favorites, NewPaletteChangedThroughTheChooserAndArchived) {
     EXPECT_TRUE(LeaveFavorites(p, d).empty()) << "nothing left to ask about";
 }
 
-TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     WritePaletteFile(p, FileOf(ColouredPalette()));
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini"));
     HWND d = OpenFavorites(p);
@@ -179,9 +181,7 @@ TEST(Favorites, RightClicksSelectAColourThatTheFillThenPaints) {
     LeaveFavorites(p, d);
 }
 
-TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseDoesNotAsk) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseDoesNotAsk) {
     WritePaletteFile(p, FileOf(ColouredPalette()));
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
@@ -217,7 +217,7 @@ TEST(Favorites, LeavingWithChangesAsksAndNoDiscardsThemResetDeletesTheFileCloseD
 }
 
 // Files the program did not write, opened and then archived after one change.
-TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
+TEST(FavoriteFiles, PaletteFilesAreReadRecordByRecord) {
     const auto cells = ColouredPalette();
     auto reversed = cells;
     std::reverse(reversed.begin(), reversed.end());
@@ -259,17 +259,14 @@ TEST(Favorites, PaletteFilesAreReadRecordByRecord) {
     }
 }
 
-TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
     const auto old = FileOf(ColouredPalette());
     WritePaletteFile(p, old);
     HWND d = OpenFavorites(p);
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(ChangeCellToGrey(p, d, 2, 2));
-    HANDLE held =
-        CreateFileW(PaletteFile(p).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    testing_support::HeldFile held = HoldOpen(PaletteFile(p), 0, GENERIC_READ);
+    ASSERT_TRUE(held);
     Click(d, ids::kArchiveButton);
     const auto boxes = AnswerEveryBox(p);
     ASSERT_EQ(boxes.size(), 1u);
@@ -277,18 +274,16 @@ TEST(Favorites, AFileHeldOpenElsewhereKeepsItsContent) {
     std::printf("[ E2E      ] archive onto a file held open elsewhere: \"%s\"\n",
                 Narrow(boxes[0]).c_str());
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, ids::kArchiveButton))) << "still not archived";
-    CloseHandle(held);
+    held = {};
     EXPECT_TRUE(ReadFile(PaletteFile(p)) == old);
-    std::vector<fs::path> left;
-    for (const auto& entry : fs::directory_iterator(p.ProgramFolder()))
-        left.push_back(entry.path().filename());
-    EXPECT_EQ(left.size(), 2u) << "no temporary file stays beside the program and the palette";
+    EXPECT_EQ(testing_support::EntryCount(p.ProgramFolder()), 2)
+        << "no temporary file stays beside the program and the palette";
     LeaveFavorites(p, d);
 }
 
 // Held open by a program that shares reading and writing, or beside a read-only leftover
 // "Mis Colores.~00", the palette is archived all the same; the leftover stays as it was.
-TEST(Favorites, ArchivedOverAHeldFileAndBesideAReadOnlyLeftover) {
+TEST(FavoriteFiles, ArchivedOverAHeldFileAndBesideAReadOnlyLeftover) {
     for (const bool held : {true, false}) {
         SCOPED_TRACE(held ? "held open" : "read-only leftover");
         Program p;
@@ -302,12 +297,12 @@ TEST(Favorites, ArchivedOverAHeldFileAndBesideAReadOnlyLeftover) {
         HWND d = OpenFavorites(p);
         ASSERT_NE(d, nullptr);
         ASSERT_TRUE(ChangeCellToGrey(p, d, 2, 2));
-        KernelHandle holder;
+        testing_support::HeldFile holder;
         if (held) holder = HoldOpen(PaletteFile(p), FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(!held || holder);
         Click(d, ids::kArchiveButton);
         EXPECT_EQ(AnswerEveryBox(p), std::vector<std::wstring>{kArchivedText});
-        holder = KernelHandle();
+        holder = {};
         auto cells = ColouredPalette();
         cells[2 * 13 + 2].color = 0x00808080;
         EXPECT_TRUE(ReadFile(PaletteFile(p)) == FileOf(cells)) << "the palette archived";
@@ -324,7 +319,7 @@ TEST(Favorites, ArchivedOverAHeldFileAndBesideAReadOnlyLeftover) {
     }
 }
 
-TEST(Favorites, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
+TEST(FavoriteFiles, DamagedFilesOpenQuicklyWithWhatTheirRecordsGive) {
     const std::vector<std::uint8_t> empty, noise = [] {
         std::mt19937 random(20261208);
         std::vector<std::uint8_t> bytes(10 * 1024 * 1024);

@@ -9,6 +9,8 @@
 #include "bmp_file.h"
 #include "ids/program_ids.h"
 #include "picture_checks.h"
+#include "started_program.h"
+#include "support/held_file_win.h"
 
 namespace e2e {
 namespace {
@@ -27,9 +29,10 @@ std::wstring AnswerBox(Program& p) {
     return box->text;
 }
 
-TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+// The tests that start the program as it comes; StoredSettings starts it on a settings file.
+using MainWindow = StartedProgram;
+
+TEST_F(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
     const auto sides = ListItems(p.Control(ids::kSideList));
     ASSERT_EQ(sides.size(), 30u);
     for (int n = 3; n <= 32; ++n) EXPECT_EQ(sides[n - 3], Two(n) + L" lados");
@@ -40,17 +43,13 @@ TEST(MainWindow, ListsHoldTheSideCountsAndWidthsInOrder) {
     EXPECT_EQ(ListSelection(p.Control(ids::kSideList)), -1) << "no side count yet";
 }
 
-TEST(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, SavingBeforeAnySideCountFailsAndWritesNothing) {
     p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"NO he podido grabar ...");
     EXPECT_TRUE(fs::is_empty(p.WorkFolder()));
 }
 
-TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolderAsA24BitBottomUpFile) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolderAsA24BitBottomUpFile) {
     p.ChooseListItem(ids::kSideList, 2);
     p.Post(ids::kSavePicture);
     EXPECT_EQ(AnswerBox(p), L"Poligono Grabado ...");
@@ -71,9 +70,7 @@ TEST(MainWindow, FiveSidesSaveTheMeshInTheWorkingFolderAsA24BitBottomUpFile) {
         << "no swatch file is ever left or written";
 }
 
-TEST(MainWindow, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
     p.ChooseListItem(ids::kWidthList, 6);  // 07 grosor borde
     p.ChooseListItem(ids::kSideList, 0);   // 03 lados
     p.Send(ids::kPaintButton);
@@ -96,9 +93,7 @@ TEST(MainWindow, PaintUsesTheChosenBorderWidthAndMallaBringsTheMeshBack) {
         << "after \"Malla\"";
 }
 
-TEST(MainWindow, PaperColourRepaintsTheCanvas) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, PaperColourRepaintsTheCanvas) {
     p.ChooseListItem(ids::kSideList, 0);
     HWND canvas = p.Control(ids::kCanvasControl);
     EXPECT_EQ(Capture(canvas).width, 800);
@@ -108,9 +103,7 @@ TEST(MainWindow, PaperColourRepaintsTheCanvas) {
     EXPECT_EQ(PixelWhen(canvas, 790, 790, 0x000000), 0x000000u);
 }
 
-TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
     p.Post(ids::kAuthor);
     ASSERT_NE(p.WaitForMessageBox(), nullptr);
     const int windows = p.WindowCount();
@@ -122,9 +115,7 @@ TEST(MainWindow, AuthorBoxHasItsFiveLinesAndOpensOnce) {
         L"Realizado por:\r\nBelmar 2018\r\n\r\nVisitame en: \r\nhttps://poligonos.example.org/");
 }
 
-TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
     EXPECT_FALSE(fs::exists(p.ProgramFolder() / "Configuracion.ini")) << "a load creates no file";
     p.ChooseListItem(ids::kWidthList, 6);
     p.Post(ids::kQuit);
@@ -138,7 +129,7 @@ TEST(MainWindow, FirstRunStoresTheDefaultsAndTheChosenWidthOnQuit) {
         "[Colores]\r\nBorde=0\r\nRelleno=16777215\r\nPapel=16711935\r\n[Punta]\r\nGrosor=7\r\n");
 }
 
-TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
+TEST(StoredSettings, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
     Program p("[Punta]\r\nGrosor=3\r\n");
     ASSERT_TRUE(p.Started()) << p.StartFailure();
     EXPECT_EQ(ListSelection(p.Control(ids::kWidthList)), 2) << "the stored width 3";
@@ -152,21 +143,21 @@ TEST(MainWindow, TheCloseRequestEndsWithZeroAndStoresTheSettings) {
 
 // An editor or a sync client keeps the settings open, sharing reading and writing but not
 // deletion; a user hid the file. Either way the new width is stored, and the file stays hidden.
-TEST(MainWindow, SettingsHeldOpenElsewhereOrHiddenAreStoredOnQuit) {
+TEST(StoredSettings, HeldOpenElsewhereOrHiddenAreStoredOnQuit) {
     for (const bool hidden : {false, true}) {
         SCOPED_TRACE(hidden ? "hidden" : "held open");
         Program p("[Punta]\r\nGrosor=3\r\n");
         ASSERT_TRUE(p.Started()) << p.StartFailure();
         const fs::path ini = p.ProgramFolder() / "Configuracion.ini";
-        KernelHandle held;
+        testing_support::HeldFile held;
         if (hidden)
             ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_HIDDEN));
         else
-            held = HoldOpen(ini, FILE_SHARE_READ | FILE_SHARE_WRITE);
+            held = testing_support::HoldOpen(ini, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(hidden || held);
         p.ChooseListItem(ids::kWidthList, 6);
         EXPECT_EQ(p.Quit(), 0u);
-        held = KernelHandle();
+        held = {};
         const auto text = ReadFile(ini);
         EXPECT_NE(std::string(text.begin(), text.end()).find("Grosor=7"), std::string::npos)
             << std::string(text.begin(), text.end());
@@ -177,16 +168,14 @@ TEST(MainWindow, SettingsHeldOpenElsewhereOrHiddenAreStoredOnQuit) {
     }
 }
 
-TEST(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(MainWindow, QuitSentFromAnotherProgramEndsItToo) {
     p.Send(ids::kQuit);  // handled while the modal loop is between messages
     DWORD code = 99;
     ASSERT_TRUE(p.WaitForExit(&code));
     EXPECT_EQ(code, 0u);
 }
 
-TEST(MainWindow, GarbageSettingsStartWithTheValuesTheRulesGive) {
+TEST(StoredSettings, GarbageStartsWithTheValuesTheRulesGive) {
     std::string garbage = "[Colores]\r\nBorde=12abc\r\nPapel=&HFF\r\n[Punta]\r\nGrosor=1e999\r\n";
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 7919) % 256);
     Program p(garbage);

@@ -7,6 +7,7 @@
 
 #include "ids/program_ids.h"
 #include "program_probe.h"
+#include "started_program.h"
 
 namespace e2e {
 
@@ -35,9 +36,9 @@ void ExpectNoGrowth(const ResourceCounts& before, const ResourceCounts& after) {
         << " bytes";
 }
 
-TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+using Reliability = StartedProgram;
+
+TEST_F(Reliability, ThousandSideCountChangesHoldNothingMore) {
     Report("at start", Counts(p));
     p.ChooseListItem(ids::kSideList, 2);
     const ResourceCounts first = Counts(p);
@@ -49,9 +50,7 @@ TEST(Reliability, ThousandSideCountChangesHoldNothingMore) {
     EXPECT_EQ(p.Quit(), 0u);
 }
 
-TEST(Reliability, ThousandColourCommandsHoldNothingMore) {
-    Program p;
-    ASSERT_TRUE(p.Started()) << p.StartFailure();
+TEST_F(Reliability, ThousandColourCommandsHoldNothingMore) {
     p.ChooseListItem(ids::kSideList, 2);
     p.Send(ids::kBorderColor);
     const ResourceCounts first = Counts(p);
@@ -67,7 +66,7 @@ TEST(Reliability, ThousandColourCommandsHoldNothingMore) {
     EXPECT_EQ(p.Quit(), 0u);
 }
 
-TEST(Reliability, AProgramThatCrashesEndsTheWaitsAtOnce) {
+TEST(ProgramThatCrashes, EndsTheWaitsAtOnce) {
     ASSERT_FALSE(CrashFixturePath.empty()) << "the runner was not given the crash fixture";
     std::printf("(the crash report that follows comes from the fixture, as intended)\n");
     std::fflush(stdout);

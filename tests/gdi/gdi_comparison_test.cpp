@@ -9,6 +9,7 @@
 #include "polygon/polygon_drawing.h"
 #include "polygon/program_at_start_test_support.h"
 #include "polygon/vertex_model.h"
+#include "runtime/canvas/raster_test_support.h"
 #include "settings/settings.h"
 
 namespace gdi_test {
@@ -195,16 +196,12 @@ TEST(GdiComparison, RandomPolygons) {
 // Wide pens stay within a million: Wine joins a wide outline's bodies as regions of one
 // rectangle per row, about a second per ten million rows, and where two bodies are tens of
 // millions of rows tall it drops a whole body from the join (each alone still matches).
-float FarCoordinate(std::mt19937& rng, bool widePen) {
-    const float sign = rng() % 2 ? 1.f : -1.f;
-    switch (rng() % 3) {
-        case 0:
-            return sign * float(1000 + rng() % 9000);
-        case 1:
-            return sign * float(10000 + rng() % 990000);
-        default:
-            return sign * float(widePen ? 100000 + rng() % 900000 : 1000000 + rng() % 63000000);
-    }
+constexpr runtime::test::FarBand kThinPenBands[] = {
+    {1000, 9000}, {10000, 990000}, {1000000, 63000000}};
+constexpr runtime::test::FarBand kWidePenBands[] = {
+    {1000, 9000}, {10000, 990000}, {100000, 900000}};
+int FarCoordinate(std::mt19937& rng, bool widePen) {
+    return runtime::test::FarCoordinate(rng, widePen ? kWidePenBands : kThinPenBands);
 }
 
 TEST(GdiComparison, FarVertices) {
@@ -216,26 +213,10 @@ TEST(GdiComparison, FarVertices) {
         colour(0, 0xFFFFFF);
     for (int i = 0; i < 120; ++i) {
         const int pen = width(rng);
-        std::vector<PointF> pts(count(rng));
-        for (std::size_t k = 0; k < pts.size(); ++k) {
-            const PointF far{FarCoordinate(rng, pen > 1), FarCoordinate(rng, pen > 1)};
-            const PointF pivot{float(near(rng)), float(near(rng))};
-            switch (rng() % 4) {
-                case 0:
-                    pts[k] = pivot;
-                    break;
-                case 1:
-                    pts[k] = k > 0 ? PointF{2 * pivot.x - pts[k - 1].x, 2 * pivot.y - pts[k - 1].y}
-                                   : far;
-                    break;
-                case 2:
-                    pts[k] = {far.x, pivot.y};
-                    break;
-                default:
-                    pts[k] = far;
-                    break;
-            }
-        }
+        std::vector<PointF> pts;
+        for (const runtime::PixelPoint v : runtime::test::FarVertices(
+                 rng, count(rng), near, false, [&] { return FarCoordinate(rng, pen > 1); }))
+            pts.push_back({float(v.x), float(v.y)});
         Scene s{"far polygon " + std::to_string(i)};
         s.ops.push_back(
             Polygon(pts, pen, colour(rng), i % 4 == 0 ? NoColor : colour(rng), i % 3 == 0));
@@ -246,7 +227,7 @@ TEST(GdiComparison, FarVertices) {
         for (int k = 0; k < 6; ++k) {
             const int pen = k % 2 ? width(rng) : 1;
             auto side = [&] {
-                return rng() % 3 ? FarCoordinate(rng, pen > 1) : float(near(rng) / 4);
+                return float(rng() % 3 ? FarCoordinate(rng, pen > 1) : near(rng) / 4);
             };
             float x1 = side(), y1 = side(), x2 = side(), y2 = side();
             int roundness = 0;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
 #include <random>
 
 namespace testing_support {
@@ -16,6 +17,12 @@ TempFolder::TempFolder() {
                         std::to_string(counter++));
         if (std::filesystem::create_directory(path_)) break;
     }
+}
+
+std::string TempFolder::Write(const std::string& name, const std::string& content) const {
+    const std::string path = File(name);
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
 }
 
 TempFolder::~TempFolder() {

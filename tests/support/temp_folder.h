@@ -20,6 +20,8 @@ class TempFolder {
         return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator) +
                name;
     }
+    // Makes the file `name` holding `content`, and gives back its path as File does.
+    std::string Write(const std::string& name, const std::string& content) const;
 
   private:
     std::filesystem::path path_;

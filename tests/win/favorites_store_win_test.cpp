@@ -5,94 +5,66 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
-#include "favorites/favorites_store.h"
+#include "favorites/favorites_store_test_support.h"
 #include "runtime/files/replacement_file.h"
-#include "support/temp_folder.h"
+#include "support/held_file_win.h"
 
 namespace {
 
 using namespace favorites;
-namespace fs = std::filesystem;
+using testing_support::HoldOpen;
 
-std::vector<std::string> shown;
-
-int Collect(const std::string& text, int /*style*/, const std::string& /*title*/) {
-    shown.push_back(text);
-    return IDNO;
-}
-
-std::vector<char> Bytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class FavoritesStoreWin : public ::testing::Test {
+// A palette on file, and a change of it not archived yet.
+class FavoritesStoreWin : public test::StoreInFolder {
   protected:
     void SetUp() override {
-        previous_ = SetFavoritesPrompt(Collect);
-        shown.clear();
-        FavoritesFolder = folder_.File("");
+        StoreInFolder::SetUp();
         ResetFavorites();
         FavoriteColors[0][0].color = 0x00010101;
         ASSERT_TRUE(SaveFavorites());
-        old_ = Bytes(folder_.Path() / "Mis Colores.log");
+        old_ = FileBytes();
         ASSERT_EQ(old_.size(), 3120u);
         FavoriteColors[0][0].color = 0x00020202;
         FavoritesModified = 1;
     }
-    void TearDown() override {
-        SetFavoritesPrompt(previous_);
-        FavoritesFolder.clear();
-    }
 
-    int Files() const {
-        return static_cast<int>(std::distance(fs::directory_iterator(folder_.Path()), {}));
-    }
-
-    testing_support::TempFolder folder_;
-    std::vector<char> old_;
-    PromptFunction previous_ = nullptr;
+    std::vector<std::uint8_t> old_;
 };
 
 TEST_F(FavoritesStoreWin, HeldOpenElsewhereKeepsTheOldFile) {
-    const std::filesystem::path path = FavoritesFilePath();
-    HANDLE other = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    testing_support::HeldFile other = HoldOpen(FavoritesFilePath(), 0, GENERIC_READ);
+    ASSERT_TRUE(other);
     const bool archived = ArchiveFavorites();
-    CloseHandle(other);
+    other = {};
     EXPECT_FALSE(archived);
-    ASSERT_EQ(shown.size(), 1u) << "one message, and no word of success";
-    EXPECT_EQ(shown[0], "Err:  70 Permission denied");
-    EXPECT_EQ(Bytes(folder_.Path() / "Mis Colores.log"), old_);
-    EXPECT_EQ(Files(), 1) << "nothing is left behind";
+    ASSERT_EQ(messages.size(), 1u) << "one message, and no word of success";
+    EXPECT_EQ(messages[0].text, "Err:  70 Permission denied");
+    EXPECT_EQ(FileBytes(), old_);
+    EXPECT_EQ(Entries(), 1) << "nothing is left behind";
     EXPECT_EQ(FavoritesModified, 1);
 
     // Once the other program lets go, the archive goes through.
-    shown.clear();
+    messages.clear();
     EXPECT_TRUE(ArchiveFavorites());
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Mis Colores Favoritos han sido Archivados");
     LoadFavorites();
     EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
 }
 
 TEST_F(FavoritesStoreWin, ReadOnlyOrHiddenFileIsArchivedOverStillHidden) {
-    const std::wstring wide = (folder_.Path() / "Mis Colores.log").wstring();
+    const std::wstring wide = File().wstring();
     ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
     EXPECT_TRUE(ArchiveFavorites());
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Mis Colores Favoritos han sido Archivados");
     EXPECT_EQ(GetFileAttributesW(wide.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
               DWORD{FILE_ATTRIBUTE_HIDDEN});
     LoadFavorites();
     EXPECT_EQ(FavoriteColors[0][0].color, 0x00020202);
-    EXPECT_EQ(Files(), 1);
+    EXPECT_EQ(Entries(), 1);
 
     // A reset clears the attributes and deletes the file all the same.
     SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
@@ -102,17 +74,16 @@ TEST_F(FavoritesStoreWin, ReadOnlyOrHiddenFileIsArchivedOverStillHidden) {
 
 TEST_F(FavoritesStoreWin, AFileOfAnotherProgramWhereTheNewFileWouldGoIsLeftAlone) {
     const std::filesystem::path theirs = runtime::ReplacementName(FavoritesFilePath(), 0);
-    HANDLE other = CreateFileW(theirs.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    testing_support::HeldFile other = HoldOpen(theirs, 0, GENERIC_WRITE, CREATE_NEW);
+    ASSERT_TRUE(other);
     DWORD written = 0;
-    WriteFile(other, "theirs", 6, &written, nullptr);
+    ASSERT_TRUE(WriteFile(other.Get(), "theirs", 6, &written, nullptr));
     EXPECT_TRUE(ArchiveFavorites());
-    CloseHandle(other);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Mis Colores Favoritos han sido Archivados");
-    EXPECT_EQ(Bytes(theirs), std::vector<char>({'t', 'h', 'e', 'i', 'r', 's'}));
-    EXPECT_EQ(Files(), 2);
+    other = {};
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Mis Colores Favoritos han sido Archivados");
+    EXPECT_EQ(testing_support::FileText(theirs), "theirs");
+    EXPECT_EQ(Entries(), 2);
 }
 
 }  // namespace

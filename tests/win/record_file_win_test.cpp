@@ -10,36 +10,25 @@
 
 #include "runtime/files/error_number.h"
 #include "runtime/files/record_file.h"
+#include "support/held_file_win.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 using namespace runtime;
 
-// A HANDLE of a file opened by "another program" with no sharing at all.
-class HeldOpen {
-  public:
-    explicit HeldOpen(const std::string& path)
-        : h_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldOpen() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    HeldOpen(const HeldOpen&) = delete;
-    HeldOpen& operator=(const HeldOpen&) = delete;
-    bool Ok() const { return h_ != INVALID_HANDLE_VALUE; }
-
-  private:
-    HANDLE h_;
-};
+// A file opened by "another program" for reading and writing, sharing nothing; made when missing.
+testing_support::HeldFile HeldOpen(const std::string& path) {
+    return testing_support::HoldOpen(path, 0, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+}
 
 TEST(RecordFileWin, ExclusiveBothWays) {
     testing_support::TempFolder folder;
     const std::string path = folder.File("Mis Colores.log");
     ProcedureError error;
     {
-        HeldOpen other(path);
-        ASSERT_TRUE(other.Ok());
+        const auto other = HeldOpen(path);
+        ASSERT_TRUE(other);
         OpenRecordFile(FreeFileNumber(), path, 24, RecordAccess::ReadOnly);
         EXPECT_EQ(ClearError(), 70) << "held open elsewhere";
         OpenRecordFile(FreeFileNumber(), path, 24, RecordAccess::WriteOnly);
@@ -50,8 +39,8 @@ TEST(RecordFileWin, ExclusiveBothWays) {
         OpenRecordFile(n, path, 24, access);
         ASSERT_EQ(ErrorNumber(), 0);
         SetLastError(0xdeadbeef);
-        HeldOpen other(path);
-        EXPECT_FALSE(other.Ok()) << "another opener must be refused";
+        const auto other = HeldOpen(path);
+        EXPECT_FALSE(other) << "another opener must be refused";
         EXPECT_EQ(GetLastError(), DWORD{ERROR_SHARING_VIOLATION});
         SetLastError(0xdeadbeef);
         EXPECT_FALSE(DeleteFileA(path.c_str()));
@@ -77,8 +66,7 @@ TEST(RecordFileWin, ADeviceIsNoRecordFile) {
 
 TEST(RecordFileWin, AttributesAsWindowsKeepsThem) {
     testing_support::TempFolder folder;
-    const std::string path = folder.File("a.txt");
-    std::ofstream(path) << "a";
+    const std::string path = folder.Write("a.txt", "a");
     ProcedureError error;
     ChangeFileAttributes(path, 0xFF);
     EXPECT_EQ(ErrorNumber(), 0);
@@ -95,8 +83,7 @@ TEST(RecordFileWin, AttributesAsWindowsKeepsThem) {
 
 TEST(DeleteFilesWin, LeavesHiddenAndSystemFilesAlone) {
     testing_support::TempFolder folder;
-    for (const char* name : {"plain.log", "hidden.log", "system.log"})
-        std::ofstream(folder.File(name)) << name;
+    for (const char* name : {"plain.log", "hidden.log", "system.log"}) folder.Write(name, name);
     ASSERT_TRUE(SetFileAttributesA(folder.File("hidden.log").c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(SetFileAttributesA(folder.File("system.log").c_str(), FILE_ATTRIBUTE_SYSTEM));
     ProcedureError error;
@@ -120,9 +107,9 @@ TEST(DeleteFilesWin, LeavesHiddenAndSystemFilesAlone) {
 
 TEST(DeleteFilesWin, AFailedDeletionStopsWithItsError) {
     testing_support::TempFolder folder;
-    std::ofstream(folder.File("busy.log")) << "busy";
-    HeldOpen other(folder.File("busy.log"));
-    ASSERT_TRUE(other.Ok());
+    folder.Write("busy.log", "busy");
+    const auto other = HeldOpen(folder.File("busy.log"));
+    ASSERT_TRUE(other);
     ProcedureError error;
     DeleteFiles(folder.File("busy.log"));
     EXPECT_EQ(ClearError(), 70);
@@ -131,8 +118,7 @@ TEST(DeleteFilesWin, AFailedDeletionStopsWithItsError) {
 
 TEST(DeleteFilesWin, AReadOnlyFileIsNotDeleted) {
     testing_support::TempFolder folder;
-    const std::string path = folder.File("ro.log");
-    std::ofstream(path) << "ro";
+    const std::string path = folder.Write("ro.log", "ro");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     ProcedureError error;
     DeleteFiles(path);

@@ -7,66 +7,53 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "runtime/bmp/bmp_writer.h"
 #include "runtime/canvas/drawing_targets.h"
 #include "runtime/files/replacement_file.h"
 #include "support/files.h"
+#include "support/held_file_win.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 using testing_support::EntryCount;
 using testing_support::FileText;
+using testing_support::HoldOpen;
 
 namespace fs = std::filesystem;
 using runtime::ReplacementFile;
 
-// An owned HANDLE of a file opened by "another program": no sharing at all.
-struct HeldOpen {
-    HANDLE h;
-    explicit HeldOpen(const std::string& path)
-        : h(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldOpen() {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-};
-
-TEST(ReplacementFileWin, AFileHeldOpenElsewhereKeepsItsContent) {
-    testing_support::TempFolder folder;
-    const std::string target = folder.File("busy.bmp");
-    std::ofstream(target) << "busy";
-    HeldOpen other(target);
-    ASSERT_NE(other.h, INVALID_HANDLE_VALUE);
-
+// A black 4 x 4 picture saved as `file`, as "Grabar Imagen" saves the canvas.
+bool SaveBlackPicture(const std::string& file) {
     const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
     runtime::AttachTarget(b, 0, 0);
     runtime::ClearTarget(0, 0);
-    EXPECT_FALSE(runtime::SaveBmp(target));
+    const bool saved = runtime::SaveBmp(file);
     runtime::EndBitmap();
+    return saved;
+}
+
+TEST(ReplacementFileWin, AFileHeldOpenElsewhereKeepsItsContent) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.Write("busy.bmp", "busy");
+    testing_support::HeldFile other = HoldOpen(target);
+    ASSERT_TRUE(other);
+
+    EXPECT_FALSE(SaveBlackPicture(target));
     EXPECT_EQ(EntryCount(folder.Path()), 1) << "the new picture was removed";
-    CloseHandle(other.h);
-    other.h = INVALID_HANDLE_VALUE;
+    other = {};
     EXPECT_EQ(FileText(target), "busy");
 }
 
 // An image viewer holding the picture, sharing reading and writing: it is written in place.
 TEST(ReplacementFileWin, AFileHeldOpenWithWritingSharedIsWrittenInPlace) {
     testing_support::TempFolder folder;
-    const std::string target = folder.File("poligono 3.bmp");
-    std::ofstream(target) << std::string(500, 'x');
-    HANDLE other = CreateFileA(target.c_str(), GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    const runtime::TargetHandle b = runtime::NewBitmap(4, 4);
-    runtime::AttachTarget(b, 0, 0);
-    runtime::ClearTarget(0, 0);
-    EXPECT_TRUE(runtime::SaveBmp(target));
-    runtime::EndBitmap();
-    CloseHandle(other);
+    const std::string target = folder.Write("poligono 3.bmp", std::string(500, 'x'));
+    testing_support::HeldFile other = HoldOpen(target, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(other);
+    EXPECT_TRUE(SaveBlackPicture(target));
+    other = {};
     EXPECT_EQ(FileText(target).substr(0, 2), "BM");
     EXPECT_EQ(FileText(target).size(), 54u + 4 * 12) << "cut to the new picture";
     EXPECT_EQ(EntryCount(folder.Path()), 1);
@@ -76,8 +63,7 @@ TEST(ReplacementFileWin, AFileHeldOpenWithWritingSharedIsWrittenInPlace) {
 // kept too, but Wine keeps none on a Linux disk to show it.)
 TEST(ReplacementFileWin, WhatTheUserSetOnTheFileSurvives) {
     testing_support::TempFolder folder;
-    const std::string target = folder.File("Configuracion.ini");
-    std::ofstream(target) << "old";
+    const std::string target = folder.Write("Configuracion.ini", "old");
     const DWORD set = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), set));
     ReplacementFile file(target);
@@ -115,8 +101,7 @@ TEST(ReplacementFileWin, NamesInAnyLanguageAreTheirOwn) {
     ASSERT_TRUE(prefixed.Write("y", 1));
     ASSERT_TRUE(prefixed.Commit());
     EXPECT_EQ(EntryCount(folder.Path()), 1);
-    std::ifstream in(name, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "y");
+    EXPECT_EQ(FileText(name), "y");
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 #include "runtime/files/error_number.h"
@@ -16,11 +15,14 @@
 #include "runtime/files/replacement_file.h"
 #include "settings/settings.h"
 #include "support/files.h"
+#include "support/held_file_win.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using testing_support::EntryCount;
 using testing_support::FileText;
+using testing_support::HoldOpen;
 
 using settings::Settings;
 using settings::SettingsFile;
@@ -49,10 +51,10 @@ class SettingsWin : public testing::Test {
 };
 
 TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
-    WriteFile(path_,
-              "; hecho a "
-              "mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]"
-              "\r\nGrosor=2\r\n");
+    const std::string handMade =
+        "; hecho a mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]"
+        "\r\nGrosor=2\r\n";
+    WriteFile(path_, handMade);
     Get();
     EXPECT_EQ(Settings.Borde, 3);
     Settings.Borde = 255;
@@ -68,10 +70,7 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
 
     // Line for line what the profile functions give when they change the file in place.
     const std::string inPlace = temp_.File("en sitio.ini");
-    WriteFile(inPlace,
-              "; hecho a "
-              "mano\r\n[Otra]\r\nclave=valor\r\n[Colores]\r\nExtra=1\r\nBorde=3\r\n[Punta]"
-              "\r\nGrosor=2\r\n");
+    WriteFile(inPlace, handMade);
     for (const auto& [section, key, value] : {std::array<const char*, 3>{"Colores", "Borde", "255"},
                                               {"Colores", "Relleno", "16777215"},
                                               {"Colores", "Papel", "16711935"},
@@ -85,25 +84,22 @@ TEST_F(SettingsWin, OtherSectionsAndKeysSurviveASave) {
 TEST_F(SettingsWin, AStoreThatCannotReplaceTheFileLeavesItWhole) {
     const std::string before = "[Colores]\r\nBorde=3\r\n";
     WriteFile(path_, before);
-    HANDLE reader = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    testing_support::HeldFile reader = HoldOpen(path_, FILE_SHARE_READ, GENERIC_READ);
+    ASSERT_TRUE(reader);
     Settings = SettingsRecord{11, 12, 13, 4};
     runtime::ProcedureError error;
     Save();
-    CloseHandle(reader);
+    reader = {};
     EXPECT_EQ(runtime::ErrorNumber(), 0) << "silently";
     EXPECT_EQ(FileText(path_), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1)
-        << "no copy left behind";
+    EXPECT_EQ(EntryCount(folder_), 1) << "no copy left behind";
 }
 
 TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {
     const std::string before = "[Colores]\r\nBorde=3\r\n";
     WriteFile(path_, before);
-    HANDLE other = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    testing_support::HeldFile other = HoldOpen(path_);
+    ASSERT_TRUE(other);
     Settings = SettingsRecord{11, 12, 13, 4};
     runtime::ProcedureError error;
     Get();
@@ -112,7 +108,7 @@ TEST_F(SettingsWin, AFileHeldOpenElsewhereIsLeftAsItWas) {
     Save();
     EXPECT_EQ(runtime::ErrorNumber(), 0);
     EXPECT_EQ(Settings.Borde, 11) << "memory keeps the values";
-    CloseHandle(other);
+    other = {};
     EXPECT_EQ(FileText(path_), before);
 }
 
@@ -134,7 +130,7 @@ TEST_F(SettingsWin, AFlushRefusedForAMomentStillStores) {
     Settings = SettingsRecord{};
     Get();
     EXPECT_EQ(Settings.Grosor, 4);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+    EXPECT_EQ(EntryCount(folder_), 1);
 }
 
 TEST_F(SettingsWin, BadFilesLoadWithoutHarm) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <functional>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "runtime/canvas/raster.h"
@@ -157,21 +158,21 @@ struct WideOutlineReference {
     }
 };
 
-// A coordinate far outside a small raster: thousands, millions or up to the int range's
-// ends, of either sign.
-inline int FarCoordinate(std::mt19937& rng) {
-    const int sign = rng() % 2 ? 1 : -1;
-    switch (rng() % 4) {
-        case 0:
-            return sign * static_cast<int>(1000 + rng() % 9000);
-        case 1:
-            return sign * static_cast<int>(100000 + rng() % 9900000);
-        case 2:
-            return sign * static_cast<int>((1u << 28) + rng() % ((1u << 31) - (1u << 28)));
-        default:
-            return sign > 0 ? INT_MAX - static_cast<int>(rng() % 3)
-                            : INT_MIN + static_cast<int>(rng() % 3);
-    }
+// The magnitudes of far coordinates in one band: `least` up to `least + spread - 1`.
+struct FarBand {
+    std::int64_t least, spread;
+};
+// Thousands, millions, and up to the int range's ends.
+inline constexpr FarBand kFarBands[] = {
+    {1000, 9000}, {100000, 9900000}, {1 << 28, (1ll << 31) - (1 << 28)}, {INT_MAX - 2, 4}};
+
+// A coordinate far outside a small raster, of either sign, in one of `bands`; kept in the int
+// range, so the last of kFarBands reaches INT_MIN and INT_MAX themselves.
+inline int FarCoordinate(std::mt19937& rng, std::span<const FarBand> bands = kFarBands) {
+    const std::int64_t sign = rng() % 2 ? 1 : -1;
+    const FarBand& band = bands[rng() % bands.size()];
+    return static_cast<int>(std::clamp<std::int64_t>(
+        sign * (band.least + static_cast<std::int64_t>(rng()) % band.spread), INT_MIN, INT_MAX));
 }
 
 // The point opposite `far` through `pivot`, kept in the int range: with `pivot` on a small
@@ -186,29 +187,32 @@ inline PixelPoint Mirror(PixelPoint far, PixelPoint pivot) {
 
 // Vertices for the far-shape tests: each one on the raster (`near`), mirrored through it from
 // the one before, far in x only, level with the one before (only when `level`), or far in both.
+// `far` gives the far coordinates: FarCoordinate unless a test needs a narrower range.
 inline std::vector<PixelPoint> FarVertices(std::mt19937& rng, std::size_t count,
-                                           std::uniform_int_distribution<int>& near, bool level) {
+                                           std::uniform_int_distribution<int>& near, bool level,
+                                           const std::function<int()>& far = {}) {
+    const std::function<int()> farCoordinate = far ? far : [&rng] { return FarCoordinate(rng); };
     std::vector<PixelPoint> v(count);
     for (std::size_t k = 0; k < count; ++k) {
-        const PixelPoint far{FarCoordinate(rng), FarCoordinate(rng)};
+        const PixelPoint farPoint{farCoordinate(), farCoordinate()};
         switch (rng() % (level ? 5 : 4)) {
             case 0:
                 v[k] = {near(rng), near(rng)};
                 break;
             case 1:
-                v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : far;
+                v[k] = k > 0 ? Mirror(v[k - 1], {near(rng), near(rng)}) : farPoint;
                 break;
             case 2:
-                v[k] = {far.x, near(rng)};
+                v[k] = {farPoint.x, near(rng)};
                 break;
             case 3:
                 if (level) {
-                    v[k] = k > 0 ? PixelPoint{far.x, v[k - 1].y} : far;
+                    v[k] = k > 0 ? PixelPoint{farPoint.x, v[k - 1].y} : farPoint;
                     break;
                 }
                 [[fallthrough]];
             default:
-                v[k] = far;
+                v[k] = farPoint;
                 break;
         }
     }

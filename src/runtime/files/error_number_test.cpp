@@ -48,19 +48,22 @@ namespace runtime {
 namespace {
 
 TEST(ErrorText, TextsOfTheTable) {
-    EXPECT_EQ(ErrorText(0), "No Error");
-    EXPECT_EQ(ErrorText(5), "Illegal function call");
-    EXPECT_EQ(ErrorText(9), "Subscript/Pointer out of range");
-    EXPECT_EQ(ErrorText(52), "Bad file name or number");
-    EXPECT_EQ(ErrorText(70), "Permission denied");
-    EXPECT_EQ(ErrorText(75), "Path/file access error");
-    EXPECT_EQ(ErrorText(98), "XPrint Preview error");
-    EXPECT_EQ(ErrorText(242), "String space corrupt");
-    EXPECT_EQ(ErrorText(10), "");
-    EXPECT_EQ(ErrorText(255), "");
-    EXPECT_EQ(ErrorText(-1), "");
-    EXPECT_EQ(ErrorText(256), "No Error") << "above 255 reads as 0";
-    EXPECT_EQ(ErrorText(100000), "No Error");
+    const std::pair<int, const char*> texts[] = {
+        {0, "No Error"},
+        {5, "Illegal function call"},
+        {9, "Subscript/Pointer out of range"},
+        {52, "Bad file name or number"},
+        {70, "Permission denied"},
+        {75, "Path/file access error"},
+        {98, "XPrint Preview error"},
+        {242, "String space corrupt"},
+        {10, ""},
+        {255, ""},
+        {-1, ""},
+        {256, "No Error"},  // above 255 reads as 0
+        {100000, "No Error"},
+    };
+    for (const auto& [number, text] : texts) EXPECT_EQ(ErrorText(number), text) << number;
 
     int withText = 0;
     for (int n = 0; n <= 255; ++n) withText += !ErrorText(n).empty();

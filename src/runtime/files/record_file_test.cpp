@@ -239,8 +239,7 @@ TEST(RecordFile, FileNumbersIncreaseWrapAndSkipThoseInUse) {
 
 TEST(FileAttributes, ReadAndChange) {
     testing_support::TempFolder folder;
-    const std::string path = folder.File("a.txt");
-    std::ofstream(path) << "a";
+    const std::string path = folder.Write("a.txt", "a");
     ProcedureError error;
 
     EXPECT_EQ(FileAttributes(path) & (kAttributeReadOnly | kAttributeFolder), 0u);
@@ -267,8 +266,7 @@ TEST(FileAttributes, ReadAndChange) {
 
 TEST(DeleteFiles, DeletesWhatMatches) {
     testing_support::TempFolder folder;
-    for (const char* name : {"a.log", "b.LOG", "c.txt", "ab.log"})
-        std::ofstream(folder.File(name)) << name;
+    for (const char* name : {"a.log", "b.LOG", "c.txt", "ab.log"}) folder.Write(name, name);
     fs::create_directory(folder.Path() / "sub.log");
     ProcedureError error;
 
@@ -298,8 +296,8 @@ TEST(DeleteFiles, DeletesWhatMatches) {
 TEST(MoveReplacing, ReplacesInOneStepOrLeavesBothAlone) {
     testing_support::TempFolder folder;
     const std::string from = folder.File("nuevo"), to = folder.File("viejo");
-    std::ofstream(folder.Path() / "nuevo") << "new";
-    std::ofstream(folder.Path() / "viejo") << "old";
+    folder.Write("nuevo", "new");
+    folder.Write("viejo", "old");
 
     EXPECT_EQ(platform::MoveReplacing(from, to), 0u);
     EXPECT_FALSE(fs::exists(folder.Path() / "nuevo"));
@@ -310,7 +308,7 @@ TEST(MoveReplacing, ReplacesInOneStepOrLeavesBothAlone) {
 
     // A read-only target or a folder refuses, and both files stay as they were.
     ProcedureError error;
-    std::ofstream(folder.Path() / "nuevo") << "newer";
+    folder.Write("nuevo", "newer");
     ChangeFileAttributes(to, kAttributeReadOnly);
     EXPECT_EQ(platform::MoveReplacing(from, to), platform::kErrorAccessDenied);
     ChangeFileAttributes(to, kAttributeArchive);

@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 
 TEST(ReplacementFile, OnlyACommittedFileTakesTheTargetsPlace) {
     testing_support::TempFolder folder;
-    const std::string target = folder.File("data.bin");
-    std::ofstream(target) << "old";
+    const std::string target = folder.Write("data.bin", "old");
     {
         ReplacementFile file(target);
         ASSERT_TRUE(file.Open());
@@ -42,8 +41,7 @@ TEST(ReplacementFile, OnlyACommittedFileTakesTheTargetsPlace) {
 
 TEST(ReplacementFile, RefusesReadOnlyTargetsFoldersAndMissingFolders) {
     testing_support::TempFolder folder;
-    const std::string target = folder.File("locked.bin");
-    std::ofstream(target) << "keep";
+    const std::string target = folder.Write("locked.bin", "keep");
     fs::permissions(target, fs::perms::owner_read);
     EXPECT_FALSE(ReplacementFile(target).Open());
     fs::permissions(target, fs::perms::owner_all);
@@ -142,8 +140,7 @@ TEST(ReplacementFile, StepsRefusedForAMomentAreTriedAgain) {
 
 TEST(ReplacementFile, ClearingTakesAReadOnlyTarget) {
     testing_support::TempFolder folder;
-    const std::string target = folder.File("palette");
-    std::ofstream(target) << "old";
+    const std::string target = folder.Write("palette", "old");
     fs::permissions(target, fs::perms::owner_read);
     ReplacementFile file(target, ReadOnlyTarget::Clear);
     ASSERT_TRUE(file.Open());
