@@ -90,6 +90,9 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
 
 namespace {
 
+// The static control that holds a message box's text.
+constexpr int kMessageBoxText = 0xFFFF;
+
 struct Search {
     DWORD pid;
     const wchar_t* title = nullptr;  // null: the dialog that holds the control `id`
@@ -119,7 +122,8 @@ BOOL CALLBACK FindWindowOf(HWND w, LPARAM data) {
 
 BOOL CALLBACK FindBox(HWND w, LPARAM data) {
     auto* s = reinterpret_cast<Search*>(data);
-    if (OfProcess(w, s->pid) && (!s->visibleOnly || IsWindowVisible(w)) && GetDlgItem(w, 0xFFFF)) {
+    if (OfProcess(w, s->pid) && (!s->visibleOnly || IsWindowVisible(w)) &&
+        GetDlgItem(w, kMessageBoxText)) {
         s->found = w;
         return FALSE;
     }
@@ -427,7 +431,7 @@ int ListSelection(HWND list) {
 }
 
 std::wstring MessageBoxText(HWND box) {
-    return Text(GetDlgItem(box, 0xFFFF));
+    return Text(GetDlgItem(box, kMessageBoxText));
 }
 
 std::optional<AnsweredBox> AnswerBox(const Program& p, int button, DWORD milliseconds) {
