@@ -39,7 +39,6 @@ int ShownSize() {
 // A 24-bit DIB section of the raster's pixels: themed Windows menus read the fourth byte of a
 // 32-bit picture, which is 0 in ours, as transparent.
 Bitmap MenuPicture(const Raster& r) {
-    ProcedureError unread;
     BITMAPINFO info = TopDownDibInfo(r.width, r.height);
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
@@ -56,7 +55,6 @@ Bitmap MenuPicture(const Raster& r) {
 // A resource picture as the menu shows it: at 96 dpi as it is, on a larger check-mark area
 // its shown part stretched to fill it, without smoothing.
 Bitmap ResourcePicture(int id) {
-    ProcedureError unread;
     Bitmap loaded(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const int shown = ShownSize();
